@@ -1,0 +1,49 @@
+# Vantrel: the two commands a player or developer needs are `make play` and
+# `make test`; both install what is missing, configure and build first.
+
+BUILD_DIR ?= build
+JOBS      ?= 2
+
+# Every Debian package the project needs, in one place.
+DEB_PACKAGES := \
+	cmake g++ make pkg-config \
+	libsdl1.2-dev libsdl-ttf2.0-dev libsdl-image1.2-dev \
+	libgtest-dev libgmock-dev libbenchmark-dev \
+	fonts-liberation fonts-dejavu-core
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: deps configure build play test bench clean
+
+# Installs only what is missing; does nothing when everything is there.
+deps:
+	@missing=""; \
+	for p in $(DEB_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+
+build: configure
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+
+# The game reads image/ and arial.ttf from its working directory.
+play: build
+	cd $(BUILD_DIR)/game && ./vantrel
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/*/bench_*; do \
+	  [ -x "$$b" ] || continue; echo "== $$b"; (cd $(BUILD_DIR)/game && "$(CURDIR)/$$b") || exit 1; \
+	done
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,61 @@
+// Vantrel: five-card draw video poker.
+//
+// main owns every piece of game state for the whole run and hands it to the
+// round loop by pointer; nothing else keeps state between calls.
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+#include "app/round_loop.h"
+#include "cards/card_list.h"
+#include "cards/purse.h"
+#include "display/display_state.h"
+#include "display/layout.h"
+
+int main(int /*argc*/, char* /*argv*/[])
+{
+    std::array<Card, DECK_SIZE> cards{};
+    CardList gatherList{};
+    CardList stockList{};
+    CardList handList{};
+    buildDeck(&cards, &gatherList, &stockList, &handList);
+    int32_t mode = MODE_START;
+    int32_t running = 1;
+
+    Purse purse{};
+    resetPurse(&purse);
+    DisplayState display{};
+    resetDisplayState(&display);
+
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    assignShuffleKeys(&gatherList);
+
+    if (SDL_Init(SDL_INIT_VIDEO) == -1) {
+        std::fprintf(stderr, "Erreur d'initialisation de la SDL : %s\n", SDL_GetError());
+        std::exit(1);
+    }
+
+    // A missing icon is no error: the window simply keeps the default one.
+    SDL_Surface* icon = IMG_Load(kIconFile);
+    if (icon != nullptr) {
+        SDL_WM_SetIcon(icon, nullptr);
+    }
+
+    SDL_Surface* screen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, kScreenDepth, SDL_HWSURFACE | SDL_DOUBLEBUF);
+    if (screen == nullptr) {
+        std::fprintf(stderr, "Impossible de charger le mode video : %s\n", SDL_GetError());
+        std::exit(1);
+    }
+    SDL_WM_SetCaption(kWindowCaption, nullptr);
+
+    runRoundLoop(&gatherList, &stockList, &handList, &purse, &display, &mode, &running, screen);
+
+    SDL_FreeSurface(icon);
+    SDL_Quit();
+    return 0;
+}

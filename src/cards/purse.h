@@ -1,0 +1,41 @@
+// The player's money and the statistics of the current game.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// Each value is followed by its own text buffer, which only the score panel
+// writes; 20 characters hold any 32-bit value with its sign.
+struct Purse {
+    int32_t bank;  // credits not staked
+    char bankText[20];
+    int32_t bet;  // credits staked in the current round
+    char betText[20];
+    int32_t win;  // paid for the current round, stake included
+    char winText[20];
+    int32_t handsWon;
+    char handsWonText[20];
+    int32_t handsLost;
+    char handsLostText[20];
+    int32_t bestWin;
+    char bestWinText[20];
+    int32_t totalWon;
+    char totalWonText[20];
+};
+
+constexpr int32_t STARTING_BANK = 50;
+
+// The eight chips that stake a fixed amount, in button order; the ninth and
+// tenth buttons are all-in and reset.
+constexpr int32_t CHIP_COUNT = 10;
+constexpr int32_t CHIP_ALLIN = 8;
+constexpr int32_t CHIP_RESET = 9;
+constexpr std::array<int32_t, 8> kChipValues = {1, 2, 5, 10, 20, 50, 100, 200};
+
+// Starts a new game: bank 50, everything else 0; the text buffers stay.
+void resetPurse(Purse* purse);
+
+// Bet-phase moves between bank and bet; none changes bank + bet.
+void addChip(Purse* purse, int32_t chipValue);  // stakes what is left when the chip is worth more
+void allIn(Purse* purse);
+void resetBet(Purse* purse);

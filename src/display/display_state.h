@@ -1,0 +1,70 @@
+// What the window shows: the screen, the five cards and every button and
+// caption. Handlers write it, the drawing routines only read it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// Round-loop modes. There is no mode 4.
+constexpr int32_t MODE_QUIT = -1;
+constexpr int32_t MODE_START = 0;
+constexpr int32_t MODE_BET = 1;
+constexpr int32_t MODE_FIRST_HAND = 2;
+constexpr int32_t MODE_RESULT = 3;
+constexpr int32_t MODE_OPTION = 5;
+constexpr int32_t MODE_GAME_OVER = 6;
+
+// Values of `screen`: which background is drawn.
+constexpr int32_t SCREEN_START = 0;
+constexpr int32_t SCREEN_OPTION = 1;
+constexpr int32_t SCREEN_JEU = 2;
+constexpr int32_t SCREEN_APROPOS = 3;
+constexpr int32_t SCREEN_AIDE = 4;
+constexpr int32_t SCREEN_GAMEOVER = 5;
+
+// Values of `message`: the line at the top of the game screen.
+constexpr int32_t MSG_MISE = 0;
+constexpr int32_t MSG_FIRST_HAND = 1;
+constexpr int32_t MSG_WIN = 2;
+constexpr int32_t MSG_LOOSE = 3;
+
+// Two-state buttons (Garder, chips, Aide, Apropos, Retour, ...).
+constexpr int32_t BUTTON_UP = 0;
+constexpr int32_t BUTTON_DOWN = 1;
+
+// The Carte button doubles as Rejouer: its value picks face and state.
+constexpr int32_t CARTE_UP = 2;
+constexpr int32_t CARTE_DOWN = 3;
+constexpr int32_t REJOUER_UP = 4;
+constexpr int32_t REJOUER_DOWN = 5;
+constexpr int32_t CARTE_DISABLED = 12;
+
+constexpr int32_t RESUME_CLOSED = 12;  // the Resume button is never available
+
+// `combination` is a hand code 0..9, or this value for the help caption.
+constexpr int32_t COMBINATION_AIDE = 10;
+
+constexpr int32_t HAND_SLOTS = 5;
+constexpr int32_t CHIP_BUTTONS = 10;
+
+// Thirty-one signed integers; the field order is part of the record.
+struct DisplayState {
+    int32_t screen;
+    std::array<int32_t, HAND_SLOTS> handCards;        // card id, 0 = face down
+    std::array<int32_t, HAND_SLOTS> garderButtons;    // 1 = exchanged at the draw
+    std::array<int32_t, CHIP_BUTTONS> chipButtons;    // 1, 2, 5, 10, 20, 50, 100, 200, Allin, Reset
+    int32_t aideButton;
+    int32_t aproposButton;
+    int32_t carteButton;
+    int32_t message;
+    int32_t combination;
+    int32_t retourButton;
+    int32_t newGameButton;
+    int32_t resumeButton;
+    int32_t optionButton;
+    int32_t continuerButton;
+};
+static_assert(sizeof(DisplayState) == 31 * sizeof(int32_t), "DisplayState is 31 packed integers");
+
+// Sets every field to its start-of-round value.
+void resetDisplayState(DisplayState* display);
