@@ -1,7 +1,10 @@
 #include "cards/purse.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <limits>
+
+#include "display/display_state.h"
 
 // Money never wraps: sums stop at the largest 32-bit value.
 static int32_t saturatingAdd(int32_t a, int64_t b)
@@ -50,4 +53,43 @@ void resetBet(Purse* purse)
 {
     purse->bank = saturatingAdd(purse->bank, purse->bet);
     purse->bet = 0;
+}
+
+static bool isHandCode(int32_t code) { return code >= 0 && code < HAND_CODE_COUNT; }
+
+void payOut(Purse* purse, int32_t code)
+{
+    if (!isHandCode(code)) {
+        return;
+    }
+    // 64 bits: a large bet times 21 does not fit in 32.
+    const int64_t payout = static_cast<int64_t>(purse->bet) * payTable[static_cast<size_t>(code)];
+    purse->bank = saturatingAdd(purse->bank, payout);
+    purse->win = saturatingAdd(purse->win, payout);
+}
+
+void recordResult(Purse* purse, int32_t code)
+{
+    if (!isHandCode(code) || code == HAND_RIEN) {
+        purse->handsLost = saturatingAdd(purse->handsLost, 1);
+        return;
+    }
+    purse->handsWon = saturatingAdd(purse->handsWon, 1);
+    if (code == HAND_PAIRE) {
+        return;  // a pair only returns the stake: not counted as a gain
+    }
+    purse->totalWon = saturatingAdd(purse->totalWon, purse->win);
+    if (purse->win > purse->bestWin) {
+        purse->bestWin = purse->win;
+    }
+}
+
+void startRound(Purse* purse, int32_t* mode)
+{
+    if (purse->bank == 0) {
+        *mode = MODE_GAME_OVER;
+        purse->bank = 1;
+    }
+    purse->bet = 0;
+    purse->win = 0;
 }

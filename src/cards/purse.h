@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "cards/evaluate.h"
+
 // Each value is followed by its own text buffer, which only the score panel
 // writes; 20 characters hold any 32-bit value with its sign.
 struct Purse {
@@ -39,3 +41,20 @@ void resetPurse(Purse* purse);
 void addChip(Purse* purse, int32_t chipValue);  // stakes what is left when the chip is worth more
 void allIn(Purse* purse);
 void resetBet(Purse* purse);
+
+// Total return per credit staked, by combination code. The stake has already
+// left the bank, so a pair gives it back and nothing loses it.
+constexpr std::array<int32_t, HAND_CODE_COUNT> payTable = {0, 1, 2, 3, 4, 5, 6, 9, 11, 21};
+
+// Settles the round: bank and win grow by bet x multiplier (a code outside the
+// table pays nothing). Sums stop at the largest 32-bit value.
+void payOut(Purse* purse, int32_t code);
+
+// Game statistics after payOut of the same round: nothing is a lost hand; a
+// pair is a won hand only; stronger hands also add `win` to totalWon and may
+// raise bestWin. A code outside the table counts as a lost hand.
+void recordResult(Purse* purse, int32_t code);
+
+// Start of every round: an empty bank ends the game (mode game over, bank 1
+// so that the next pass reaches the start screen), then bet and win go to 0.
+void startRound(Purse* purse, int32_t* mode);
