@@ -122,6 +122,19 @@ std::vector<char> readBytes(const fs::path& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// Every file below `dir`, relative to it, sorted.
+std::vector<std::string> filesUnder(const std::string& dir)
+{
+    std::vector<std::string> files;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(dir)) {
+        if (entry.is_regular_file()) {
+            files.push_back(fs::relative(entry.path(), dir).string());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
 // Runs the tool into a fresh temporary folder; empty when it failed.
 std::string generate()
 {
@@ -556,21 +569,8 @@ TEST_F(AssetTest, TwoRunsWriteTheSameBytes)
 {
     const std::string again = generate();
     ASSERT_FALSE(again.empty());
-    std::vector<std::string> first;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(dir_)) {
-        if (entry.is_regular_file()) {
-            first.push_back(fs::relative(entry.path(), dir_).string());
-        }
-    }
-    std::vector<std::string> second;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(again)) {
-        if (entry.is_regular_file()) {
-            second.push_back(fs::relative(entry.path(), again).string());
-        }
-    }
-    std::sort(first.begin(), first.end());
-    std::sort(second.begin(), second.end());
-    EXPECT_EQ(first, second);
+    const std::vector<std::string> first = filesUnder(dir_);
+    EXPECT_EQ(first, filesUnder(again));
     // Every bitmap, the icon and the font.
     EXPECT_EQ(first.size(), bitmapPaths().size() + 2);
     for (const std::string& path : first) {

@@ -49,7 +49,7 @@ constexpr Size kGarderButtonSize = {80, 20};
 constexpr Size kCardSize = {70, 98};
 constexpr Size kMessageSize = {382, 46};
 constexpr Size kCaptionSize = {262, 38};
-constexpr Size kBackdropSize = {548, 112};
+constexpr Size kBackdropSize = {548, 98};
 constexpr int kIconSize = 32;
 
 // Top of the control strip shared by every screen; the bottom-left buttons
@@ -90,6 +90,15 @@ cairo_surface_t* cropImage(cairo_surface_t* from, ScreenPos at, int w, int h);
 // desktop's settings.
 cairo_t* beginDrawing(cairo_surface_t* surface);
 bool writeBmp(const Job* job, const char* relPath, cairo_surface_t* image);
+
+// One element picture being drawn: it starts as a copy of what lies under it
+// on screen (see cropImage), is painted through `cr`, then written as BMP.
+struct Element {
+    cairo_surface_t* image;
+    cairo_t* cr;
+};
+Element beginElement(cairo_surface_t* under, ScreenPos at, int w, int h);
+bool finishElement(const Job* job, Element* element, const char* relPath);
 bool writePng(const Job* job, const char* relPath, cairo_surface_t* image);
 bool makeParentDirs(const char* path);
 
@@ -98,6 +107,11 @@ void setColor(cairo_t* cr, Rgb c);
 void setColorAlpha(cairo_t* cr, Rgb c, double alpha);
 Rgb mix(Rgb a, Rgb b, double t);  // t = 0 gives a, 1 gives b
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
+// Makes the source a vertical gradient from `top` at y0 to `bottom` at y1.
+void setVerticalGradient(cairo_t* cr, double y0, Rgb top, double y1, Rgb bottom);
+// A rounded panel filled with the current source and edged in gold with a
+// fine inner line: the frame of every display on the cabinet.
+void fillFramedPanel(cairo_t* cr, double x, double y, double w, double h, double radius);
 // Suit symbol path centred on (cx, cy), `size` high; SUIT_* from the card rules.
 void suitPath(cairo_t* cr, int32_t suit, double cx, double cy, double size);
 Rgb suitColor(int32_t suit);

@@ -24,13 +24,9 @@ void paintCabinet(cairo_t* cr, const Fonts* fonts)
     cairo_paint(cr);
     cairo_pattern_destroy(glow);
 
-    cairo_pattern_t* strip = cairo_pattern_create_linear(0, kStripTop, 0, kH);
-    cairo_pattern_add_color_stop_rgb(strip, 0, 40 / 255.0, 44 / 255.0, 64 / 255.0);
-    cairo_pattern_add_color_stop_rgb(strip, 1, 10 / 255.0, 12 / 255.0, 22 / 255.0);
+    setVerticalGradient(cr, kStripTop, {40, 44, 64}, kH, {10, 12, 22});
     cairo_rectangle(cr, 0, kStripTop, kW, kH - kStripTop);
-    cairo_set_source(cr, strip);
     cairo_fill(cr);
-    cairo_pattern_destroy(strip);
     cairo_set_line_width(cr, 1);
     setColor(cr, kGoldDeep);
     cairo_move_to(cr, 0, kStripTop + 0.5);
@@ -49,16 +45,20 @@ void paintCabinet(cairo_t* cr, const Fonts* fonts)
 // Night-blue panel with a gold edge.
 void paintPanel(cairo_t* cr, double x, double y, double w, double h)
 {
-    roundedRect(cr, x, y, w, h, 10);
     setColorAlpha(cr, kNightDeep, 0.88);
-    cairo_fill_preserve(cr);
-    cairo_set_line_width(cr, 1.5);
-    setColor(cr, kGoldDeep);
-    cairo_stroke(cr);
-    roundedRect(cr, x + 3.5, y + 3.5, w - 7, h - 7, 7);
-    cairo_set_line_width(cr, 0.8);
-    setColorAlpha(cr, kGold, 0.35);
-    cairo_stroke(cr);
+    fillFramedPanel(cr, x, y, w, h, 10);
+}
+
+// A warm wine-red light behind a heading.
+void paintWineGlow(cairo_t* cr, double cy, double radius, double strength)
+{
+    cairo_pattern_t* glow = cairo_pattern_create_radial(kW / 2, cy, 10, kW / 2, cy, radius);
+    cairo_pattern_add_color_stop_rgba(glow, 0, kWine.r / 255.0, kWine.g / 255.0, kWine.b / 255.0, strength);
+    cairo_pattern_add_color_stop_rgba(glow, 1, kWine.r / 255.0, kWine.g / 255.0, kWine.b / 255.0, 0);
+    cairo_rectangle(cr, 0, 0, kW, kStripTop);
+    cairo_set_source(cr, glow);
+    cairo_fill(cr);
+    cairo_pattern_destroy(glow);
 }
 
 // A heading in gold serif letters with a dark shadow.
@@ -171,13 +171,7 @@ void paintChipAt(cairo_t* cr, const Fonts* fonts, int32_t chip, double x, double
 
 void paintStart(cairo_t* cr, const Fonts* fonts)
 {
-    cairo_pattern_t* glow = cairo_pattern_create_radial(kW / 2, 80, 10, kW / 2, 80, 330);
-    cairo_pattern_add_color_stop_rgba(glow, 0, kWine.r / 255.0, kWine.g / 255.0, kWine.b / 255.0, 0.6);
-    cairo_pattern_add_color_stop_rgba(glow, 1, kWine.r / 255.0, kWine.g / 255.0, kWine.b / 255.0, 0);
-    cairo_rectangle(cr, 0, 0, kW, kStripTop);
-    cairo_set_source(cr, glow);
-    cairo_fill(cr);
-    cairo_pattern_destroy(glow);
+    paintWineGlow(cr, 80, 330, 0.6);
 
     paintHeading(cr, fonts, "Vantrel", kW / 2, 88, 74);
     setFont(cr, fonts, FONT_SANS_BOLD, 13);
@@ -306,13 +300,7 @@ void paintApropos(cairo_t* cr, const Fonts* fonts)
 
 void paintGameOver(cairo_t* cr, const Fonts* fonts)
 {
-    cairo_pattern_t* glow = cairo_pattern_create_radial(kW / 2, 170, 10, kW / 2, 170, 360);
-    cairo_pattern_add_color_stop_rgba(glow, 0, kWine.r / 255.0, kWine.g / 255.0, kWine.b / 255.0, 0.55);
-    cairo_pattern_add_color_stop_rgba(glow, 1, kWine.r / 255.0, kWine.g / 255.0, kWine.b / 255.0, 0);
-    cairo_rectangle(cr, 0, 0, kW, kStripTop);
-    cairo_set_source(cr, glow);
-    cairo_fill(cr);
-    cairo_pattern_destroy(glow);
+    paintWineGlow(cr, 170, 360, 0.55);
 
     paintHeading(cr, fonts, "Partie terminée", kW / 2, 150, 52);
     paintSuitRule(cr, kW / 2, 176, 200);

@@ -75,13 +75,8 @@ void paintButton(cairo_t* cr, const Fonts* fonts, Size size, ButtonLook look)
         cairo_fill(cr);
     }
     roundedRect(cr, 1, 0.5 + drop, w, h, radius);
-    cairo_pattern_t* body = cairo_pattern_create_linear(0, drop, 0, h + drop);
-    cairo_pattern_add_color_stop_rgb(body, 0, shade.top.r / 255.0, shade.top.g / 255.0, shade.top.b / 255.0);
-    cairo_pattern_add_color_stop_rgb(body, 1, shade.bottom.r / 255.0, shade.bottom.g / 255.0,
-                                     shade.bottom.b / 255.0);
-    cairo_set_source(cr, body);
+    setVerticalGradient(cr, drop, shade.top, h + drop, shade.bottom);
     cairo_fill_preserve(cr);
-    cairo_pattern_destroy(body);
     cairo_set_line_width(cr, 1.2);
     setColor(cr, shade.border);
     cairo_stroke(cr);
@@ -165,14 +160,10 @@ bool writeButtons(const Job* job, const std::array<cairo_surface_t*, 6>& screens
         if (file.path == nullptr) {
             return false;  // a state lost its picture in the layout tables
         }
-        cairo_surface_t* image =
-            cropImage(screens[static_cast<size_t>(file.screen)], file.pos, file.size.w, file.size.h);
-        cairo_t* cr = beginDrawing(image);
-        paintButton(cr, job->fonts, file.size, file.look);
-        cairo_destroy(cr);
-        const bool ok = writeBmp(job, file.path, image);
-        cairo_surface_destroy(image);
-        if (!ok) {
+        Element element =
+            beginElement(screens[static_cast<size_t>(file.screen)], file.pos, file.size.w, file.size.h);
+        paintButton(element.cr, job->fonts, file.size, file.look);
+        if (!finishElement(job, &element, file.path)) {
             return false;
         }
     }

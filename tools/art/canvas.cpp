@@ -27,9 +27,11 @@ bool joinPath(const Job* job, const char* relPath, char* out, size_t size)
 
 bool loadFonts(Fonts* fonts)
 {
+    fonts->library = nullptr;
     fonts->faces.fill(nullptr);
     fonts->cairoFaces.fill(nullptr);
     if (FT_Init_FreeType(&fonts->library) != 0) {
+        fonts->library = nullptr;
         std::fprintf(stderr, "vantrel_art: FreeType does not start\n");
         return false;
     }
@@ -57,7 +59,9 @@ void freeFonts(Fonts* fonts)
             FT_Done_Face(face);
         }
     }
-    FT_Done_FreeType(fonts->library);
+    if (fonts->library != nullptr) {
+        FT_Done_FreeType(fonts->library);
+    }
 }
 
 cairo_surface_t* newImage(int w, int h) { return cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h); }
@@ -126,6 +130,20 @@ bool writeBmp(const Job* job, const char* relPath, cairo_surface_t* image)
     return ok;
 }
 
+Element beginElement(cairo_surface_t* under, ScreenPos at, int w, int h)
+{
+    cairo_surface_t* image = cropImage(under, at, w, h);
+    return {image, beginDrawing(image)};
+}
+
+bool finishElement(const Job* job, Element* element, const char* relPath)
+{
+    cairo_destroy(element->cr);
+    const bool ok = writeBmp(job, relPath, element->image);
+    cairo_surface_destroy(element->image);
+    return ok;
+}
+
 bool writePng(const Job* job, const char* relPath, cairo_surface_t* image)
 {
     char path[512];
@@ -161,13 +179,13 @@ void setColorAlpha(cairo_t* cr, Rgb c, double alpha)
     cairo_set_source_rgba(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0, alpha);
 }
 
-Rgb mix(Rgb a, Rgb b, double t)
-{
-    const auto channel = [t](uint8_t x, uint8_t y) {
-        return static_cast<uint8_t>(std::lround(x + (y - x) * t));
-    };
-    return {channel(a.r, b.r), channel(a.g, b.g), channel(a.b, b.b)};
-}
+namespace {
+
+uint8_t mixChannel(uint8_t x, uint8_t y, double t) { return static_cast<uint8_t>(std::lround(x + (y - x) * t)); }
+
+}  // namespace
+
+Rgb mix(Rgb a, Rgb b, double t) { return {mixChannel(a.r, b.r, t), mixChannel(a.g, b.g, t), mixChannel(a.b, b.b, t)}; }
 
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r)
 {
@@ -177,6 +195,28 @@ void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r)
     cairo_arc(cr, x + r, y + h - r, r, kPi / 2, kPi);
     cairo_arc(cr, x + r, y + r, r, kPi, 3 * kPi / 2);
     cairo_close_path(cr);
+}
+
+void setVerticalGradient(cairo_t* cr, double y0, Rgb top, double y1, Rgb bottom)
+{
+    cairo_pattern_t* gradient = cairo_pattern_create_linear(0, y0, 0, y1);
+    cairo_pattern_add_color_stop_rgb(gradient, 0, top.r / 255.0, top.g / 255.0, top.b / 255.0);
+    cairo_pattern_add_color_stop_rgb(gradient, 1, bottom.r / 255.0, bottom.g / 255.0, bottom.b / 255.0);
+    cairo_set_source(cr, gradient);
+    cairo_pattern_destroy(gradient);
+}
+
+void fillFramedPanel(cairo_t* cr, double x, double y, double w, double h, double radius)
+{
+    roundedRect(cr, x, y, w, h, radius);
+    cairo_fill_preserve(cr);
+    cairo_set_line_width(cr, 1.6);
+    setColor(cr, kGold);
+    cairo_stroke(cr);
+    roundedRect(cr, x + 3.5, y + 3.5, w - 7, h - 7, radius - 3);
+    cairo_set_line_width(cr, 0.8);
+    setColorAlpha(cr, kGold, 0.3);
+    cairo_stroke(cr);
 }
 
 void setFont(cairo_t* cr, const Fonts* fonts, int32_t font, double size)

@@ -122,25 +122,26 @@ void paintAce(cairo_t* cr, int32_t suit)
     fillSuit(cr, suit, kCardW / 2, kCardH / 2, 40, false);
 }
 
-// ---- court cards: a figure in each half of a framed panel ----
+// ---- court cards: a bust in each half of a framed panel ----
 
 constexpr double kFrameX = 15;
-constexpr double kFrameY = 10;
+constexpr double kFrameY = 9;
 constexpr double kFrameW = 40;
-constexpr double kFrameH = 78;
+constexpr double kFrameH = 80;
+constexpr double kMiddle = kFrameY + kFrameH / 2;
 constexpr Rgb kSkin = {248, 214, 178};
 constexpr Rgb kFrameFill = {252, 244, 218};
+constexpr Rgb kSteel = {190, 196, 206};
 
 struct CourtLook {
     Rgb robe;
-    Rgb trim;
     Rgb hair;
 };
 // Jack, queen, king.
 constexpr std::array<CourtLook, 3> kCourtLooks = {{
-    {{32, 112, 80}, kGold, {120, 70, 30}},
-    {{36, 70, 150}, kGold, {224, 176, 60}},
-    {{150, 26, 44}, kGold, {236, 236, 232}},
+    {{32, 112, 80}, {120, 70, 30}},
+    {{36, 70, 150}, {224, 176, 60}},
+    {{150, 26, 44}, {236, 236, 232}},
 }};
 
 void paintCrown(cairo_t* cr, double cx, double top, int points, double width, double height)
@@ -161,97 +162,152 @@ void paintCrown(cairo_t* cr, double cx, double top, int points, double width, do
     cairo_stroke(cr);
 }
 
-// One half-figure, head near the top of the upper half; `face` 0 jack, 1
-// queen, 2 king.
+void paintRobe(cairo_t* cr, const CourtLook& look, double cx)
+{
+    // Square shoulders down to the middle line, a gold band and a V collar.
+    cairo_move_to(cr, kFrameX + 1, kMiddle);
+    cairo_line_to(cr, kFrameX + 1, 42);
+    cairo_curve_to(cr, kFrameX + 1, 37, cx - 9, 35, cx - 5, 35);
+    cairo_line_to(cr, cx + 5, 35);
+    cairo_curve_to(cr, cx + 9, 35, kFrameX + kFrameW - 1, 37, kFrameX + kFrameW - 1, 42);
+    cairo_line_to(cr, kFrameX + kFrameW - 1, kMiddle);
+    cairo_close_path(cr);
+    setColor(cr, look.robe);
+    cairo_fill(cr);
+    cairo_move_to(cr, cx - 5, 35);
+    cairo_line_to(cr, cx, 42);
+    cairo_line_to(cr, cx + 5, 35);
+    cairo_close_path(cr);
+    setColor(cr, kCream);
+    cairo_fill(cr);
+    cairo_set_line_width(cr, 1.6);
+    setColor(cr, kGold);
+    cairo_move_to(cr, cx, 42);
+    cairo_line_to(cr, cx, kMiddle);
+    cairo_stroke(cr);
+    cairo_set_line_width(cr, 1);
+    cairo_move_to(cr, kFrameX + 1, 44);
+    cairo_line_to(cr, kFrameX + kFrameW - 1, 44);
+    cairo_stroke(cr);
+}
+
+void paintHead(cairo_t* cr, const CourtLook& look, int32_t face, double cx, double headY)
+{
+    // Hair behind the head: long for the queen, short for the others.
+    setColor(cr, look.hair);
+    if (face == 1) {
+        roundedRect(cr, cx - 8.5, headY - 6, 17, 16, 6);
+    } else {
+        cairo_arc(cr, cx, headY - 1, 7.4, kPi, 2 * kPi);
+    }
+    cairo_fill(cr);
+    cairo_save(cr);
+    cairo_translate(cr, cx, headY);
+    cairo_scale(cr, 1, 1.12);
+    cairo_arc(cr, 0, 0, 6.2, 0, 2 * kPi);
+    cairo_restore(cr);
+    setColor(cr, kSkin);
+    cairo_fill(cr);
+    if (face == 2) {
+        // The king's beard.
+        cairo_move_to(cr, cx - 6, headY + 1);
+        cairo_curve_to(cr, cx - 5.5, headY + 10, cx + 5.5, headY + 10, cx + 6, headY + 1);
+        cairo_curve_to(cr, cx + 3, headY + 4.5, cx - 3, headY + 4.5, cx - 6, headY + 1);
+        setColor(cr, look.hair);
+        cairo_fill(cr);
+    }
+    setColor(cr, kPipBlack);
+    cairo_arc(cr, cx - 2.3, headY - 0.6, 0.8, 0, 2 * kPi);
+    cairo_fill(cr);
+    cairo_arc(cr, cx + 2.3, headY - 0.6, 0.8, 0, 2 * kPi);
+    cairo_fill(cr);
+    setColor(cr, {176, 44, 54});
+    cairo_set_line_width(cr, 0.9);
+    cairo_move_to(cr, cx - 1.6, headY + 3.2);
+    cairo_line_to(cr, cx + 1.6, headY + 3.2);
+    cairo_stroke(cr);
+}
+
+// Headwear and what each figure holds tell the three apart at a glance: the
+// king's crown and sword, the queen's diadem and flower, the jack's feathered
+// cap and halberd.
+void paintAttributes(cairo_t* cr, const CourtLook& look, int32_t face, double cx, double headY)
+{
+    const double side = kFrameX + kFrameW - 6;
+    if (face == 2) {
+        paintCrown(cr, cx, headY - 16, 3, 15, 10);
+        cairo_set_line_width(cr, 2);
+        setColor(cr, kSteel);
+        cairo_move_to(cr, side, kFrameY + 3);
+        cairo_line_to(cr, side, 36);
+        cairo_stroke(cr);
+        cairo_set_line_width(cr, 1.8);
+        setColor(cr, kGoldDeep);
+        cairo_move_to(cr, side - 3.5, 36);
+        cairo_line_to(cr, side + 3.5, 36);
+        cairo_move_to(cr, side, 36);
+        cairo_line_to(cr, side, 41);
+        cairo_stroke(cr);
+    } else if (face == 1) {
+        paintCrown(cr, cx, headY - 12.5, 4, 13, 6);
+        setColor(cr, kPipRed);
+        cairo_arc(cr, cx, headY - 9.5, 1.1, 0, 2 * kPi);
+        cairo_fill(cr);
+        cairo_set_line_width(cr, 1.2);
+        setColor(cr, {40, 120, 60});
+        cairo_move_to(cr, side, 40);
+        cairo_curve_to(cr, side + 1, 32, side - 1, 26, side, 20);
+        cairo_stroke(cr);
+        for (int petal = 0; petal < 5; ++petal) {
+            const double a = petal * 2 * kPi / 5;
+            cairo_arc(cr, side + 2.4 * std::cos(a), 18 + 2.4 * std::sin(a), 1.8, 0, 2 * kPi);
+            setColor(cr, kPipRed);
+            cairo_fill(cr);
+        }
+        cairo_arc(cr, side, 18, 1.3, 0, 2 * kPi);
+        setColor(cr, kGold);
+        cairo_fill(cr);
+    } else {
+        cairo_move_to(cr, cx - 8.5, headY - 4.5);
+        cairo_curve_to(cr, cx - 7.5, headY - 13, cx + 7.5, headY - 13, cx + 8.5, headY - 4.5);
+        cairo_close_path(cr);
+        setColor(cr, look.robe);
+        cairo_fill(cr);
+        cairo_move_to(cr, cx + 2, headY - 10);
+        cairo_curve_to(cr, cx + 4, headY - 15, cx + 7, headY - 16, cx + 9, headY - 19);
+        cairo_set_line_width(cr, 1.8);
+        setColor(cr, kGold);
+        cairo_stroke(cr);
+        cairo_set_line_width(cr, 1.4);
+        setColor(cr, {130, 90, 50});
+        cairo_move_to(cr, side, kFrameY + 6);
+        cairo_line_to(cr, side, 42);
+        cairo_stroke(cr);
+        cairo_move_to(cr, side, kFrameY + 8);
+        cairo_curve_to(cr, side + 5, kFrameY + 9, side + 5, kFrameY + 15, side, kFrameY + 16);
+        cairo_close_path(cr);
+        cairo_move_to(cr, side, kFrameY + 2);
+        cairo_line_to(cr, side + 1.2, kFrameY + 7);
+        cairo_line_to(cr, side - 1.2, kFrameY + 7);
+        cairo_close_path(cr);
+        setColor(cr, kSteel);
+        cairo_fill(cr);
+    }
+}
+
+// One bust in the upper half of the panel; `face` 0 jack, 1 queen, 2 king.
 void paintFigure(cairo_t* cr, int32_t face, int32_t suit)
 {
     const CourtLook& look = kCourtLooks[static_cast<size_t>(face)];
     const double cx = kCardW / 2;
-    const double headY = 30;
-
-    // Robe over the shoulders, trimmed in gold, down to the middle line.
-    cairo_move_to(cr, kFrameX + 2, kFrameY + kFrameH / 2);
-    cairo_curve_to(cr, kFrameX + 3, 42, cx - 10, 38, cx, 38);
-    cairo_curve_to(cr, cx + 10, 38, kFrameX + kFrameW - 3, 42, kFrameX + kFrameW - 2, kFrameY + kFrameH / 2);
-    cairo_close_path(cr);
-    setColor(cr, look.robe);
-    cairo_fill(cr);
-    cairo_set_line_width(cr, 1.6);
-    setColor(cr, look.trim);
-    cairo_move_to(cr, cx, 39);
-    cairo_line_to(cr, cx, kFrameY + kFrameH / 2);
-    cairo_stroke(cr);
-    // Collar.
-    cairo_move_to(cr, cx - 7, 38.5);
-    cairo_curve_to(cr, cx - 3, 42, cx + 3, 42, cx + 7, 38.5);
-    cairo_line_to(cr, cx, 37);
-    cairo_close_path(cr);
-    setColor(cr, kCream);
-    cairo_fill(cr);
-
-    // Hair behind the head: long for the queen, short for the jack.
-    setColor(cr, look.hair);
-    if (face == 1) {
-        roundedRect(cr, cx - 8.5, headY - 6, 17, 15, 6);
-        cairo_fill(cr);
-    } else {
-        cairo_arc(cr, cx, headY - 1, 7.2, kPi, 2 * kPi);
-        cairo_fill(cr);
-    }
-    // Head.
-    cairo_save(cr);
-    cairo_translate(cr, cx, headY);
-    cairo_scale(cr, 1, 1.12);
-    cairo_arc(cr, 0, 0, 5.8, 0, 2 * kPi);
-    cairo_restore(cr);
-    setColor(cr, kSkin);
-    cairo_fill(cr);
-    // The king's beard.
-    if (face == 2) {
-        cairo_move_to(cr, cx - 5.6, headY + 1);
-        cairo_curve_to(cr, cx - 5, headY + 9, cx + 5, headY + 9, cx + 5.6, headY + 1);
-        cairo_curve_to(cr, cx + 3, headY + 4, cx - 3, headY + 4, cx - 5.6, headY + 1);
-        setColor(cr, look.hair);
-        cairo_fill(cr);
-    }
-    // Eyes and mouth.
-    setColor(cr, kPipBlack);
-    cairo_arc(cr, cx - 2.2, headY - 0.5, 0.75, 0, 2 * kPi);
-    cairo_fill(cr);
-    cairo_arc(cr, cx + 2.2, headY - 0.5, 0.75, 0, 2 * kPi);
-    cairo_fill(cr);
-    setColor(cr, {170, 40, 50});
-    cairo_set_line_width(cr, 0.8);
-    cairo_move_to(cr, cx - 1.5, headY + 3);
-    cairo_line_to(cr, cx + 1.5, headY + 3);
-    cairo_stroke(cr);
-
-    // Headwear tells the three apart at a glance.
-    if (face == 2) {
-        paintCrown(cr, cx, headY - 15, 3, 14, 9);
-    } else if (face == 1) {
-        paintCrown(cr, cx, headY - 11.5, 4, 12, 5.5);
-        setColor(cr, kPipRed);
-        cairo_arc(cr, cx, headY - 8.5, 1.1, 0, 2 * kPi);
-        cairo_fill(cr);
-    } else {
-        // A jack's cap with a feather.
-        cairo_move_to(cr, cx - 8, headY - 5);
-        cairo_curve_to(cr, cx - 7, headY - 12, cx + 7, headY - 12, cx + 8, headY - 5);
-        cairo_close_path(cr);
-        setColor(cr, look.robe);
-        cairo_fill(cr);
-        cairo_move_to(cr, cx + 4, headY - 9);
-        cairo_curve_to(cr, cx + 9, headY - 16, cx + 14, headY - 15, cx + 16, headY - 19);
-        cairo_set_line_width(cr, 1.8);
-        setColor(cr, kGold);
-        cairo_stroke(cr);
-    }
-    // The suit the figure holds up, beside the head.
-    fillSuit(cr, suit, kFrameX + 6.5, kFrameY + 7, 8, false);
+    const double headY = 27;
+    paintRobe(cr, look, cx);
+    paintHead(cr, look, face, cx, headY);
+    paintAttributes(cr, look, face, cx, headY);
+    fillSuit(cr, suit, kFrameX + 6, kFrameY + 7, 8, false);
 }
 
-void paintCourt(cairo_t* cr, const Fonts* fonts, int32_t rank, int32_t suit)
+void paintCourt(cairo_t* cr, int32_t rank, int32_t suit)
 {
     const int32_t face = rank - 11;
     roundedRect(cr, kFrameX, kFrameY, kFrameW, kFrameH, 2);
@@ -266,16 +322,9 @@ void paintCourt(cairo_t* cr, const Fonts* fonts, int32_t rank, int32_t suit)
         cairo_rectangle(cr, kFrameX, kFrameY, kFrameW, kFrameH / 2);
         cairo_clip(cr);
         paintFigure(cr, face, suit);
-        // The rank letter in the free corner of the panel.
-        setFont(cr, fonts, FONT_SERIF_BOLD, 9);
-        setColor(cr, suitColor(suit));
-        showText(cr, kIndexTexts[static_cast<size_t>(rank - RANK_TWO)], kFrameX + kFrameW - 5, kFrameY + 10,
-                 ALIGN_CENTER);
         cairo_restore(cr);
     }
     roundedRect(cr, kFrameX, kFrameY, kFrameW, kFrameH, 2);
-    cairo_move_to(cr, kFrameX, kFrameY + kFrameH / 2);
-    cairo_line_to(cr, kFrameX + kFrameW, kFrameY + kFrameH / 2);
     cairo_set_line_width(cr, 1);
     setColor(cr, suitColor(suit));
     cairo_stroke(cr);
@@ -289,7 +338,7 @@ void paintCardFace(cairo_t* cr, const Fonts* fonts, int32_t rank, int32_t suit)
     if (rank == RANK_ACE) {
         paintAce(cr, suit);
     } else if (rank >= 11) {
-        paintCourt(cr, fonts, rank, suit);
+        paintCourt(cr, rank, suit);
     } else {
         paintPips(cr, rank, suit);
     }
@@ -368,13 +417,9 @@ bool writeCards(const Job* job, cairo_surface_t* gameScreen)
         }
         // Round corners blend into the felt of the first card place; the
         // felt is even enough there for every place.
-        cairo_surface_t* image = cropImage(gameScreen, kCardPos[0], kCardSize.w, kCardSize.h);
-        cairo_t* cr = beginDrawing(image);
-        paintCard(cr, job->fonts, id);
-        cairo_destroy(cr);
-        const bool ok = writeBmp(job, path, image);
-        cairo_surface_destroy(image);
-        if (!ok) {
+        Element element = beginElement(gameScreen, kCardPos[0], kCardSize.w, kCardSize.h);
+        paintCard(element.cr, job->fonts, id);
+        if (!finishElement(job, &element, path)) {
             return false;
         }
     }

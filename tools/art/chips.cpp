@@ -4,7 +4,6 @@
 
 #include "art/art.h"
 #include "cards/card_list.h"
-#include "cards/purse.h"
 #include "display/display_state.h"
 
 namespace art {
@@ -19,15 +18,15 @@ struct ChipLook {
 // In button order: 1, 2, 5, 10, 20, 50, 100, 200, all-in, reset.
 constexpr std::array<ChipLook, 10> kChipLooks = {{
     {"1", {232, 230, 222}, {30, 60, 140}},
-    {"2", {196, 58, 138}, {250, 246, 234}},
-    {"5", {192, 26, 38}, {250, 246, 234}},
-    {"10", {32, 82, 170}, {250, 246, 234}},
-    {"20", {28, 128, 112}, {250, 246, 234}},
-    {"50", {226, 118, 24}, {250, 246, 234}},
-    {"100", {34, 34, 40}, {247, 201, 17}},
-    {"200", {98, 44, 150}, {250, 246, 234}},
-    {"TAPIS", {247, 201, 17}, {138, 24, 44}},
-    {"ANNULER", {168, 172, 182}, {24, 34, 66}},
+    {"2", {196, 58, 138}, kCream},
+    {"5", {192, 26, 38}, kCream},
+    {"10", {32, 82, 170}, kCream},
+    {"20", {28, 128, 112}, kCream},
+    {"50", {226, 118, 24}, kCream},
+    {"100", {34, 34, 40}, kGold},
+    {"200", {98, 44, 150}, kCream},
+    {"TAPIS", kGold, kWine},
+    {"ANNULER", {168, 172, 182}, kNight},
 }};
 
 constexpr double kCentre = kArtChipSize / 2.0;

@@ -246,8 +246,9 @@ bool placeFile(cairo_t* cr, const Job* job, Flow* flow, const char* relPath, dou
     SDL_BlitSurface(loaded.surface, nullptr, canvas.view, nullptr);
     cairo_surface_mark_dirty(canvas.image);
     SDL_FreeSurface(loaded.surface);
-    // Labels drop the common "image/" folder.
-    const char* label = std::strncmp(relPath, "image/", 6) == 0 ? relPath + 6 : relPath;
+    // Each picture is labelled with its file's own name, without folders.
+    const char* slash = std::strrchr(relPath, '/');
+    const char* label = slash == nullptr ? relPath : slash + 1;
     placePicture(cr, job->fonts, flow, canvas.image, scale, label);
     freeCanvas(&canvas);
     return true;

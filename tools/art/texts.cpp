@@ -51,20 +51,8 @@ void paintMessage(cairo_t* cr, const Fonts* fonts, int32_t message)
     const MessageLook& look = kMessageLooks[static_cast<size_t>(message)];
     const double w = kMessageSize.w;
     const double h = kMessageSize.h;
-    roundedRect(cr, 1, 1, w - 2, h - 2, 9);
-    cairo_pattern_t* body = cairo_pattern_create_linear(0, 0, 0, h);
-    cairo_pattern_add_color_stop_rgb(body, 0, 34 / 255.0, 46 / 255.0, 88 / 255.0);
-    cairo_pattern_add_color_stop_rgb(body, 1, kNightDeep.r / 255.0, kNightDeep.g / 255.0, kNightDeep.b / 255.0);
-    cairo_set_source(cr, body);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(body);
-    cairo_set_line_width(cr, 1.6);
-    setColor(cr, kGold);
-    cairo_stroke(cr);
-    roundedRect(cr, 4.5, 4.5, w - 9, h - 9, 6);
-    cairo_set_line_width(cr, 0.8);
-    setColorAlpha(cr, kGold, 0.3);
-    cairo_stroke(cr);
+    setVerticalGradient(cr, 0, {34, 46, 88}, h, kNightDeep);
+    fillFramedPanel(cr, 1, 1, w - 2, h - 2, 9);
 
     fitFont(cr, fonts, FONT_SANS_BOLD, 23, look.text, w - 36);
     showEmbossed(cr, look.text, w / 2, h / 2 + 8, look.color);
@@ -97,16 +85,8 @@ void paintScoreBackdrop(cairo_t* cr, const Fonts* fonts)
 {
     const double w = kBackdropSize.w;
     const double h = kBackdropSize.h;
-    roundedRect(cr, 1, 1, w - 2, h - 2, 10);
     setColor(cr, kNightDeep);
-    cairo_fill_preserve(cr);
-    cairo_set_line_width(cr, 1.6);
-    setColor(cr, kGold);
-    cairo_stroke(cr);
-    roundedRect(cr, 4.5, 4.5, w - 9, h - 9, 7);
-    cairo_set_line_width(cr, 0.8);
-    setColorAlpha(cr, kGold, 0.3);
-    cairo_stroke(cr);
+    fillFramedPanel(cr, 1, 1, w - 2, h - 2, 10);
 
     // In Purse order, like the score slots.
     const std::array<const char*, 7> labels = {"BANQUE", "MISE", "GAIN", "Gagnées", "Perdues",
@@ -120,28 +100,19 @@ bool writeTexts(const Job* job, cairo_surface_t* gameScreen)
 {
     bool ok = true;
     for (int32_t message = MSG_MISE; message <= MSG_LOOSE && ok; ++message) {
-        cairo_surface_t* image = cropImage(gameScreen, kMessagePos, kMessageSize.w, kMessageSize.h);
-        cairo_t* cr = beginDrawing(image);
-        paintMessage(cr, job->fonts, message);
-        cairo_destroy(cr);
-        ok = writeBmp(job, imageFor(kMessageImages, message), image);
-        cairo_surface_destroy(image);
+        Element element = beginElement(gameScreen, kMessagePos, kMessageSize.w, kMessageSize.h);
+        paintMessage(element.cr, job->fonts, message);
+        ok = finishElement(job, &element, imageFor(kMessageImages, message));
     }
     for (int32_t combination = 0; combination <= COMBINATION_AIDE && ok; ++combination) {
-        cairo_surface_t* image = cropImage(gameScreen, kCombinationPos, kCaptionSize.w, kCaptionSize.h);
-        cairo_t* cr = beginDrawing(image);
-        paintCaption(cr, job->fonts, combination);
-        cairo_destroy(cr);
-        ok = writeBmp(job, imageFor(kCombinationImages, combination), image);
-        cairo_surface_destroy(image);
+        Element element = beginElement(gameScreen, kCombinationPos, kCaptionSize.w, kCaptionSize.h);
+        paintCaption(element.cr, job->fonts, combination);
+        ok = finishElement(job, &element, imageFor(kCombinationImages, combination));
     }
     if (ok) {
-        cairo_surface_t* image = cropImage(gameScreen, kScoreBackdropPos, kBackdropSize.w, kBackdropSize.h);
-        cairo_t* cr = beginDrawing(image);
-        paintScoreBackdrop(cr, job->fonts);
-        cairo_destroy(cr);
-        ok = writeBmp(job, kScoreBackdropImage, image);
-        cairo_surface_destroy(image);
+        Element element = beginElement(gameScreen, kScoreBackdropPos, kBackdropSize.w, kBackdropSize.h);
+        paintScoreBackdrop(element.cr, job->fonts);
+        ok = finishElement(job, &element, kScoreBackdropImage);
     }
     return ok;
 }
