@@ -1,0 +1,49 @@
+// vantrel_art OUTDIR [--contact-sheet FILE]
+//
+// Draws every runtime file of the game into OUTDIR: the bitmaps under image/,
+// the window icon and the font. The same inputs give the same bytes on every
+// run. With --contact-sheet it also writes one PNG page showing them all.
+#include <cstdio>
+#include <cstring>
+
+#include "art/art.h"
+#include "display/display_state.h"
+
+int main(int argc, char** argv)
+{
+    const char* outDir = nullptr;
+    const char* sheet = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--contact-sheet") == 0 && i + 1 < argc) {
+            sheet = argv[++i];
+        } else if (outDir == nullptr && argv[i][0] != '-') {
+            outDir = argv[i];
+        } else {
+            outDir = nullptr;
+            break;
+        }
+    }
+    if (outDir == nullptr) {
+        std::fprintf(stderr, "usage: vantrel_art OUTDIR [--contact-sheet FILE.png]\n");
+        return 2;
+    }
+
+    art::Fonts fonts;
+    if (!art::loadFonts(&fonts)) {
+        art::freeFonts(&fonts);
+        return 1;
+    }
+    const art::Job job = {outDir, &fonts};
+    std::array<cairo_surface_t*, 6> screens{};
+    const bool ok = art::writeBackgrounds(&job, &screens) && art::writeButtons(&job, screens) &&
+                    art::writeChips(&job, screens[SCREEN_JEU]) && art::writeCards(&job, screens[SCREEN_JEU]) &&
+                    art::writeTexts(&job, screens[SCREEN_JEU]) && art::writeIcon(&job) && art::copyFont(&job) &&
+                    (sheet == nullptr || art::writeContactSheet(&job, sheet));
+    for (cairo_surface_t* screen : screens) {
+        if (screen != nullptr) {
+            cairo_surface_destroy(screen);
+        }
+    }
+    art::freeFonts(&fonts);
+    return ok ? 0 : 1;
+}
