@@ -1,0 +1,124 @@
+#include "display/elements.h"
+
+SDL_Surface* loadImage(const char* path)
+{
+    if (path == nullptr) {
+        return nullptr;
+    }
+    SDL_RWops* stream = SDL_RWFromFile(path, "rb");
+    if (stream == nullptr) {
+        return nullptr;
+    }
+    return SDL_LoadBMP_RW(stream, 1);  // closes the stream whatever happens
+}
+
+void blitImage(SDL_Surface* image, ScreenPos pos, SDL_Surface* screen)
+{
+    if (image == nullptr) {
+        return;
+    }
+    SDL_Rect place = {pos.x, pos.y, 0, 0};  // the blit takes the size from the image
+    SDL_UpperBlit(image, nullptr, screen, &place);
+}
+
+void drawImage(const char* path, ScreenPos pos, SDL_Surface* screen)
+{
+    SDL_Surface* image = loadImage(path);
+    blitImage(image, pos, screen);
+    SDL_FreeSurface(image);
+}
+
+void drawBackground(const DisplayState* display, SDL_Surface* screen)
+{
+    drawImage(imageFor(kBackgroundImages, display->screen), kBackgroundPos, screen);
+}
+
+void drawAideButton(const DisplayState* display, SDL_Surface* screen)
+{
+    drawImage(imageFor(kAideButtonImages, display->aideButton), kAideButtonPos, screen);
+}
+
+void drawAproposButton(const DisplayState* display, SDL_Surface* screen)
+{
+    drawImage(imageFor(kAproposButtonImages, display->aproposButton), kAproposButtonPos, screen);
+}
+
+void drawRetourButton(const DisplayState* display, SDL_Surface* screen)
+{
+    drawImage(imageFor(kRetourButtonImages, display->retourButton), kRetourButtonPos, screen);
+}
+
+void drawContinuerButton(const DisplayState* display, SDL_Surface* screen)
+{
+    drawImage(imageFor(kContinuerButtonImages, display->continuerButton), kContinuerButtonPos, screen);
+}
+
+void drawCarteButton(const DisplayState* display, SDL_Surface* screen)
+{
+    drawImage(imageFor(kCarteButtonImages, display->carteButton), kCarteButtonPos, screen);
+}
+
+void drawGarderButtons(const DisplayState* display, SDL_Surface* screen)
+{
+    std::array<SDL_Surface*, HAND_SLOTS> images{};
+    for (size_t i = 0; i < images.size(); ++i) {
+        images[i] = loadImage(imageFor(kGarderButtonImages, display->garderButtons[i]));
+        blitImage(images[i], kGarderButtonPos[i], screen);
+    }
+    freeSurfaces(&images);
+}
+
+void drawHandCards(const DisplayState* display, SDL_Surface* screen)
+{
+    std::array<SDL_Surface*, HAND_SLOTS> images{};
+    for (size_t i = 0; i < images.size(); ++i) {
+        char path[kCardPathSize];
+        if (cardImagePath(display->handCards[i], path, sizeof(path))) {
+            images[i] = loadImage(path);
+            blitImage(images[i], kCardPos[i], screen);
+        }
+    }
+    freeSurfaces(&images);
+}
+
+void drawChips(const DisplayState* display, SDL_Surface* screen)
+{
+    std::array<SDL_Surface*, CHIP_BUTTONS> images{};
+    for (size_t i = 0; i < images.size(); ++i) {
+        images[i] = loadImage(imageFor(kChipImages[i], display->chipButtons[i]));
+        if (images[i] != nullptr) {
+            // Chips are round: the key colour around the disc lets the table show.
+            SDL_SetColorKey(images[i], SDL_SRCCOLORKEY,
+                            SDL_MapRGB(images[i]->format, kChipColorKey.r, kChipColorKey.g, kChipColorKey.b));
+        }
+        blitImage(images[i], kChipPos[i], screen);
+    }
+    freeSurfaces(&images);
+}
+
+void drawStartButtons(const DisplayState* display, SDL_Surface* screen)
+{
+    std::array<SDL_Surface*, 3> images{};
+    images[0] = loadImage(imageFor(kNewGameButtonImages, display->newGameButton));
+    blitImage(images[0], kNewGameButtonPos, screen);
+    images[1] = loadImage(imageFor(kResumeButtonImages, display->resumeButton));
+    blitImage(images[1], kResumeButtonPos, screen);
+    images[2] = loadImage(imageFor(kOptionButtonImages, display->optionButton));
+    blitImage(images[2], kOptionButtonPos, screen);
+    freeSurfaces(&images);
+}
+
+void drawMessage(const DisplayState* display, SDL_Surface* screen)
+{
+    drawImage(imageFor(kMessageImages, display->message), kMessagePos, screen);
+}
+
+void drawCombination(const DisplayState* display, SDL_Surface* screen)
+{
+    drawImage(imageFor(kCombinationImages, display->combination), kCombinationPos, screen);
+}
+
+void drawScoreBackdrop(SDL_Surface* screen)
+{
+    drawImage(kScoreBackdropImage, kScoreBackdropPos, screen);
+}

@@ -1,0 +1,68 @@
+#include "display/screens.h"
+
+#include "display/elements.h"
+#include "display/text_panels.h"
+#include "input/overlays.h"
+
+void showStartScreen(DisplayState* display, SDL_Surface* screen)
+{
+    display->screen = SCREEN_START;
+    drawBackground(display, screen);
+    drawAideButton(display, screen);
+    drawAproposButton(display, screen);
+    drawStartButtons(display, screen);
+    SDL_Flip(screen);
+}
+
+void showBetScreen(DisplayState* display, Purse* purse, SDL_Surface* screen)
+{
+    display->screen = SCREEN_JEU;
+    drawBackground(display, screen);
+    drawScoreBackdrop(screen);
+    drawAideButton(display, screen);
+    drawAproposButton(display, screen);
+    drawCarteButton(display, screen);
+    drawChips(display, screen);
+    drawScorePanel(purse, screen);  // flips
+    drawMessage(display, screen);
+    drawCombination(display, screen);
+    SDL_Flip(screen);
+}
+
+void refreshBetScreen(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo)
+{
+    showAideOverlay(display, purse, screen, returnTo);
+    showAproposOverlay(display, purse, screen, returnTo);
+    drawScoreBackdrop(screen);
+    drawScorePanel(purse, screen);  // flips
+    drawAproposButton(display, screen);
+    drawCarteButton(display, screen);
+    drawChips(display, screen);
+    SDL_Flip(screen);
+}
+
+void showCardScreen(DisplayState* display, Purse* purse, SDL_Surface* screen)
+{
+    display->screen = SCREEN_JEU;
+    drawBackground(display, screen);
+    drawScoreBackdrop(screen);
+    drawAideButton(display, screen);
+    drawAproposButton(display, screen);
+    drawCarteButton(display, screen);
+    drawGarderButtons(display, screen);
+    drawHandCards(display, screen);
+    drawScorePanel(purse, screen);  // flips
+    drawMessage(display, screen);
+    drawCombination(display, screen);
+    SDL_Flip(screen);
+}
+
+void refreshCardScreen(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo)
+{
+    showAideOverlay(display, purse, screen, returnTo);
+    showAproposOverlay(display, purse, screen, returnTo);
+    drawAideButton(display, screen);
+    drawAproposButton(display, screen);
+    drawCarteButton(display, screen);
+    drawGarderButtons(display, screen);
+}

@@ -1,0 +1,122 @@
+#include "input/overlays.h"
+
+#include <cstdlib>
+
+#include "display/elements.h"
+#include "display/screens.h"
+#include "display/text_panels.h"
+#include "input/hit_areas.h"
+
+namespace {
+
+enum class OverlayPage { Aide, Apropos };
+
+[[noreturn]] void quitNow()
+{
+    SDL_Quit();
+    std::exit(0);
+}
+
+bool isLeftButton(const SDL_Event& event, Uint8 type)
+{
+    return event.type == type && event.button.button == SDL_BUTTON_LEFT;
+}
+
+void drawPageButton(const DisplayState* display, SDL_Surface* screen, OverlayPage page)
+{
+    if (page == OverlayPage::Aide) {
+        drawAideButton(display, screen);
+    } else {
+        drawAproposButton(display, screen);
+    }
+}
+
+void drawPageText(SDL_Surface* screen, OverlayPage page)
+{
+    if (page == OverlayPage::Aide) {
+        drawAideText(screen);
+    } else {
+        drawAproposText(screen);
+    }
+}
+
+void rebuildScreen(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo)
+{
+    switch (returnTo) {
+    case MODE_START:
+        showStartScreen(display, screen);
+        break;
+    case MODE_BET:
+        showBetScreen(display, purse, screen);
+        break;
+    case MODE_FIRST_HAND:
+    case MODE_RESULT:
+        showCardScreen(display, purse, screen);
+        break;
+    default:
+        break;  // the page stays on screen
+    }
+}
+
+void runOverlay(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo, OverlayPage page)
+{
+    int32_t* trigger = page == OverlayPage::Aide ? &display->aideButton : &display->aproposButton;
+    if (*trigger != BUTTON_DOWN) {
+        return;
+    }
+    display->screen = page == OverlayPage::Aide ? SCREEN_AIDE : SCREEN_APROPOS;
+    drawPageButton(display, screen, page);  // still down: shown pressed over the current screen
+    SDL_Flip(screen);
+    *trigger = BUTTON_UP;
+    waitRetour(display);  // normally the release of the button that opened the page
+
+    drawBackground(display, screen);
+    drawRetourButton(display, screen);
+    drawPageText(screen, page);  // flips
+    SDL_Flip(screen);
+    while (display->retourButton == BUTTON_UP) {
+        waitRetour(display);
+    }
+
+    drawRetourButton(display, screen);
+    SDL_Flip(screen);
+    waitRetour(display);  // normally the release of Retour
+    rebuildScreen(display, purse, screen, returnTo);
+}
+
+}  // namespace
+
+void waitRetour(DisplayState* display)
+{
+    for (;;) {
+        SDL_Event event;
+        // A failed wait would fail again at once: leave as on a quit request
+        // rather than spin.
+        if (SDL_WaitEvent(&event) == 0 || event.type == SDL_QUIT ||
+            (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE)) {
+            quitNow();
+        }
+        if (isLeftButton(event, SDL_MOUSEBUTTONDOWN) && hitTest(kRetourRect, event.button.x, event.button.y)) {
+            display->retourButton = BUTTON_DOWN;
+            return;
+        }
+        // The Aide band counts too, so the release of the Aide press that
+        // opened a page is taken here.
+        if (isLeftButton(event, SDL_MOUSEBUTTONUP) &&
+            (hitTest(kAideRect, event.button.x, event.button.y) ||
+             hitTest(kRetourRect, event.button.x, event.button.y))) {
+            display->retourButton = BUTTON_UP;
+            return;
+        }
+    }
+}
+
+void showAideOverlay(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo)
+{
+    runOverlay(display, purse, screen, returnTo, OverlayPage::Aide);
+}
+
+void showAproposOverlay(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo)
+{
+    runOverlay(display, purse, screen, returnTo, OverlayPage::Apropos);
+}

@@ -1,0 +1,18 @@
+// The modal Aide and Apropos pages. Each opens only while its button is
+// down, waits for Retour, then rebuilds the screen named by `returnTo`
+// (0 start, 1 betting, 2 or 3 cards; any other value leaves the page up).
+// Escape or a quit request in any of their waits ends the process, status 0.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+
+#include "cards/purse.h"
+#include "display/display_state.h"
+
+// Waits for one event that concerns Retour: a left press on it sets
+// `retourButton` to 1, a left release on it or on Aide sets it to 0.
+void waitRetour(DisplayState* display);
+void showAideOverlay(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo);
+void showAproposOverlay(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo);
