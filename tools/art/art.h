@@ -12,6 +12,8 @@
 #include <cstdint>
 
 #include "art/art_layout.h"
+#include "cards/evaluate.h"
+#include "cards/purse.h"
 #include "display/layout.h"
 
 namespace art {
@@ -168,22 +170,28 @@ bool copyFont(const Job* job);
 // built from the files just written in `job->outDir`.
 bool writeContactSheet(const Job* job, const char* sheetPath);
 
-// The pay table as the game background shows it, strongest first.
+// The pay table as the game background shows it, strongest first; the
+// multipliers are the game's own pay table, so the picture cannot drift.
 struct PayRow {
     const char* name;
-    int multiplier;
+    int32_t code;
+    int32_t multiplier;
 };
-constexpr std::array<PayRow, 10> kPayRows = {{
-    {"Quinte flush royale", 21},
-    {"Quinte flush", 11},
-    {"Carré", 9},
-    {"Full", 6},
-    {"Couleur", 5},
-    {"Suite", 4},
-    {"Brelan", 3},
-    {"Double paire", 2},
-    {"Paire", 1},
-    {"Rien", 0},
+constexpr PayRow payRow(const char* name, int32_t code)
+{
+    return {name, code, payTable[static_cast<size_t>(code)]};
+}
+constexpr std::array<PayRow, HAND_CODE_COUNT> kPayRows = {{
+    payRow("Quinte flush royale", HAND_QUINTE_FLUSH_ROYAL),
+    payRow("Quinte flush", HAND_QUINTE_FLUSH),
+    payRow("Carré", HAND_CARRE),
+    payRow("Full", HAND_FULL_HOUSE),
+    payRow("Couleur", HAND_COULEUR),
+    payRow("Suite", HAND_SUITE),
+    payRow("Brelan", HAND_BRELAN),
+    payRow("Double paire", HAND_DOUBLE_PAIRE),
+    payRow("Paire", HAND_PAIRE),
+    payRow("Rien", HAND_RIEN),
 }};
 
 }  // namespace art
