@@ -1,16 +1,166 @@
 #include "app/round_loop.h"
 
-// Until the game stages exist the window only waits to be closed.
-void runRoundLoop(CardList* /*gatherList*/, CardList* /*stockList*/, CardList* /*handList*/, Purse* /*purse*/,
-                  DisplayState* /*display*/, int32_t* mode, int32_t* running, SDL_Surface* screen)
+#include "cards/evaluate.h"
+#include "cards/shuffle.h"
+#include "display/elements.h"
+#include "display/screens.h"
+#include "input/handlers.h"
+#include "input/overlays.h"
+
+namespace {
+
+// Everything one pass works on; all of it is main's.
+struct Round {
+    CardList* gatherList;
+    CardList* stockList;
+    CardList* handList;
+    Purse* purse;
+    DisplayState* display;
+    int32_t* mode;
+    int32_t* running;
+    SDL_Surface* screen;
+};
+
+// Carte can only deal once something is staked.
+void applyCarteRule(const Purse* purse, DisplayState* display)
 {
-    SDL_Flip(screen);
-    while (*running == 1) {
-        SDL_Event event;
-        if (SDL_WaitEvent(&event) == 0 || event.type == SDL_QUIT ||
-            (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE)) {
-            *mode = MODE_QUIT;
-            *running = -1;
-        }
+    if (purse->bet == 0) {
+        display->carteButton = CARTE_DISABLED;
+    } else if (display->carteButton == CARTE_DISABLED) {
+        display->carteButton = CARTE_UP;
     }
+}
+
+void startScreenStage(const Round& r)
+{
+    resetPurse(r.purse);  // entering the start screen always begins a new game
+    r.display->screen = SCREEN_START;
+    drawBackground(r.display, r.screen);
+    drawAideButton(r.display, r.screen);
+    drawAproposButton(r.display, r.screen);
+    drawStartButtons(r.display, r.screen);
+    SDL_Flip(r.screen);
+    handleStartInput(r.display, r.mode, r.running);
+    while (*r.mode == MODE_START) {
+        showAideOverlay(r.display, r.purse, r.screen, *r.mode);
+        showAproposOverlay(r.display, r.purse, r.screen, *r.mode);
+        drawAideButton(r.display, r.screen);
+        drawAproposButton(r.display, r.screen);
+        drawStartButtons(r.display, r.screen);
+        SDL_Flip(r.screen);
+        handleStartInput(r.display, r.mode, r.running);
+    }
+}
+
+void optionStage(const Round& r)
+{
+    r.display->screen = SCREEN_OPTION;
+    drawBackground(r.display, r.screen);
+    drawRetourButton(r.display, r.screen);
+    SDL_Flip(r.screen);
+    handleOptionInput(r.display, r.mode, r.running);
+    while (*r.mode == MODE_OPTION) {
+        drawRetourButton(r.display, r.screen);
+        SDL_Flip(r.screen);
+        handleOptionInput(r.display, r.mode, r.running);
+    }
+}
+
+void betStage(const Round& r)
+{
+    applyCarteRule(r.purse, r.display);
+    showBetScreen(r.display, r.purse, r.screen);
+    handleBetInput(r.display, r.purse, r.mode, r.running);
+    while (*r.mode == MODE_BET) {
+        applyCarteRule(r.purse, r.display);
+        refreshBetScreen(r.display, r.purse, r.screen, *r.mode);
+        handleBetInput(r.display, r.purse, r.mode, r.running);
+    }
+}
+
+void firstHandStage(const Round& r)
+{
+    showCardScreen(r.display, r.purse, r.screen);
+    handleFirstHandInput(r.display, r.mode, r.running);
+    while (*r.mode == MODE_FIRST_HAND) {
+        refreshCardScreen(r.display, r.purse, r.screen, *r.mode);
+        SDL_Flip(r.screen);
+        handleFirstHandInput(r.display, r.mode, r.running);
+    }
+}
+
+// Exchanges the marked cards, then pays and records the final hand.
+void settle(const Round& r)
+{
+    drawReplacements(r.stockList, r.handList, r.gatherList, r.display);
+    const int32_t code = evaluateHand(r.handList);
+    payOut(r.purse, code);
+    recordResult(r.purse, code);
+    r.display->message = code == HAND_RIEN ? MSG_LOOSE : MSG_WIN;
+    r.display->combination = code;
+}
+
+void resultStage(const Round& r)
+{
+    showCardScreen(r.display, r.purse, r.screen);
+    handleResultInput(r.display, r.mode, r.running);
+    while (*r.mode == MODE_RESULT) {
+        refreshCardScreen(r.display, r.purse, r.screen, *r.mode);
+        SDL_Flip(r.screen);
+        handleResultInput(r.display, r.mode, r.running);
+    }
+}
+
+void gameOverStage(const Round& r)
+{
+    r.display->screen = SCREEN_GAMEOVER;
+    drawBackground(r.display, r.screen);
+    drawContinuerButton(r.display, r.screen);
+    SDL_Flip(r.screen);
+    handleGameOverInput(r.display, r.mode, r.running);
+    while (*r.mode == MODE_GAME_OVER) {
+        drawContinuerButton(r.display, r.screen);
+        SDL_Flip(r.screen);
+        handleGameOverInput(r.display, r.mode, r.running);
+    }
+}
+
+}  // namespace
+
+// One pass is one round. The shuffle and the settlement run on every pass,
+// even one that only showed the start or options screen: with a bet of 0 they
+// pay nothing, and the statistics they touch are reset before they are shown.
+void runRoundLoop(CardList* gatherList, CardList* stockList, CardList* handList, Purse* purse,
+                  DisplayState* display, int32_t* mode, int32_t* running, SDL_Surface* screen)
+{
+    const Round r{gatherList, stockList, handList, purse, display, mode, running, screen};
+    do {
+        startRound(purse, mode);  // an empty bank leads to game over
+        resetDisplayState(display);
+
+        if (*mode == MODE_START) {
+            startScreenStage(r);
+        }
+        if (*mode == MODE_OPTION) {
+            optionStage(r);
+        }
+        if (*mode == MODE_BET) {
+            betStage(r);
+        }
+
+        display->message = MSG_FIRST_HAND;
+        shuffleDeck(stockList, handList, gatherList);
+        dealHand(stockList, handList, display);
+
+        if (*mode == MODE_FIRST_HAND) {
+            firstHandStage(r);
+        }
+        settle(r);
+        if (*mode == MODE_RESULT) {
+            resultStage(r);
+        }
+        if (*mode == MODE_GAME_OVER) {
+            gameOverStage(r);
+        }
+    } while (*running == 1);
 }

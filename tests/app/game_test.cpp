@@ -1,0 +1,291 @@
+// Whole games through the real round loop, scripted as event sequences.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <array>
+#include <cstdlib>
+
+#include "cards/evaluate.h"
+#include "cards/shuffle.h"
+#include "session.h"
+
+namespace {
+
+// Pay per credit staked, by combination code, written out independently.
+constexpr std::array<int32_t, 10> kExpectedPay = {0, 1, 2, 3, 4, 5, 6, 9, 11, 21};
+
+// The first deal and the following stock cards of a game seeded with `seed`.
+struct Deal {
+    std::array<int32_t, 5> slots;
+    std::vector<int32_t> stock;
+};
+
+Deal firstDeal(unsigned seed)
+{
+    std::array<Card, DECK_SIZE> cards{};
+    CardList gather{}, stock{}, hand{};
+    buildDeck(&cards, &gather, &stock, &hand);
+    std::srand(seed);
+    assignShuffleKeys(&gather);
+    shuffleDeck(&stock, &hand, &gather);
+    DisplayState display{};
+    resetDisplayState(&display);
+    dealHand(&stock, &hand, &display);
+    Deal deal{};
+    for (size_t i = 0; i < 5; ++i) {
+        deal.slots[i] = display.handCards[i];
+    }
+    deal.stock = listIds(stock);
+    return deal;
+}
+
+class GameTest : public ::testing::Test {
+protected:
+    // Real art and font, so every drawing path runs with the files it meets in play.
+    void SetUp() override { ASSERT_EQ(chdir(VANTREL_RUNTIME_DIR), 0); }
+    Session s{};
+};
+
+TEST_F(GameTest, NormalRoundPaysTheEvaluatedHand)
+{
+    const unsigned seed = 20261207;
+    const Deal deal = firstDeal(seed);
+    startSession(&s, seed);
+
+    step(clickOn(kNewGameRect));
+    EXPECT_EQ(s.mode, MODE_BET);
+    EXPECT_EQ(s.display.screen, SCREEN_JEU);
+    EXPECT_EQ(s.display.carteButton, CARTE_DISABLED);
+    EXPECT_EQ(s.purse.bank, 50);
+
+    step(clickOn(kChipRects[3]));  // the 10 chip
+    EXPECT_EQ(s.purse.bank, 40);
+    EXPECT_EQ(s.purse.bet, 10);
+    EXPECT_EQ(s.display.carteButton, CARTE_UP);
+
+    step(clickOn(kCarteRect));
+    ASSERT_EQ(s.mode, MODE_FIRST_HAND);
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(s.display.handCards[i], deal.slots[i]) << "slot " << i;
+    }
+    EXPECT_EQ(s.display.message, MSG_FIRST_HAND);
+
+    std::vector<SDL_Event> marks = clickOn(kGarderRects[0]);
+    std::vector<SDL_Event> second = clickOn(kGarderRects[2]);
+    marks.insert(marks.end(), second.begin(), second.end());
+    step(marks);
+    EXPECT_EQ(s.display.garderButtons[0], BUTTON_DOWN);
+    EXPECT_EQ(s.display.garderButtons[2], BUTTON_DOWN);
+
+    step(clickOn(kCarteRect));
+    ASSERT_EQ(s.mode, MODE_RESULT);
+    // Marked slots take the next stock cards in order; the others keep theirs.
+    EXPECT_EQ(s.display.handCards[0], deal.stock[0]);
+    EXPECT_EQ(s.display.handCards[1], deal.slots[1]);
+    EXPECT_EQ(s.display.handCards[2], deal.stock[1]);
+    EXPECT_EQ(s.display.handCards[3], deal.slots[3]);
+    EXPECT_EQ(s.display.handCards[4], deal.slots[4]);
+    EXPECT_EQ(s.display.carteButton, REJOUER_UP);
+
+    const int32_t code = evaluateHand(&s.handList);
+    ASSERT_GE(code, 0);
+    ASSERT_LE(code, 9);
+    const int32_t win = 10 * kExpectedPay[static_cast<size_t>(code)];
+    EXPECT_EQ(s.display.combination, code);
+    EXPECT_EQ(s.display.message, code == 0 ? MSG_LOOSE : MSG_WIN);
+    EXPECT_EQ(s.purse.win, win);
+    EXPECT_EQ(s.purse.bank, 40 + win);
+    EXPECT_EQ(s.purse.bet, 10);
+    EXPECT_EQ(s.purse.handsWon, code > 0 ? 1 : 0);
+    EXPECT_EQ(s.purse.handsLost, code == 0 ? 1 : 0);
+    EXPECT_EQ(s.purse.totalWon, code >= 2 ? win : 0);
+    EXPECT_EQ(s.purse.bestWin, code >= 2 ? win : 0);
+
+    step(clickOn(kCarteRect));  // Rejouer
+    EXPECT_EQ(s.mode, MODE_BET);
+    EXPECT_EQ(s.purse.bet, 0);
+    EXPECT_EQ(s.purse.win, 0);
+    EXPECT_EQ(s.purse.bank, 40 + win);
+    EXPECT_EQ(s.display.carteButton, CARTE_DISABLED);
+    EXPECT_EQ(s.display.combination, COMBINATION_AIDE);
+    EXPECT_EQ(s.display.message, MSG_MISE);
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(s.display.handCards[i], 0);
+        EXPECT_EQ(s.display.garderButtons[i], BUTTON_UP);
+    }
+    finishSession(&s);
+}
+
+TEST_F(GameTest, LosingTheWholeBankEndsTheGameThenANewOneStartsFresh)
+{
+    startSession(&s, 7);
+    step(clickOn(kNewGameRect));
+    for (int round = 0; round < 300 && s.mode == MODE_BET; ++round) {
+        step(clickOn(kChipRects[CHIP_ALLIN]));
+        step(clickOn(kCarteRect));
+        step(clickOn(kCarteRect));
+        ASSERT_EQ(s.mode, MODE_RESULT);
+        step(clickOn(kCarteRect));  // Rejouer: an empty bank ends the game here
+    }
+    ASSERT_EQ(s.mode, MODE_GAME_OVER);
+    EXPECT_EQ(s.display.screen, SCREEN_GAMEOVER);
+    EXPECT_EQ(s.purse.bank, 1);
+    EXPECT_GT(s.purse.handsLost, 0);
+
+    step(clickOn(kContinuerRect));
+    EXPECT_EQ(s.mode, MODE_START);
+    EXPECT_EQ(s.display.screen, SCREEN_START);
+
+    step(clickOn(kNewGameRect));
+    EXPECT_EQ(s.mode, MODE_BET);
+    EXPECT_EQ(s.purse.bank, 50);
+    EXPECT_EQ(s.purse.handsWon, 0);
+    EXPECT_EQ(s.purse.handsLost, 0);
+    EXPECT_EQ(s.purse.bestWin, 0);
+    EXPECT_EQ(s.purse.totalWon, 0);
+    finishSession(&s);
+}
+
+TEST_F(GameTest, OptionsRoundTripAndPagesReturnToTheirScreen)
+{
+    startSession(&s, 3);
+    step(clickOn(kOptionRect));
+    EXPECT_EQ(s.mode, MODE_OPTION);
+    EXPECT_EQ(s.display.screen, SCREEN_OPTION);
+    step(clickOn(kRetourRect));
+    EXPECT_EQ(s.mode, MODE_START);
+    EXPECT_EQ(s.display.screen, SCREEN_START);
+
+    // Apropos from the start screen.
+    step(clickOn(kAproposRect));
+    EXPECT_EQ(s.display.screen, SCREEN_APROPOS);
+    step(clickOn(kRetourRect));
+    EXPECT_EQ(s.display.screen, SCREEN_START);
+    EXPECT_EQ(s.mode, MODE_START);
+
+    // Aide from the bet screen comes back to the bet screen with the stake.
+    step(clickOn(kNewGameRect));
+    step(clickOn(kChipRects[1]));
+    step(clickOn(kAideRect));
+    EXPECT_EQ(s.display.screen, SCREEN_AIDE);
+    step(clickOn(kRetourRect));
+    EXPECT_EQ(s.display.screen, SCREEN_JEU);
+    EXPECT_EQ(s.mode, MODE_BET);
+    EXPECT_EQ(s.purse.bet, 2);
+    EXPECT_EQ(s.display.aideButton, BUTTON_UP);
+
+    // And from the result screen, keeping the round's outcome.
+    step(clickOn(kCarteRect));
+    step(clickOn(kCarteRect));
+    ASSERT_EQ(s.mode, MODE_RESULT);
+    const int32_t combination = s.display.combination;
+    const int32_t message = s.display.message;
+    step(clickOn(kAideRect));
+    EXPECT_EQ(s.display.screen, SCREEN_AIDE);
+    step(clickOn(kRetourRect));
+    EXPECT_EQ(s.display.screen, SCREEN_JEU);
+    EXPECT_EQ(s.mode, MODE_RESULT);
+    EXPECT_EQ(s.display.combination, combination);
+    EXPECT_EQ(s.display.message, message);
+    finishSession(&s);
+}
+
+// A few hundred events over every screen and both pages; also run under
+// valgrind as the leak check.
+TEST_F(GameTest, ScriptedSessionVisitsEveryScreenAndPage)
+{
+    startSession(&s, 42);
+    for (const HitRect& page : {kAproposRect, kAideRect}) {
+        step(clickOn(page));
+        EXPECT_TRUE(pageOpen(s));
+        step(clickOn(kRetourRect));
+        EXPECT_EQ(s.display.screen, SCREEN_START);
+    }
+    step(clickOn(kOptionRect));
+    step(clickOn(kRetourRect));
+    step(clickOn(kNewGameRect));
+    for (int round = 0; s.mode == MODE_BET; ++round) {
+        if (round < 10) {
+            step(clickOn(kChipRects[static_cast<size_t>(round % 8)]));
+            step(clickOn(kChipRects[CHIP_RESET]));
+            step(clickOn(kChipRects[static_cast<size_t>(round % 8)]));
+        } else {
+            step(clickOn(kChipRects[CHIP_ALLIN]));  // then lose it all
+        }
+        if (round % 3 == 0) {
+            step(clickOn(round % 2 ? kAideRect : kAproposRect));
+            step(clickOn(kRetourRect));
+        }
+        step(clickOn(kCarteRect));
+        ASSERT_EQ(s.mode, MODE_FIRST_HAND);
+        step(clickOn(kGarderRects[static_cast<size_t>(round % 5)]));
+        if (round % 4 == 1) {
+            step(clickOn(kAproposRect));
+            step(clickOn(kRetourRect));
+        }
+        step(clickOn(kCarteRect));
+        ASSERT_EQ(s.mode, MODE_RESULT);
+        if (round % 4 == 2) {
+            step(clickOn(kAideRect));
+            step(clickOn(kRetourRect));
+        }
+        step(clickOn(kCarteRect));
+        ASSERT_LT(round, 300);
+    }
+    ASSERT_EQ(s.mode, MODE_GAME_OVER);
+    step(clickOn(kContinuerRect));
+    step(clickOn(kNewGameRect));
+    EXPECT_EQ(s.purse.bank, 50);
+    finishSession(&s);
+}
+
+// Reaches the stage `mode` of a fresh game.
+void reach(Session* s, int32_t mode)
+{
+    if (mode == MODE_OPTION) {
+        step(clickOn(kOptionRect));
+        return;
+    }
+    if (mode == MODE_START) {
+        return;
+    }
+    step(clickOn(kNewGameRect));
+    if (mode == MODE_GAME_OVER) {
+        while (s->mode == MODE_BET) {
+            step(clickOn(kChipRects[CHIP_ALLIN]));
+            step(clickOn(kCarteRect));
+            step(clickOn(kCarteRect));
+            step(clickOn(kCarteRect));
+        }
+        return;
+    }
+    if (mode == MODE_BET) {
+        return;
+    }
+    step(clickOn(kChipRects[0]));
+    step(clickOn(kCarteRect));
+    if (mode == MODE_RESULT) {
+        step(clickOn(kCarteRect));
+    }
+}
+
+TEST_F(GameTest, QuitFromEveryStageEndsTheLoop)
+{
+    for (int32_t mode : {MODE_START, MODE_OPTION, MODE_BET, MODE_FIRST_HAND, MODE_RESULT, MODE_GAME_OVER}) {
+        for (bool closeWindow : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "mode " << mode << (closeWindow ? " close" : " escape"));
+            Session session{};
+            startSession(&session, 11);
+            reach(&session, mode);
+            ASSERT_EQ(session.mode, mode);
+            SDL_Event quit{};
+            quit.type = SDL_QUIT;
+            quitWith(&session, closeWindow ? quit : keyDown(SDLK_ESCAPE));
+            EXPECT_EQ(session.mode, MODE_QUIT);
+            EXPECT_EQ(session.running, -1);
+        }
+    }
+}
+
+}  // namespace
