@@ -2,6 +2,7 @@
 # `make test`; both install what is missing, configure and build first.
 
 BUILD_DIR ?= build
+ASAN_DIR  ?= build-asan
 JOBS      ?= 2
 
 # Every Debian package the project needs, in one place.
@@ -14,7 +15,7 @@ DEB_PACKAGES := \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build play test bench clean
+.PHONY: deps configure build play test test-asan bench screenshots install package clean
 
 # Installs only what is missing; does nothing when everything is there.
 deps:
@@ -38,13 +39,35 @@ build: configure
 play: build
 	cd $(BUILD_DIR)/game && ./vantrel
 
+# Every suite in the normal build, then the unit, display, loop and soak
+# suites again under AddressSanitizer and UBSan.
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+	$(MAKE) --no-print-directory test-asan
+
+test-asan: deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_SANITIZE=ON
+	cmake --build $(ASAN_DIR) -j$(JOBS)
+	cd $(ASAN_DIR) && ctest --output-on-failure -j$(JOBS) -LE e2e
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*/bench_*; do \
 	  [ -x "$$b" ] || continue; echo "== $$b"; (cd $(BUILD_DIR)/game && "$(CURDIR)/$$b") || exit 1; \
 	done
 
+# Screenshots for the README, taken from the game in a real X window.
+screenshots: build
+	bash tests/e2e/game_e2e.sh window $(BUILD_DIR)/game docs
+	bash tests/e2e/game_e2e.sh round $(BUILD_DIR)/game docs
+
+# PREFIX and DESTDIR as usual: make install PREFIX=/usr DESTDIR=/tmp/stage
+PREFIX ?= /usr/local
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A .deb for `apt install ./vantrel_*.deb`, written into the build folder.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)
