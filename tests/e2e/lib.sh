@@ -67,7 +67,8 @@ click() {
 }
 
 key() {
-    xdotool key --window "$WIN" "$1"
+    # Only the press: the game is gone before a release could be delivered.
+    xdotool keydown --window "$WIN" "$1"
 }
 
 # shot NAME: screenshot of the window into $E2E_TMP/NAME.png.
