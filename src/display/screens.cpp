@@ -4,6 +4,30 @@
 #include "display/text_panels.h"
 #include "input/overlays.h"
 
+namespace {
+
+// The game screen of every phase begins and ends alike; only the middle
+// (chips, or Garder buttons and cards) differs.
+void drawGameScreenStart(DisplayState* display, SDL_Surface* screen)
+{
+    display->screen = SCREEN_JEU;
+    drawBackground(display, screen);
+    drawScoreBackdrop(screen);
+    drawAideButton(display, screen);
+    drawAproposButton(display, screen);
+    drawCarteButton(display, screen);
+}
+
+void drawGameScreenEnd(const DisplayState* display, Purse* purse, SDL_Surface* screen)
+{
+    drawScorePanel(purse, screen);  // flips: the new score shows first
+    drawMessage(display, screen);
+    drawCombination(display, screen);
+    SDL_Flip(screen);
+}
+
+}  // namespace
+
 void showStartScreen(DisplayState* display, SDL_Surface* screen)
 {
     display->screen = SCREEN_START;
@@ -16,17 +40,9 @@ void showStartScreen(DisplayState* display, SDL_Surface* screen)
 
 void showBetScreen(DisplayState* display, Purse* purse, SDL_Surface* screen)
 {
-    display->screen = SCREEN_JEU;
-    drawBackground(display, screen);
-    drawScoreBackdrop(screen);
-    drawAideButton(display, screen);
-    drawAproposButton(display, screen);
-    drawCarteButton(display, screen);
+    drawGameScreenStart(display, screen);
     drawChips(display, screen);
-    drawScorePanel(purse, screen);  // flips
-    drawMessage(display, screen);
-    drawCombination(display, screen);
-    SDL_Flip(screen);
+    drawGameScreenEnd(display, purse, screen);
 }
 
 void refreshBetScreen(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo)
@@ -43,18 +59,10 @@ void refreshBetScreen(DisplayState* display, Purse* purse, SDL_Surface* screen, 
 
 void showCardScreen(DisplayState* display, Purse* purse, SDL_Surface* screen)
 {
-    display->screen = SCREEN_JEU;
-    drawBackground(display, screen);
-    drawScoreBackdrop(screen);
-    drawAideButton(display, screen);
-    drawAproposButton(display, screen);
-    drawCarteButton(display, screen);
+    drawGameScreenStart(display, screen);
     drawGarderButtons(display, screen);
     drawHandCards(display, screen);
-    drawScorePanel(purse, screen);  // flips
-    drawMessage(display, screen);
-    drawCombination(display, screen);
-    SDL_Flip(screen);
+    drawGameScreenEnd(display, purse, screen);
 }
 
 void refreshCardScreen(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo)

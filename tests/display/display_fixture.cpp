@@ -33,36 +33,6 @@ Frame copyPixels(SDL_Surface* surface)
     return frame;
 }
 
-std::vector<std::string> buildFileList()
-{
-    std::vector<std::string> files = {
-        "image/backgroundStart.bmp", "image/backgroundOption.bmp", "image/backgroundJeu.bmp",
-        "image/backgroundApropos.bmp", "image/backgroundAide.bmp", "image/backgroundGameOver.bmp",
-        "image/backTexte.bmp",
-        "image/texte/texteMise.bmp", "image/texte/texteFirstHand.bmp", "image/texte/texteWin.bmp",
-        "image/texte/texteLoose.bmp", "image/texte/texteAide.bmp",
-    };
-    for (const char* caption : {"Rien", "Paire", "DoublePaire", "Brelan", "Suite", "Couleur", "FullHouse",
-                                "Carre", "QuinteFlush", "QuinteFlushRoyal"}) {
-        files.push_back(std::string("image/texte/combinaison/texte") + caption + ".bmp");
-    }
-    for (const char* button : {"Aide", "Apropo", "Retour", "Continuer", "Carte", "Rejouer", "Garder", "NewGame",
-                               "Resume", "Option"}) {
-        files.push_back(std::string("image/bouton/bouton") + button + "Up.bmp");
-        files.push_back(std::string("image/bouton/bouton") + button + "Down.bmp");
-    }
-    files.push_back("image/bouton/boutonCarteDisa.bmp");
-    files.push_back("image/bouton/boutonResumeClose.bmp");
-    for (const char* chip : {"1", "2", "5", "10", "20", "50", "100", "200", "Allin", "Reset"}) {
-        files.push_back(std::string("image/jeton/jeton") + chip + "Up.bmp");
-        files.push_back(std::string("image/jeton/jeton") + chip + "Down.bmp");
-    }
-    for (int id = 0; id <= 52; ++id) {
-        files.push_back(cardFile(id));
-    }
-    return files;
-}
-
 bool isBackground(const std::string& file)
 {
     return file.rfind("image/background", 0) == 0;
@@ -93,39 +63,6 @@ FlipLog& flipLog()
 void announceQuit(bool on)
 {
     gAnnounceQuit = on;
-}
-
-const std::vector<std::string>& allImageFiles()
-{
-    static const std::vector<std::string> files = buildFileList();
-    return files;
-}
-
-std::string cardFile(int id)
-{
-    if (id == 0) {
-        return "image/carte/back.bmp";
-    }
-    static const std::array<const char*, 13> ranks = {"2", "3", "4", "5", "6", "7", "8",
-                                                      "9", "10", "J", "Q", "K", "as"};
-    static const std::array<const char*, 4> suits = {"Trefle", "Carreau", "Coeur", "Pique"};
-    const int rank = (id - 1) / 4 + 2;
-    const int suit = (id - 1) % 4;
-    return std::string("image/carte/") + ranks[static_cast<size_t>(rank - 2)] + suits[static_cast<size_t>(suit)] +
-           ".bmp";
-}
-
-Rgb colourOf(const std::string& file)
-{
-    const auto& files = allImageFiles();
-    for (size_t i = 0; i < files.size(); ++i) {
-        if (files[i] == file) {
-            // Red never 0, so no fixture colour is the chips' see-through key.
-            return {static_cast<uint8_t>(20 + i), static_cast<uint8_t>(220 - i), 60};
-        }
-    }
-    ADD_FAILURE() << "no fixture colour for " << file;
-    return kNeutral;
 }
 
 void pushMouse(Uint8 type, Uint8 button, int x, int y)
@@ -206,9 +143,7 @@ void DisplayTest::writeFixture(const std::string& file, bool keyed)
 
 void DisplayTest::writeAllFixtures()
 {
-    for (const std::string& file : allImageFiles()) {
-        writeFixture(file);
-    }
+    ASSERT_TRUE(writeEveryImage(false));
 }
 
 void DisplayTest::removeFixture(const std::string& file)

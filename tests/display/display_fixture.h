@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bmp_writer.h"
 #include "display/layout.h"
 
 inline bool operator==(Rgb a, Rgb b)
@@ -38,13 +39,6 @@ FlipLog& flipLog();
 void announceQuit(bool on);
 
 constexpr Rgb kNeutral = {1, 2, 3};  // the screen before anything is drawn
-constexpr int kFixtureSize = 8;      // every fixture but the backgrounds
-
-// The expected names of every picture the game draws, spelled out here so
-// that a wrong entry in the game's tables shows up.
-const std::vector<std::string>& allImageFiles();
-std::string cardFile(int id);  // "image/carte/..." for 0..52
-Rgb colourOf(const std::string& file);
 
 // Events as the player would cause them.
 void pushMouse(Uint8 type, Uint8 button, int x, int y);
@@ -57,8 +51,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Bitmap of one colour unique to the file: full screen size for the
-    // backgrounds, kFixtureSize square otherwise.
+    // Bitmaps of one colour unique to each file (colourOf): full screen
+    // size for the backgrounds, kFixtureSize square otherwise.
     void writeFixture(const std::string& file, bool keyed = false);
     void writeAllFixtures();
     void removeFixture(const std::string& file);

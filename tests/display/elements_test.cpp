@@ -19,29 +19,6 @@ namespace {
 
 enum class Element { Background, Aide, Apropos, Retour, Continuer, Carte, Message, Combination };
 
-int32_t* fieldOf(DisplayState* display, Element element)
-{
-    switch (element) {
-    case Element::Background:
-        return &display->screen;
-    case Element::Aide:
-        return &display->aideButton;
-    case Element::Apropos:
-        return &display->aproposButton;
-    case Element::Retour:
-        return &display->retourButton;
-    case Element::Continuer:
-        return &display->continuerButton;
-    case Element::Carte:
-        return &display->carteButton;
-    case Element::Message:
-        return &display->message;
-    case Element::Combination:
-        return &display->combination;
-    }
-    return nullptr;
-}
-
 void drawElement(Element element, const DisplayState* display, SDL_Surface* screen)
 {
     switch (element) {
@@ -75,6 +52,7 @@ void drawElement(Element element, const DisplayState* display, SDL_Surface* scre
 struct SingleElementCase {
     const char* name;
     Element element;
+    int32_t DisplayState::*field;
     ScreenPos pos;
     std::vector<std::pair<int32_t, std::string>> files;
     std::vector<int32_t> unlisted;
@@ -85,6 +63,7 @@ const std::vector<SingleElementCase>& singleElementCases()
     static const std::vector<SingleElementCase> cases = {
         {"background",
          Element::Background,
+         &DisplayState::screen,
          {0, 0},
          {{0, "image/backgroundStart.bmp"},
           {1, "image/backgroundOption.bmp"},
@@ -95,26 +74,31 @@ const std::vector<SingleElementCase>& singleElementCases()
          {-1, 6, 12, INT32_MIN, INT32_MAX}},
         {"aide",
          Element::Aide,
+         &DisplayState::aideButton,
          {6, 425},
          {{0, "image/bouton/boutonAideUp.bmp"}, {1, "image/bouton/boutonAideDown.bmp"}},
          {-1, 2, 12, INT32_MAX}},
         {"apropos",
          Element::Apropos,
+         &DisplayState::aproposButton,
          {6, 456},
          {{0, "image/bouton/boutonApropoUp.bmp"}, {1, "image/bouton/boutonApropoDown.bmp"}},
          {-1, 2, 12, INT32_MIN}},
         {"retour",
          Element::Retour,
+         &DisplayState::retourButton,
          {6, 456},
          {{0, "image/bouton/boutonRetourUp.bmp"}, {1, "image/bouton/boutonRetourDown.bmp"}},
          {-1, 2, 12}},
         {"continuer",
          Element::Continuer,
+         &DisplayState::continuerButton,
          {6, 456},
          {{0, "image/bouton/boutonContinuerUp.bmp"}, {1, "image/bouton/boutonContinuerDown.bmp"}},
          {-1, 2, 12}},
         {"carte",
          Element::Carte,
+         &DisplayState::carteButton,
          {385, 440},
          {{2, "image/bouton/boutonCarteUp.bmp"},
           {3, "image/bouton/boutonCarteDown.bmp"},
@@ -124,6 +108,7 @@ const std::vector<SingleElementCase>& singleElementCases()
          {-1, 0, 1, 6, 7, 8, 9, 10, 11, 13, INT32_MAX}},
         {"message",
          Element::Message,
+         &DisplayState::message,
          {193, 7},
          {{0, "image/texte/texteMise.bmp"},
           {1, "image/texte/texteFirstHand.bmp"},
@@ -132,6 +117,7 @@ const std::vector<SingleElementCase>& singleElementCases()
          {-1, 4, 10}},
         {"combination",
          Element::Combination,
+         &DisplayState::combination,
          {118, 378},
          {{0, "image/texte/combinaison/texteRien.bmp"},
           {1, "image/texte/combinaison/textePaire.bmp"},
@@ -162,6 +148,18 @@ constexpr std::array<ScreenPos, 10> kChipPlaces = {{{46, 209},
                                                     {400, 209},
                                                     {400, 292}}};
 const std::array<const char*, 10> kChipNames = {"1", "2", "5", "10", "20", "50", "100", "200", "Allin", "Reset"};
+
+// The card file-name rule written out independently of the game's own.
+std::string cardFile(int32_t id)
+{
+    if (id == 0) {
+        return "image/carte/back.bmp";
+    }
+    const std::array<const char*, 13> ranks = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "as"};
+    const std::array<const char*, 4> suits = {"Trefle", "Carreau", "Coeur", "Pique"};
+    return std::string("image/carte/") + ranks[static_cast<size_t>((id - 1) / 4)] +
+           suits[static_cast<size_t>((id - 1) % 4)] + ".bmp";
+}
 
 std::string chipFile(size_t chip, int32_t state)
 {
@@ -202,7 +200,7 @@ TEST_F(ElementsTest, EveryListedValueDrawsItsFileAtItsPlace)
         for (const auto& [value, file] : element.files) {
             fillScreen(kNeutral);
             resetDisplayState(&display_);
-            *fieldOf(&display_, element.element) = value;
+            display_.*element.field = value;
             drawElement(element.element, &display_, screen_);
             EXPECT_TRUE(showsImage(currentFrame(), file, element.pos)) << element.name << " value " << value;
         }
@@ -215,7 +213,7 @@ TEST_F(ElementsTest, UnlistedValuesDrawNothing)
     for (const SingleElementCase& element : singleElementCases()) {
         for (const int32_t value : element.unlisted) {
             resetDisplayState(&display_);
-            *fieldOf(&display_, element.element) = value;
+            display_.*element.field = value;
             drawElement(element.element, &display_, screen_);
             EXPECT_TRUE(currentFrame() == blank) << element.name << " value " << value;
         }

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <csignal>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -392,8 +393,14 @@ TEST_F(OverlaysDeathTest, FailedWaitLeavesLikeAQuitInsteadOfSpinning)
     GTEST_FLAG_SET(death_test_style, "fast");
     EXPECT_EXIT(
         {
-            alarm(5);       // a wait that spins dies of the alarm, not with status 0
-            SDL_Quit();     // with the event queue gone every wait fails
+            SDL_Quit();  // with the event queue gone every wait fails
+            // A wait that spins dies of the alarm instead of exiting with 0.
+            sigset_t alarmOnly;
+            sigemptyset(&alarmOnly);
+            sigaddset(&alarmOnly, SIGALRM);
+            sigprocmask(SIG_UNBLOCK, &alarmOnly, nullptr);
+            std::signal(SIGALRM, SIG_DFL);
+            alarm(5);
             announceQuit(true);
             waitRetour(&display_);
         },
