@@ -78,14 +78,25 @@ void betStage(const Round& r)
     }
 }
 
-void firstHandStage(const Round& r)
+// The first hand and the result share the card screen; only the handler
+// differs.
+void handleCardInput(const Round& r, int32_t stageMode)
+{
+    if (stageMode == MODE_FIRST_HAND) {
+        handleFirstHandInput(r.display, r.mode, r.running);
+    } else {
+        handleResultInput(r.display, r.mode, r.running);
+    }
+}
+
+void cardStage(const Round& r, int32_t stageMode)
 {
     showCardScreen(r.display, r.purse, r.screen);
-    handleFirstHandInput(r.display, r.mode, r.running);
-    while (*r.mode == MODE_FIRST_HAND) {
+    handleCardInput(r, stageMode);
+    while (*r.mode == stageMode) {
         refreshCardScreen(r.display, r.purse, r.screen, *r.mode);
         SDL_Flip(r.screen);
-        handleFirstHandInput(r.display, r.mode, r.running);
+        handleCardInput(r, stageMode);
     }
 }
 
@@ -98,17 +109,6 @@ void settle(const Round& r)
     recordResult(r.purse, code);
     r.display->message = code == HAND_RIEN ? MSG_LOOSE : MSG_WIN;
     r.display->combination = code;
-}
-
-void resultStage(const Round& r)
-{
-    showCardScreen(r.display, r.purse, r.screen);
-    handleResultInput(r.display, r.mode, r.running);
-    while (*r.mode == MODE_RESULT) {
-        refreshCardScreen(r.display, r.purse, r.screen, *r.mode);
-        SDL_Flip(r.screen);
-        handleResultInput(r.display, r.mode, r.running);
-    }
 }
 
 void gameOverStage(const Round& r)
@@ -153,11 +153,11 @@ void runRoundLoop(CardList* gatherList, CardList* stockList, CardList* handList,
         dealHand(stockList, handList, display);
 
         if (*mode == MODE_FIRST_HAND) {
-            firstHandStage(r);
+            cardStage(r, MODE_FIRST_HAND);
         }
         settle(r);
         if (*mode == MODE_RESULT) {
-            resultStage(r);
+            cardStage(r, MODE_RESULT);
         }
         if (*mode == MODE_GAME_OVER) {
             gameOverStage(r);
