@@ -15,6 +15,7 @@ for f in games/vantrel lib/games/vantrel/vantrel share/games/vantrel/arial.ttf \
     [ -f "$root/$f" ] || fail "not installed: $f"
 done
 [ -x "$root/games/vantrel" ] || fail "launcher not executable"
+[ ! -e "$data/image/.generated" ] || fail "the build stamp was installed"
 grep -q '^Categories=Game;CardGame;' "$root/share/applications/vantrel.desktop" || fail "desktop entry category"
 grep -q '^Icon=vantrel$' "$root/share/applications/vantrel.desktop" || fail "desktop entry icon"
 
