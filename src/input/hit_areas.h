@@ -68,3 +68,8 @@ static_assert(kNewGameRect.left == 283 && kNewGameRect.right == 586 && kNewGameR
 static_assert(kOptionRect.top == 261 && kOptionRect.bottom == 297);
 static_assert(kChipRects[9].left == 401 && kChipRects[9].right == 468 && kChipRects[9].top == 293);
 static_assert(kGarderRects[4].left == 421 && kGarderRects[4].right == 490 && kGarderRects[4].bottom == 336);
+static_assert(kChipRects[0].left == 47 && kChipRects[1].left == 130 && kChipRects[2].left == 213 &&
+              kChipRects[3].left == 296 && kChipRects[8].left == 401);
+static_assert(kChipRects[0].top == 210 && kChipRects[4].top == 293 && kChipRects[4].bottom == 360);
+static_assert(kGarderRects[0].left == 57 && kGarderRects[1].left == 148 && kGarderRects[2].left == 239 &&
+              kGarderRects[3].left == 330 && kGarderRects[0].top == 322);
