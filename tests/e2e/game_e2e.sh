@@ -45,9 +45,7 @@ window)
     region_equals "$s" 282 143 "$img/bouton/boutonNewGameUp.bmp" || fail "NewGame button"
     region_equals "$s" 282 202 "$img/bouton/boutonResumeClose.bmp" || fail "closed Resume button"
     keep_shot "$s" screenshot-start
-    key Escape
-    wait_exit
-    [ "$EXIT_STATUS" = 0 ] || fail "Escape must exit 0, not $EXIT_STATUS"
+    quit_with_escape
     ;;
 pages)
     start_x
@@ -66,9 +64,7 @@ pages)
     region_equals "$s" 600 10 "$E2E_TMP/opt-bg.png" || fail "Option background"
     click $RETOUR
     region_equals "$(shot back2)" 282 143 "$img/bouton/boutonNewGameUp.bmp" || fail "back to start from Option"
-    key Escape
-    wait_exit
-    [ "$EXIT_STATUS" = 0 ] || fail "Escape must exit 0, not $EXIT_STATUS"
+    quit_with_escape
     ;;
 round)
     start_x
@@ -116,9 +112,7 @@ round)
     s=$(shot again)
     region_equals "$s" 193 7 "$img/texte/texteMise.bmp" || fail "Rejouer did not return to the bet screen"
     region_equals "$s" 118 378 "$img/texte/texteAide.bmp" || fail "help caption after Rejouer"
-    key Escape
-    wait_exit
-    [ "$EXIT_STATUS" = 0 ] || fail "Escape must exit 0, not $EXIT_STATUS"
+    quit_with_escape
     ;;
 nodisplay)
     out=$(cd "$game_dir" && env -u DISPLAY SDL_VIDEODRIVER=x11 ./vantrel 2>&1 >/dev/null)
@@ -142,9 +136,7 @@ noicon|nofont)
         click $RETOUR
         kill -0 "$GAME_PID" 2>/dev/null || fail "game died without its font"
     fi
-    key Escape
-    wait_exit
-    [ "$EXIT_STATUS" = 0 ] || fail "Escape must exit 0, not $EXIT_STATUS"
+    quit_with_escape
     ;;
 close)
     start_x

@@ -98,3 +98,10 @@ wait_exit() {
     EXIT_STATUS=$?
     GAME_PID=""
 }
+
+# quit_with_escape: Escape must end the game with status 0.
+quit_with_escape() {
+    key Escape
+    wait_exit
+    [ "$EXIT_STATUS" = 0 ] || fail "Escape must exit 0, not $EXIT_STATUS"
+}
