@@ -9,32 +9,10 @@
 #include "cards/card_list.h"
 #include "input/hit_areas.h"
 
-namespace {
-
-struct ArtSize {
-    int width;
-    int height;
-};
-
-template <size_t N>
-bool writeTable(const ImageTable<N>& table, ArtSize size, bool keyed)
-{
-    bool ok = true;
-    for (const char* path : table) {
-        ok = (path == nullptr || writeBmp(path, size.width, size.height, colourOf(path), keyed)) && ok;
-    }
-    return ok;
-}
-
-}  // namespace
-
 bool writeBmp(const std::string& path, int width, int height, Rgb fill, bool keyed)
 {
     std::error_code error;
-    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
-    if (!parent.empty()) {
-        std::filesystem::create_directories(parent, error);
-    }
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
     SDL_Surface* image =
         SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 24, 0x00ff0000, 0x0000ff00, 0x000000ff, 0);
     if (image == nullptr) {
@@ -62,33 +40,38 @@ Rgb colourOf(const std::string& path)
 
 bool writeEveryImage(bool realSizes)
 {
-    const auto sized = [realSizes](int width, int height) {
-        return realSizes ? ArtSize{width, height} : ArtSize{kFixtureSize, kFixtureSize};
+    bool ok = true;
+    const auto put = [&ok, realSizes](const char* path, int width, int height, bool keyed) {
+        const bool full = realSizes || width == kScreenWidth;
+        ok = (path == nullptr || writeBmp(path, full ? width : kFixtureSize, full ? height : kFixtureSize,
+                                          colourOf(path), keyed && realSizes)) &&
+             ok;
     };
-    const ArtSize small = sized(kSmallButtonWidth, kSmallButtonHeight);
-    const ArtSize large = sized(kLargeButtonWidth, kLargeButtonHeight);
-    bool ok = writeTable(kBackgroundImages, {kScreenWidth, kScreenHeight}, false);
+    const auto putAll = [&put](const auto& table, int width, int height, bool keyed) {
+        for (const char* path : table) {
+            put(path, width, height, keyed);
+        }
+    };
+    putAll(kBackgroundImages, kScreenWidth, kScreenHeight, false);
     for (const auto* table : {&kAideButtonImages, &kAproposButtonImages, &kRetourButtonImages,
                               &kContinuerButtonImages}) {
-        ok = writeTable(*table, small, false) && ok;
+        putAll(*table, kSmallButtonWidth, kSmallButtonHeight, false);
     }
-    ok = writeTable(kNewGameButtonImages, large, false) && ok;
-    ok = writeTable(kOptionButtonImages, large, false) && ok;
-    ok = writeTable(kResumeButtonImages, large, false) && ok;
-    ok = writeTable(kCarteButtonImages, sized(kCarteButtonWidth, kCarteButtonHeight), false) && ok;
-    ok = writeTable(kGarderButtonImages, sized(kGarderButtonWidth, kGarderButtonHeight), false) && ok;
+    putAll(kNewGameButtonImages, kLargeButtonWidth, kLargeButtonHeight, false);
+    putAll(kOptionButtonImages, kLargeButtonWidth, kLargeButtonHeight, false);
+    putAll(kResumeButtonImages, kLargeButtonWidth, kLargeButtonHeight, false);
+    putAll(kCarteButtonImages, kCarteButtonWidth, kCarteButtonHeight, false);
+    putAll(kGarderButtonImages, kGarderButtonWidth, kGarderButtonHeight, false);
     for (const auto& chip : kChipImages) {
-        ok = writeTable(chip, sized(kChipSize, kChipSize), realSizes) && ok;
+        putAll(chip, kChipSize, kChipSize, true);
     }
-    ok = writeTable(kMessageImages, sized(486, 40), false) && ok;
-    ok = writeTable(kCombinationImages, sized(300, 40), false) && ok;
-    const ArtSize backdrop = sized(530, 95);
-    ok = writeBmp(kScoreBackdropImage, backdrop.width, backdrop.height, colourOf(kScoreBackdropImage), false) && ok;
-    const ArtSize card = sized(80, 96);
+    putAll(kMessageImages, 486, 40, false);
+    putAll(kCombinationImages, 300, 40, false);
+    put(kScoreBackdropImage, 530, 95, false);
     for (int32_t id = 0; id <= DECK_SIZE; ++id) {
         char path[kCardPathSize];
-        ok = cardImagePath(id, path, sizeof(path)) && writeBmp(path, card.width, card.height, colourOf(path), false) &&
-             ok;
+        ok = cardImagePath(id, path, sizeof(path)) && ok;
+        put(path, 80, 96, false);
     }
     return ok;
 }

@@ -9,7 +9,6 @@ constexpr int kFixtureSize = 8;  // test bitmaps other than backgrounds are this
 
 // Writes a w x h 24-bit bitmap filled with `fill`, creating its folders.
 // When `keyed` is true the left half is the chips' see-through colour.
-// False when the file could not be written.
 bool writeBmp(const std::string& path, int width, int height, Rgb fill, bool keyed);
 
 // A colour of its own for each file name; never the chips' key colour.

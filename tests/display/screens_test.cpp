@@ -1,70 +1,52 @@
-// Screen compositions: which elements each one draws, in which order
-// relative to its flips, and which places it leaves alone.
+// Screen compositions: which elements each one draws, on which side of its
+// flips, and which places it leaves alone.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "bmp_writer.h"
-#include "cards/purse.h"
-#include "display/display_state.h"
 #include "display/screens.h"
 #include "display_fixture.h"
 
 namespace {
 
-constexpr Rgb kGold = {247, 201, 17};
-const std::string kJeu = "image/backgroundJeu.bmp";
-const std::string kBackdrop = "image/backTexte.bmp";
-
-// Places the tests look at, with the file each screen is expected to show.
 constexpr ScreenPos kFreeSpot = {700, 20};  // only a background ever covers it
-constexpr ScreenPos kAide = {6, 425};
-constexpr ScreenPos kApropos = {6, 456};
-constexpr ScreenPos kCarte = {385, 440};
-constexpr ScreenPos kMessage = {193, 7};
-constexpr ScreenPos kCombination = {118, 378};
-constexpr ScreenPos kFirstCard = {61, 221};
-constexpr ScreenPos kLastCard = {425, 221};
-constexpr ScreenPos kFirstGarder = {56, 321};
-constexpr ScreenPos kLastGarder = {420, 321};
-constexpr ScreenPos kFirstChip = {46, 209};
-constexpr ScreenPos kResetChip = {400, 292};
-constexpr ScreenPos kBank = {140, 108};
+const std::string kJeu = "image/backgroundJeu.bmp";
+
+using Shown = std::vector<std::pair<std::string, ScreenPos>>;
 
 class ScreensTest : public DisplayTest {
 protected:
     void SetUp() override
     {
         DisplayTest::SetUp();
-        writeAllFixtures();
-        // A backdrop as large as the real panel, under all seven numbers,
-        // so digits drawn before it would be hidden.
-        ASSERT_TRUE(writeBmp(kBackdrop, 500, 100, colourOf(kBackdrop), false));
+        // As large as the real panel, under all seven numbers: digits drawn
+        // before it would be hidden.
+        ASSERT_TRUE(writeBmp(kScoreBackdropImage, 500, 100, colourOf(kScoreBackdropImage), false));
         copyFont();
-        resetDisplayState(&display_);
-        resetPurse(&purse_);
     }
 
-    bool golden(const Frame& frame, ScreenPos pos) const
+    void expectShown(const Frame& frame, const Shown& shown) const
     {
-        for (int y = pos.y; y < pos.y + 24; ++y) {
-            for (int x = pos.x; x < pos.x + 30; ++x) {
-                if (at(frame, x, y) == kGold) {
-                    return true;
-                }
-            }
+        for (const auto& [file, pos] : shown) {
+            EXPECT_TRUE(shows(frame, file, pos));
         }
-        return false;
     }
 
-    Rgb colourAt(const Frame& frame, ScreenPos pos) const
+    void expectColour(const Frame& frame, Rgb colour, const std::vector<ScreenPos>& places) const
     {
-        return at(frame, pos.x, pos.y);
+        for (const ScreenPos pos : places) {
+            EXPECT_EQ(at(frame, pos), pixel(colour)) << "at " << pos.x << ", " << pos.y;
+        }
     }
 
-    DisplayState display_{};
-    Purse purse_{};
+    // The score digits over their backdrop.
+    bool scoreShown(const Frame& frame) const
+    {
+        return at(frame, kScoreBackdropPos) == pixel(colourOf(kScoreBackdropImage)) &&
+               ink(frame, kScoreSlots[0].pos, 30, 24, kGold).count > 0;
+    }
 };
 
 TEST_F(ScreensTest, StartScreenDrawsItsButtonsOverTheStartBackground)
@@ -73,80 +55,61 @@ TEST_F(ScreensTest, StartScreenDrawsItsButtonsOverTheStartBackground)
     display_.newGameButton = BUTTON_DOWN;
     showStartScreen(&display_, screen_);
     EXPECT_EQ(display_.screen, SCREEN_START);
-    ASSERT_EQ(flipLog().count, 1);
-    const Frame& frame = flipLog().frames[0];
-    EXPECT_EQ(colourAt(frame, kFreeSpot), colourOf("image/backgroundStart.bmp"));
-    EXPECT_TRUE(showsImage(frame, "image/bouton/boutonAideUp.bmp", kAide));
-    EXPECT_TRUE(showsImage(frame, "image/bouton/boutonApropoUp.bmp", kApropos));
-    EXPECT_TRUE(showsImage(frame, "image/bouton/boutonNewGameDown.bmp", {282, 143}));
-    EXPECT_TRUE(showsImage(frame, "image/bouton/boutonResumeClose.bmp", {282, 202}));
-    EXPECT_TRUE(showsImage(frame, "image/bouton/boutonOptionUp.bmp", {282, 260}));
-    EXPECT_TRUE(frame == currentFrame());
+    ASSERT_EQ(flips().size(), 1U);
+    const Frame& shown = flips()[0];
+    expectColour(shown, colourOf("image/backgroundStart.bmp"), {kFreeSpot});
+    expectShown(shown, {{"image/bouton/boutonAideUp.bmp", kAideButtonPos},
+                        {"image/bouton/boutonApropoUp.bmp", kAproposButtonPos},
+                        {"image/bouton/boutonNewGameDown.bmp", kNewGameButtonPos},
+                        {"image/bouton/boutonResumeClose.bmp", kResumeButtonPos},
+                        {"image/bouton/boutonOptionUp.bmp", kOptionButtonPos}});
+    EXPECT_TRUE(shown == frame());
 }
 
-TEST_F(ScreensTest, BetScreenFlipsScoreFirstThenEverythingAndNeverCards)
+TEST_F(ScreensTest, GameScreensFlipTheScoreFirstThenEverythingOfTheirPhaseOnly)
 {
-    display_.screen = SCREEN_APROPOS;
-    display_.carteButton = CARTE_DISABLED;
-    display_.chipButtons[9] = BUTTON_DOWN;
-    display_.handCards = {1, 2, 3, 4, 5};
-    display_.garderButtons = {1, 1, 1, 1, 1};
-    showBetScreen(&display_, &purse_, screen_);
-    EXPECT_EQ(display_.screen, SCREEN_JEU);
-    EXPECT_STREQ(purse_.bankText, "50");
-    ASSERT_EQ(flipLog().count, 2);
-
-    const Frame& scoreOnly = flipLog().frames[0];
-    EXPECT_EQ(colourAt(scoreOnly, kFreeSpot), colourOf(kJeu));
-    EXPECT_EQ(colourAt(scoreOnly, {10, 93}), colourOf(kBackdrop));
-    EXPECT_TRUE(golden(scoreOnly, kBank)) << "digits over the backdrop";
-    EXPECT_TRUE(showsImage(scoreOnly, "image/bouton/boutonAideUp.bmp", kAide));
-    EXPECT_TRUE(showsImage(scoreOnly, "image/bouton/boutonApropoUp.bmp", kApropos));
-    EXPECT_TRUE(showsImage(scoreOnly, "image/bouton/boutonCarteDisa.bmp", kCarte));
-    EXPECT_TRUE(showsImage(scoreOnly, "image/jeton/jeton1Up.bmp", kFirstChip));
-    EXPECT_TRUE(showsImage(scoreOnly, "image/jeton/jetonResetDown.bmp", kResetChip));
-    EXPECT_EQ(colourAt(scoreOnly, kMessage), colourOf(kJeu)) << "message comes after the score";
-    EXPECT_EQ(colourAt(scoreOnly, kCombination), colourOf(kJeu));
-
-    const Frame& complete = flipLog().frames[1];
-    EXPECT_TRUE(showsImage(complete, "image/texte/texteMise.bmp", kMessage));
-    EXPECT_TRUE(showsImage(complete, "image/texte/texteAide.bmp", kCombination));
-    for (const ScreenPos place : {kFirstCard, kLastCard, kFirstGarder, kLastGarder}) {
-        EXPECT_EQ(colourAt(complete, place), colourOf(kJeu)) << place.x << ", " << place.y;
-    }
-    EXPECT_TRUE(complete == currentFrame());
-}
-
-TEST_F(ScreensTest, CardScreenFlipsScoreFirstThenEverythingAndNeverChips)
-{
-    display_.screen = SCREEN_AIDE;
-    display_.carteButton = REJOUER_UP;
     display_.handCards = {1, 13, 36, 37, 52};
     display_.garderButtons = {0, 1, 0, 0, 1};
-    display_.message = MSG_WIN;
-    display_.combination = 2;
-    display_.chipButtons.fill(BUTTON_DOWN);
-    showCardScreen(&display_, &purse_, screen_);
-    EXPECT_EQ(display_.screen, SCREEN_JEU);
-    ASSERT_EQ(flipLog().count, 2);
+    display_.chipButtons[9] = BUTTON_DOWN;
+    const Shown chips = {{"image/jeton/jeton1Up.bmp", kChipPos[0]}, {"image/jeton/jetonResetDown.bmp", kChipPos[9]}};
+    const Shown hand = {{"image/carte/2Trefle.bmp", kCardPos[0]},
+                        {"image/carte/asPique.bmp", kCardPos[4]},
+                        {"image/bouton/boutonGarderUp.bmp", kGarderButtonPos[0]},
+                        {"image/bouton/boutonGarderDown.bmp", kGarderButtonPos[4]}};
+    for (const bool bet : {true, false}) {
+        SCOPED_TRACE(bet ? "bet screen" : "card screen");
+        flips().clear();
+        display_.screen = SCREEN_AIDE;
+        display_.carteButton = bet ? CARTE_DISABLED : REJOUER_UP;
+        display_.message = bet ? MSG_MISE : MSG_WIN;
+        display_.combination = bet ? COMBINATION_AIDE : 2;
+        if (bet) {
+            showBetScreen(&display_, &purse_, screen_);
+        } else {
+            showCardScreen(&display_, &purse_, screen_);
+        }
+        EXPECT_EQ(display_.screen, SCREEN_JEU);
+        EXPECT_STREQ(purse_.bankText, "50");
+        ASSERT_EQ(flips().size(), 2U);
 
-    const Frame& scoreOnly = flipLog().frames[0];
-    EXPECT_EQ(colourAt(scoreOnly, kFreeSpot), colourOf(kJeu));
-    EXPECT_TRUE(golden(scoreOnly, kBank));
-    EXPECT_TRUE(showsImage(scoreOnly, "image/bouton/boutonAideUp.bmp", kAide));
-    EXPECT_TRUE(showsImage(scoreOnly, "image/bouton/boutonApropoUp.bmp", kApropos));
-    EXPECT_TRUE(showsImage(scoreOnly, "image/bouton/boutonRejouerUp.bmp", kCarte));
-    EXPECT_TRUE(showsImage(scoreOnly, "image/carte/2Trefle.bmp", kFirstCard));
-    EXPECT_TRUE(showsImage(scoreOnly, "image/carte/asPique.bmp", kLastCard));
-    EXPECT_TRUE(showsImage(scoreOnly, "image/bouton/boutonGarderUp.bmp", kFirstGarder));
-    EXPECT_TRUE(showsImage(scoreOnly, "image/bouton/boutonGarderDown.bmp", kLastGarder));
-    EXPECT_EQ(colourAt(scoreOnly, kMessage), colourOf(kJeu));
+        const Frame& scoreOnly = flips()[0];
+        EXPECT_TRUE(scoreShown(scoreOnly));
+        expectShown(scoreOnly, {{"image/bouton/boutonAideUp.bmp", kAideButtonPos},
+                                {"image/bouton/boutonApropoUp.bmp", kAproposButtonPos},
+                                {bet ? "image/bouton/boutonCarteDisa.bmp" : "image/bouton/boutonRejouerUp.bmp",
+                                 kCarteButtonPos}});
+        expectShown(scoreOnly, bet ? chips : hand);
+        expectColour(scoreOnly, colourOf(kJeu), {kFreeSpot, kMessagePos, kCombinationPos});
 
-    const Frame& complete = flipLog().frames[1];
-    EXPECT_TRUE(showsImage(complete, "image/texte/texteWin.bmp", kMessage));
-    EXPECT_TRUE(showsImage(complete, "image/texte/combinaison/texteDoublePaire.bmp", kCombination));
-    EXPECT_EQ(colourAt(complete, kFirstChip), colourOf(kJeu));
-    EXPECT_EQ(colourAt(complete, kResetChip), colourOf(kJeu));
+        const Frame& complete = flips()[1];
+        expectShown(complete, {{bet ? "image/texte/texteMise.bmp" : "image/texte/texteWin.bmp", kMessagePos},
+                               {bet ? "image/texte/texteAide.bmp" : "image/texte/combinaison/texteDoublePaire.bmp",
+                                kCombinationPos}});
+        for (const auto& [file, pos] : bet ? hand : chips) {
+            EXPECT_EQ(at(complete, pos), pixel(colourOf(kJeu))) << file << " belongs to the other phase";
+        }
+        EXPECT_TRUE(complete == frame());
+    }
 }
 
 TEST_F(ScreensTest, BetRefreshRedrawsScoreAndBetControlsOnly)
@@ -154,27 +117,23 @@ TEST_F(ScreensTest, BetRefreshRedrawsScoreAndBetControlsOnly)
     display_.screen = SCREEN_GAMEOVER;
     display_.carteButton = CARTE_UP;
     display_.chipButtons[0] = BUTTON_DOWN;
-    purse_.bank = 45;
     purse_.bet = 5;
     refreshBetScreen(&display_, &purse_, screen_, MODE_BET);
-    EXPECT_EQ(display_.screen, SCREEN_GAMEOVER) << "refresh sets no screen";
-    EXPECT_STREQ(purse_.bankText, "45");
+    EXPECT_EQ(display_.screen, SCREEN_GAMEOVER) << "a refresh sets no screen";
     EXPECT_STREQ(purse_.betText, "5");
-    ASSERT_EQ(flipLog().count, 2);
+    ASSERT_EQ(flips().size(), 2U);
 
-    const Frame& scoreOnly = flipLog().frames[0];
-    EXPECT_TRUE(golden(scoreOnly, kBank));
-    EXPECT_EQ(colourAt(scoreOnly, kFirstChip), kNeutral) << "chips come after the score";
-    EXPECT_EQ(colourAt(scoreOnly, kApropos), kNeutral);
+    const Frame& scoreOnly = flips()[0];
+    EXPECT_TRUE(scoreShown(scoreOnly));
+    expectColour(scoreOnly, kNeutral, {kChipPos[0], kAproposButtonPos});
 
-    const Frame& complete = flipLog().frames[1];
-    EXPECT_TRUE(showsImage(complete, "image/bouton/boutonApropoUp.bmp", kApropos));
-    EXPECT_TRUE(showsImage(complete, "image/bouton/boutonCarteUp.bmp", kCarte));
-    EXPECT_TRUE(showsImage(complete, "image/jeton/jeton1Down.bmp", kFirstChip));
-    EXPECT_TRUE(showsImage(complete, "image/jeton/jetonResetUp.bmp", kResetChip));
-    for (const ScreenPos place : {kFreeSpot, kAide, kMessage, kCombination, kFirstCard, kFirstGarder}) {
-        EXPECT_EQ(colourAt(complete, place), kNeutral) << place.x << ", " << place.y;
-    }
+    const Frame& complete = flips()[1];
+    expectShown(complete, {{"image/bouton/boutonApropoUp.bmp", kAproposButtonPos},
+                           {"image/bouton/boutonCarteUp.bmp", kCarteButtonPos},
+                           {"image/jeton/jeton1Down.bmp", kChipPos[0]},
+                           {"image/jeton/jetonResetUp.bmp", kChipPos[9]}});
+    expectColour(complete, kNeutral,
+                 {kFreeSpot, kAideButtonPos, kMessagePos, kCombinationPos, kCardPos[0], kGarderButtonPos[0]});
 }
 
 TEST_F(ScreensTest, CardRefreshRedrawsButtonsOnlyAndDoesNotFlip)
@@ -183,22 +142,19 @@ TEST_F(ScreensTest, CardRefreshRedrawsButtonsOnlyAndDoesNotFlip)
     display_.carteButton = CARTE_DOWN;
     display_.handCards = {1, 2, 3, 4, 5};
     display_.garderButtons = {1, 0, 0, 0, 0};
-    const Frame before = currentFrame();
     refreshCardScreen(&display_, &purse_, screen_, MODE_FIRST_HAND);
-    EXPECT_EQ(flipLog().count, 0);
+    EXPECT_EQ(flips().size(), 0U);
     EXPECT_EQ(display_.screen, SCREEN_OPTION);
     EXPECT_STREQ(purse_.bankText, "") << "the score is not redrawn";
 
-    const Frame frame = currentFrame();
-    EXPECT_TRUE(showsImage(frame, "image/bouton/boutonAideUp.bmp", kAide));
-    EXPECT_TRUE(showsImage(frame, "image/bouton/boutonApropoUp.bmp", kApropos));
-    EXPECT_TRUE(showsImage(frame, "image/bouton/boutonCarteDown.bmp", kCarte));
-    EXPECT_TRUE(showsImage(frame, "image/bouton/boutonGarderDown.bmp", kFirstGarder));
-    EXPECT_TRUE(showsImage(frame, "image/bouton/boutonGarderUp.bmp", kLastGarder));
-    for (const ScreenPos place : {kFreeSpot, kFirstCard, kLastCard, kMessage, kCombination, kFirstChip,
-                                  ScreenPos{10, 93}}) {
-        EXPECT_EQ(colourAt(frame, place), colourAt(before, place)) << place.x << ", " << place.y;
-    }
+    const Frame now = frame();
+    expectShown(now, {{"image/bouton/boutonAideUp.bmp", kAideButtonPos},
+                      {"image/bouton/boutonApropoUp.bmp", kAproposButtonPos},
+                      {"image/bouton/boutonCarteDown.bmp", kCarteButtonPos},
+                      {"image/bouton/boutonGarderDown.bmp", kGarderButtonPos[0]},
+                      {"image/bouton/boutonGarderUp.bmp", kGarderButtonPos[4]}});
+    expectColour(now, kNeutral,
+                 {kFreeSpot, kCardPos[0], kCardPos[4], kMessagePos, kCombinationPos, kChipPos[0], kScoreBackdropPos});
 }
 
 }  // namespace

@@ -1,164 +1,81 @@
-// Score panel and page texts: the digits land at their seven places in gold,
-// the buffers hold the decimal text, and a missing font breaks nothing.
+// Score panel and page texts: each value lands at its own slot in gold, the
+// buffers hold the decimal text, and a missing or broken font breaks nothing.
 #include <SDL_ttf.h>
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstdio>
-#include <string>
 
-#include "cards/purse.h"
 #include "display/text_panels.h"
 #include "display_fixture.h"
 
 namespace {
 
-constexpr Rgb kGold = {247, 201, 17};
-constexpr Rgb kNearWhite = {247, 247, 247};
+using TextPanelsTest = DisplayTest;
 
-struct Box {
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-class TextPanelsTest : public DisplayTest {
-protected:
-    void SetUp() override
-    {
-        DisplayTest::SetUp();
-        purse_ = {};
-        resetPurse(&purse_);
-    }
-
-    int countColour(const Frame& frame, Box box, Rgb colour) const
-    {
-        int count = 0;
-        for (int y = box.top; y < box.top + box.height; ++y) {
-            for (int x = box.left; x < box.left + box.width; ++x) {
-                count += at(frame, x, y) == colour ? 1 : 0;
-            }
-        }
-        return count;
-    }
-
-    // Rows of the box holding anything but the neutral screen.
-    int inkHeight(const Frame& frame, Box box) const
-    {
-        int first = -1;
-        int last = -1;
-        for (int y = box.top; y < box.top + box.height; ++y) {
-            for (int x = box.left; x < box.left + box.width; ++x) {
-                if (at(frame, x, y) != kNeutral) {
-                    first = first < 0 ? y : first;
-                    last = y;
-                    break;
-                }
-            }
-        }
-        return first < 0 ? 0 : last - first + 1;
-    }
-
-    Purse purse_{};
-};
-
-// Where each score text starts, with room for a few digits to its right.
-struct ScoreSlot {
-    const char* name;
-    int x;
-    int y;
-};
-constexpr ScoreSlot kSlots[] = {
-    {"bank", 140, 108},     {"bet", 84, 131},      {"win", 84, 155},      {"handsWon", 452, 108},
-    {"handsLost", 452, 127}, {"bestWin", 335, 144}, {"totalWon", 335, 162},
-};
-
-TEST_F(TextPanelsTest, FreshPurseShowsGoldDigitsAtTheSevenPlaces)
+TEST_F(TextPanelsTest, EachScoreShowsItsOwnValueInGoldAtItsSlot)
 {
     copyFont();
+    // One more digit per slot, so each slot's ink width tells which value it shows.
+    purse_ = {1, {}, 22, {}, 333, {}, 4444, {}, 55555, {}, 666666, {}, 7777777, {}};
     drawScorePanel(&purse_, screen_);
-    ASSERT_EQ(flipLog().count, 1);
-    const Frame& flipped = flipLog().frames[0];
-    for (const ScoreSlot& slot : kSlots) {
-        EXPECT_GT(countColour(flipped, {slot.x, slot.y, 30, 24}, kGold), 0) << slot.name;
-        // Left-aligned from the slot's left edge: nothing just before it.
-        EXPECT_EQ(countColour(flipped, {slot.x - 6, slot.y, 6, 24}, kGold), 0) << slot.name;
+    ASSERT_EQ(flips().size(), 1U);
+    const Frame& flipped = flips()[0];
+    int previousWidth[2] = {0, 0};  // per font size
+    for (size_t i = 0; i < kScoreSlots.size(); ++i) {
+        const ScreenPos pos = kScoreSlots[i].pos;
+        const Ink digits = ink(flipped, pos, 110, 18, kGold);
+        const bool large = kScoreSlots[i].pointSize == kScoreLargePt;
+        EXPECT_GT(digits.width, previousWidth[large]) << "slot " << i;
+        previousWidth[large] = digits.width;
+        EXPECT_EQ(ink(flipped, {static_cast<int16_t>(pos.x - 6), pos.y}, 6, 18, kGold).count, 0) << "left-aligned";
     }
-    // bank, bet and win in the large size, the statistics in the small one.
-    const int large = inkHeight(flipped, {84, 131, 30, 22});
-    const int small = inkHeight(flipped, {452, 108, 30, 18});
-    EXPECT_GT(large, small);
-    EXPECT_GT(small, 5);
+    EXPECT_GT(ink(flipped, {140, 108}, 110, 18, kGold).height, ink(flipped, {452, 108}, 110, 18, kGold).height)
+        << "bank in the large size, hands won in the small one";
+    EXPECT_STREQ(purse_.bankText, "1");
+    EXPECT_STREQ(purse_.totalWonText, "7777777");
     EXPECT_EQ(TTF_WasInit(), 0) << "the font library is stopped again";
-}
-
-TEST_F(TextPanelsTest, BuffersHoldTheDecimalTextOfEveryValue)
-{
-    purse_ = {};
-    purse_.bank = INT32_MIN;
-    purse_.bet = INT32_MAX;
-    purse_.win = -7;
-    purse_.handsWon = 0;
-    purse_.handsLost = 123456;
-    purse_.bestWin = 1000;
-    purse_.totalWon = 42;
-    std::snprintf(purse_.handsWonText, sizeof(purse_.handsWonText), "stale text here");
-    for (const bool withFont : {false, true}) {
-        if (withFont) {
-            copyFont();
-        }
-        drawScorePanel(&purse_, screen_);
-        EXPECT_STREQ(purse_.bankText, "-2147483648");
-        EXPECT_STREQ(purse_.betText, "2147483647");
-        EXPECT_STREQ(purse_.winText, "-7");
-        EXPECT_STREQ(purse_.handsWonText, "0");
-        EXPECT_STREQ(purse_.handsLostText, "123456");
-        EXPECT_STREQ(purse_.bestWinText, "1000");
-        EXPECT_STREQ(purse_.totalWonText, "42");
-        // The numbers themselves are not touched.
-        EXPECT_EQ(purse_.bank, INT32_MIN);
-        EXPECT_EQ(purse_.bet, INT32_MAX);
-    }
-    EXPECT_EQ(flipLog().count, 2);
 }
 
 TEST_F(TextPanelsTest, PageTextsAppearInNearWhite)
 {
     copyFont();
     drawAideText(screen_);
-    ASSERT_EQ(flipLog().count, 1);
-    EXPECT_GT(countColour(flipLog().frames[0], {275, 380, 120, 16}, kNearWhite), 0);
-
-    fillScreen(kNeutral);
     drawAproposText(screen_);
-    ASSERT_EQ(flipLog().count, 2);
-    const Frame& apropos = flipLog().frames[1];
-    EXPECT_GT(countColour(apropos, {101, 359, 200, 26}, kNearWhite), 0) << "web address";
-    EXPECT_GT(countColour(apropos, {126, 183, 40, 26}, kNearWhite), 0) << "version";
-    // The address is long, the version short: "1.0" ends well before x 190.
-    EXPECT_EQ(countColour(apropos, {190, 183, 80, 26}, kNearWhite), 0);
+    ASSERT_EQ(flips().size(), 2U);
+    EXPECT_GT(ink(flips()[0], kAideAddressPos, 120, 16, kNearWhite).count, 0);
+    const Frame& apropos = flips()[1];
+    EXPECT_GT(ink(apropos, kAproposAddressPos, 200, 26, kNearWhite).count, 0) << "web address";
+    // "1.0" is short: its ink ends well before the address's would.
+    const Ink version = ink(apropos, kAproposVersionPos, 150, 26, kNearWhite);
+    EXPECT_GT(version.count, 0);
+    EXPECT_LT(version.width, 60);
     EXPECT_EQ(TTF_WasInit(), 0);
 }
 
-TEST_F(TextPanelsTest, MissingOrUnreadableFontStillFlipsAndDrawsNothing)
+TEST_F(TextPanelsTest, MissingOrBrokenFontStillFillsTheBuffersAndFlips)
 {
-    const Frame blank = currentFrame();
-    for (const bool garbage : {false, true}) {
-        if (garbage) {
+    purse_ = {INT32_MIN, {}, INT32_MAX, {}, -7, {}, 0, {}, 123456, {}, 1000, {}, 42, {}};
+    const Frame blank = frame();
+    for (const bool broken : {false, true}) {
+        if (broken) {
             FILE* file = std::fopen(kFontFile, "wb");
             ASSERT_NE(file, nullptr);
             std::fputs("this is no font", file);
             std::fclose(file);
         }
-        const int before = flipLog().count;
         drawScorePanel(&purse_, screen_);
         drawAideText(screen_);
         drawAproposText(screen_);
-        EXPECT_EQ(flipLog().count, before + 3) << "garbage font: " << garbage;
-        EXPECT_TRUE(currentFrame() == blank);
-        EXPECT_STREQ(purse_.bankText, "50");
-        EXPECT_STREQ(purse_.totalWonText, "0");
+        EXPECT_EQ(static_cast<int>(flips().size()), broken ? 6 : 3);
+        EXPECT_TRUE(frame() == blank);
+        const char* texts[] = {purse_.bankText,      purse_.betText,     purse_.winText,     purse_.handsWonText,
+                               purse_.handsLostText, purse_.bestWinText, purse_.totalWonText};
+        const char* expected[] = {"-2147483648", "2147483647", "-7", "0", "123456", "1000", "42"};
+        for (size_t i = 0; i < 7; ++i) {
+            EXPECT_STREQ(texts[i], expected[i]);
+        }
+        EXPECT_EQ(purse_.bank, INT32_MIN) << "the numbers themselves are untouched";
         EXPECT_EQ(TTF_WasInit(), 0);
     }
 }
