@@ -50,20 +50,18 @@ window)
 pages)
     start_x
     start_game "$game_dir" ./vantrel
-    click $AIDE
-    s=$(shot aide)
-    region_equals "$s" 6 456 "$img/bouton/boutonRetourUp.bmp" || fail "Aide page has no Retour"
-    convert "$img/backgroundAide.bmp" -crop 200x60+600+10 +repage "$E2E_TMP/aide-bg.png"
-    region_equals "$s" 600 10 "$E2E_TMP/aide-bg.png" || fail "Aide background"
-    click $RETOUR
-    region_equals "$(shot back1)" 282 143 "$img/bouton/boutonNewGameUp.bmp" || fail "back to start from Aide"
-    click $OPTION
-    s=$(shot option)
-    region_equals "$s" 6 456 "$img/bouton/boutonRetourUp.bmp" || fail "Option screen Retour"
-    convert "$img/backgroundOption.bmp" -crop 200x60+600+10 +repage "$E2E_TMP/opt-bg.png"
-    region_equals "$s" 600 10 "$E2E_TMP/opt-bg.png" || fail "Option background"
-    click $RETOUR
-    region_equals "$(shot back2)" 282 143 "$img/bouton/boutonNewGameUp.bmp" || fail "back to start from Option"
+    # The Aide page and the options screen: each shows its own background
+    # with Retour, and Retour leads back to the start screen.
+    for page in "$AIDE backgroundAide" "$OPTION backgroundOption"; do
+        set -- $page
+        click "$1" "$2"
+        s=$(shot "$3")
+        region_equals "$s" 6 456 "$img/bouton/boutonRetourUp.bmp" || fail "$3: no Retour button"
+        convert "$img/$3.bmp" -crop 200x60+600+10 +repage "$E2E_TMP/page-bg.png"
+        region_equals "$s" 600 10 "$E2E_TMP/page-bg.png" || fail "$3 not shown"
+        click $RETOUR
+        region_equals "$(shot "back-$3")" 282 143 "$img/bouton/boutonNewGameUp.bmp" || fail "no way back from $3"
+    done
     quit_with_escape
     ;;
 round)
