@@ -16,18 +16,18 @@ struct Shade {
     Rgb label;
 };
 
-Shade shadeFor(int32_t style, int32_t face)
+Shade shadeFor(int32_t style, int32_t state)
 {
-    if (face == FACE_OFF) {
-        return {kAsh, kAshDeep, {128, 130, 138}, {160, 162, 170}};
+    if (state == STATE_OFF) {
+        return {kAsh, kAshDeep, kOffButtonEdge, kOffButtonLabel};
     }
-    Shade shade = {{176, 42, 62}, kWineDeep, kGold, kCream};
+    Shade shade = {kWineButtonTop, kWineDeep, kGold, kCream};
     if (style == BUTTON_STYLE_GOLD) {
-        shade = {{255, 226, 96}, {206, 150, 8}, kGoldDeep, kWineDeep};
+        shade = {kGoldButtonTop, kGoldButtonBottom, kGoldDeep, kWineDeep};
     } else if (style == BUTTON_STYLE_NIGHT) {
-        shade = {{58, 82, 150}, kNightDeep, {150, 170, 220}, kCream};
+        shade = {kNightButtonTop, kNightDeep, kNightButtonEdge, kCream};
     }
-    if (face == FACE_DOWN) {
+    if (state == STATE_PRESSED) {
         // Pressed: darker, lit from below as if sunk into the panel.
         const Rgb top = mix(shade.bottom, kInk, 0.35);
         shade.bottom = mix(shade.top, kInk, 0.4);
@@ -57,21 +57,76 @@ void paintLabel(cairo_t* cr, const Fonts* fonts, Size size, const char* text, Rg
     }
 }
 
+// Every button picture: its label and style, and the background it stands on.
+struct ButtonFile {
+    const char* path;
+    Size size;
+    ButtonLook look;
+    int32_t screen;  // a background the button stands on
+    ScreenPos pos;
+};
+constexpr std::array<ButtonFile, 22> kButtonFiles = {{
+    {imageFor(kAideButtonImages, BUTTON_UP), kSmallButtonSize, {"AIDE", BUTTON_STYLE_WINE, STATE_RAISED},
+     SCREEN_START, kAideButtonPos},
+    {imageFor(kAideButtonImages, BUTTON_DOWN), kSmallButtonSize, {"AIDE", BUTTON_STYLE_WINE, STATE_PRESSED},
+     SCREEN_START, kAideButtonPos},
+    {imageFor(kAproposButtonImages, BUTTON_UP), kSmallButtonSize, {"À PROPOS", BUTTON_STYLE_WINE, STATE_RAISED},
+     SCREEN_START, kAproposButtonPos},
+    {imageFor(kAproposButtonImages, BUTTON_DOWN), kSmallButtonSize,
+     {"À PROPOS", BUTTON_STYLE_WINE, STATE_PRESSED}, SCREEN_START, kAproposButtonPos},
+    {imageFor(kRetourButtonImages, BUTTON_UP), kSmallButtonSize, {"RETOUR", BUTTON_STYLE_WINE, STATE_RAISED},
+     SCREEN_OPTION, kRetourButtonPos},
+    {imageFor(kRetourButtonImages, BUTTON_DOWN), kSmallButtonSize, {"RETOUR", BUTTON_STYLE_WINE, STATE_PRESSED},
+     SCREEN_OPTION, kRetourButtonPos},
+    {imageFor(kContinuerButtonImages, BUTTON_UP), kSmallButtonSize,
+     {"CONTINUER", BUTTON_STYLE_GOLD, STATE_RAISED}, SCREEN_GAMEOVER, kContinuerButtonPos},
+    {imageFor(kContinuerButtonImages, BUTTON_DOWN), kSmallButtonSize,
+     {"CONTINUER", BUTTON_STYLE_GOLD, STATE_PRESSED}, SCREEN_GAMEOVER, kContinuerButtonPos},
+    {imageFor(kGarderButtonImages, BUTTON_UP), kGarderButtonSize, {"CHANGER", BUTTON_STYLE_NIGHT, STATE_RAISED},
+     SCREEN_JEU, kGarderButtonPos[0]},
+    {imageFor(kGarderButtonImages, BUTTON_DOWN), kGarderButtonSize,
+     {"CHANGER", BUTTON_STYLE_NIGHT, STATE_PRESSED}, SCREEN_JEU, kGarderButtonPos[0]},
+    {imageFor(kNewGameButtonImages, BUTTON_UP), kLargeButtonSize,
+     {"NOUVELLE PARTIE", BUTTON_STYLE_GOLD, STATE_RAISED}, SCREEN_START, kNewGameButtonPos},
+    {imageFor(kNewGameButtonImages, BUTTON_DOWN), kLargeButtonSize,
+     {"NOUVELLE PARTIE", BUTTON_STYLE_GOLD, STATE_PRESSED}, SCREEN_START, kNewGameButtonPos},
+    {imageFor(kOptionButtonImages, BUTTON_UP), kLargeButtonSize, {"OPTIONS", BUTTON_STYLE_WINE, STATE_RAISED},
+     SCREEN_START, kOptionButtonPos},
+    {imageFor(kOptionButtonImages, BUTTON_DOWN), kLargeButtonSize, {"OPTIONS", BUTTON_STYLE_WINE, STATE_PRESSED},
+     SCREEN_START, kOptionButtonPos},
+    {imageFor(kResumeButtonImages, BUTTON_UP), kLargeButtonSize, {"REPRENDRE", BUTTON_STYLE_WINE, STATE_RAISED},
+     SCREEN_START, kResumeButtonPos},
+    {imageFor(kResumeButtonImages, BUTTON_DOWN), kLargeButtonSize,
+     {"REPRENDRE", BUTTON_STYLE_WINE, STATE_PRESSED}, SCREEN_START, kResumeButtonPos},
+    {imageFor(kResumeButtonImages, RESUME_CLOSED), kLargeButtonSize,
+     {"REPRENDRE", BUTTON_STYLE_WINE, STATE_OFF}, SCREEN_START, kResumeButtonPos},
+    {imageFor(kCarteButtonImages, CARTE_UP), kCarteButtonSize, {"CARTE", BUTTON_STYLE_GOLD, STATE_RAISED},
+     SCREEN_JEU, kCarteButtonPos},
+    {imageFor(kCarteButtonImages, CARTE_DOWN), kCarteButtonSize, {"CARTE", BUTTON_STYLE_GOLD, STATE_PRESSED},
+     SCREEN_JEU, kCarteButtonPos},
+    {imageFor(kCarteButtonImages, CARTE_DISABLED), kCarteButtonSize, {"CARTE", BUTTON_STYLE_GOLD, STATE_OFF},
+     SCREEN_JEU, kCarteButtonPos},
+    {imageFor(kCarteButtonImages, REJOUER_UP), kCarteButtonSize, {"REJOUER", BUTTON_STYLE_GOLD, STATE_RAISED},
+     SCREEN_JEU, kCarteButtonPos},
+    {imageFor(kCarteButtonImages, REJOUER_DOWN), kCarteButtonSize,
+     {"REJOUER", BUTTON_STYLE_GOLD, STATE_PRESSED}, SCREEN_JEU, kCarteButtonPos},
+}};
+
 }  // namespace
 
 void paintButton(cairo_t* cr, const Fonts* fonts, Size size, ButtonLook look)
 {
-    const Shade shade = shadeFor(look.style, look.face);
+    const Shade shade = shadeFor(look.style, look.state);
     const double radius = size.h < 24 ? 4 : 6;
     const double w = size.w - 2;
     const double h = size.h - 2.5;
-    const bool up = look.face == FACE_UP;
-    const double drop = look.face == FACE_DOWN ? 1.5 : 0;
+    const bool up = look.state == STATE_RAISED;
+    const double drop = look.state == STATE_PRESSED ? 1.5 : 0;
 
     if (up) {
         // Raised: a soft shadow under it.
         roundedRect(cr, 1.5, 2, w - 1, h, radius);
-        setColorAlpha(cr, {0, 0, 0}, 0.5);
+        setColorAlpha(cr, kShadow, 0.5);
         cairo_fill(cr);
     }
     roundedRect(cr, 1, 0.5 + drop, w, h, radius);
@@ -84,13 +139,13 @@ void paintButton(cairo_t* cr, const Fonts* fonts, Size size, ButtonLook look)
     if (up) {
         // A highlight along the top edge.
         roundedRect(cr, 3, 2.2, w - 4, h * 0.42, radius - 2);
-        setColorAlpha(cr, {255, 255, 255}, look.style == BUTTON_STYLE_GOLD ? 0.28 : 0.14);
+        setColorAlpha(cr, kHighlight, look.style == BUTTON_STYLE_GOLD ? 0.28 : 0.14);
         cairo_fill(cr);
-    } else if (look.face == FACE_DOWN) {
+    } else if (look.state == STATE_PRESSED) {
         // The upper rim casts a shadow into the sunk button.
         cairo_pattern_t* shadow = cairo_pattern_create_linear(0, drop, 0, drop + 6);
-        cairo_pattern_add_color_stop_rgba(shadow, 0, 0, 0, 0, 0.5);
-        cairo_pattern_add_color_stop_rgba(shadow, 1, 0, 0, 0, 0);
+        addStop(shadow, 0, kShadow, 0.5);
+        addStop(shadow, 1, kShadow, 0);
         roundedRect(cr, 1.6, 1.1 + drop, w - 1.2, h - 1.2, radius);
         cairo_set_source(cr, shadow);
         cairo_fill(cr);
@@ -98,65 +153,12 @@ void paintButton(cairo_t* cr, const Fonts* fonts, Size size, ButtonLook look)
     }
     // Light lettering gets a shadow; the dark lettering of gold buttons does not.
     paintLabel(cr, fonts, size, look.label, shade.label, drop,
-               look.style != BUTTON_STYLE_GOLD || look.face == FACE_OFF);
+               look.style != BUTTON_STYLE_GOLD || look.state == STATE_OFF);
 }
 
 bool writeButtons(const Job* job, const std::array<cairo_surface_t*, 6>& screens)
 {
-    struct ButtonFile {
-        const char* path;
-        Size size;
-        ButtonLook look;
-        int32_t screen;  // a background the button stands on
-        ScreenPos pos;
-    };
-    const std::array<ButtonFile, 22> files = {{
-        {imageFor(kAideButtonImages, BUTTON_UP), kSmallButtonSize, {"AIDE", BUTTON_STYLE_WINE, FACE_UP},
-         SCREEN_START, kAideButtonPos},
-        {imageFor(kAideButtonImages, BUTTON_DOWN), kSmallButtonSize, {"AIDE", BUTTON_STYLE_WINE, FACE_DOWN},
-         SCREEN_START, kAideButtonPos},
-        {imageFor(kAproposButtonImages, BUTTON_UP), kSmallButtonSize, {"À PROPOS", BUTTON_STYLE_WINE, FACE_UP},
-         SCREEN_START, kAproposButtonPos},
-        {imageFor(kAproposButtonImages, BUTTON_DOWN), kSmallButtonSize,
-         {"À PROPOS", BUTTON_STYLE_WINE, FACE_DOWN}, SCREEN_START, kAproposButtonPos},
-        {imageFor(kRetourButtonImages, BUTTON_UP), kSmallButtonSize, {"RETOUR", BUTTON_STYLE_WINE, FACE_UP},
-         SCREEN_OPTION, kRetourButtonPos},
-        {imageFor(kRetourButtonImages, BUTTON_DOWN), kSmallButtonSize, {"RETOUR", BUTTON_STYLE_WINE, FACE_DOWN},
-         SCREEN_OPTION, kRetourButtonPos},
-        {imageFor(kContinuerButtonImages, BUTTON_UP), kSmallButtonSize,
-         {"CONTINUER", BUTTON_STYLE_GOLD, FACE_UP}, SCREEN_GAMEOVER, kContinuerButtonPos},
-        {imageFor(kContinuerButtonImages, BUTTON_DOWN), kSmallButtonSize,
-         {"CONTINUER", BUTTON_STYLE_GOLD, FACE_DOWN}, SCREEN_GAMEOVER, kContinuerButtonPos},
-        {imageFor(kGarderButtonImages, BUTTON_UP), kGarderButtonSize, {"CHANGER", BUTTON_STYLE_NIGHT, FACE_UP},
-         SCREEN_JEU, kGarderButtonPos[0]},
-        {imageFor(kGarderButtonImages, BUTTON_DOWN), kGarderButtonSize,
-         {"CHANGER", BUTTON_STYLE_NIGHT, FACE_DOWN}, SCREEN_JEU, kGarderButtonPos[0]},
-        {imageFor(kNewGameButtonImages, BUTTON_UP), kLargeButtonSize,
-         {"NOUVELLE PARTIE", BUTTON_STYLE_GOLD, FACE_UP}, SCREEN_START, kNewGameButtonPos},
-        {imageFor(kNewGameButtonImages, BUTTON_DOWN), kLargeButtonSize,
-         {"NOUVELLE PARTIE", BUTTON_STYLE_GOLD, FACE_DOWN}, SCREEN_START, kNewGameButtonPos},
-        {imageFor(kOptionButtonImages, BUTTON_UP), kLargeButtonSize, {"OPTIONS", BUTTON_STYLE_WINE, FACE_UP},
-         SCREEN_START, kOptionButtonPos},
-        {imageFor(kOptionButtonImages, BUTTON_DOWN), kLargeButtonSize, {"OPTIONS", BUTTON_STYLE_WINE, FACE_DOWN},
-         SCREEN_START, kOptionButtonPos},
-        {imageFor(kResumeButtonImages, BUTTON_UP), kLargeButtonSize, {"REPRENDRE", BUTTON_STYLE_WINE, FACE_UP},
-         SCREEN_START, kResumeButtonPos},
-        {imageFor(kResumeButtonImages, BUTTON_DOWN), kLargeButtonSize,
-         {"REPRENDRE", BUTTON_STYLE_WINE, FACE_DOWN}, SCREEN_START, kResumeButtonPos},
-        {imageFor(kResumeButtonImages, RESUME_CLOSED), kLargeButtonSize,
-         {"REPRENDRE", BUTTON_STYLE_WINE, FACE_OFF}, SCREEN_START, kResumeButtonPos},
-        {imageFor(kCarteButtonImages, CARTE_UP), kCarteButtonSize, {"CARTE", BUTTON_STYLE_GOLD, FACE_UP},
-         SCREEN_JEU, kCarteButtonPos},
-        {imageFor(kCarteButtonImages, CARTE_DOWN), kCarteButtonSize, {"CARTE", BUTTON_STYLE_GOLD, FACE_DOWN},
-         SCREEN_JEU, kCarteButtonPos},
-        {imageFor(kCarteButtonImages, CARTE_DISABLED), kCarteButtonSize, {"CARTE", BUTTON_STYLE_GOLD, FACE_OFF},
-         SCREEN_JEU, kCarteButtonPos},
-        {imageFor(kCarteButtonImages, REJOUER_UP), kCarteButtonSize, {"REJOUER", BUTTON_STYLE_GOLD, FACE_UP},
-         SCREEN_JEU, kCarteButtonPos},
-        {imageFor(kCarteButtonImages, REJOUER_DOWN), kCarteButtonSize,
-         {"REJOUER", BUTTON_STYLE_GOLD, FACE_DOWN}, SCREEN_JEU, kCarteButtonPos},
-    }};
-    for (const ButtonFile& file : files) {
+    for (const ButtonFile& file : kButtonFiles) {
         if (file.path == nullptr) {
             return false;  // a state lost its picture in the layout tables
         }

@@ -1,18 +1,21 @@
-// The reviewer's page: the screens composed the way the game composes them
-// (same loaders, same colour key, same font) and then every picture at its
-// own size, each under its file name.
+// The reviewer's page: the screens as the game itself draws them (its own
+// routines, tables and font) and then every picture of the layout tables at
+// its own size, each under its file name.
 #include <SDL.h>
-#include <SDL_image.h>
-#include <SDL_ttf.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "art/art.h"
 #include "cards/card_list.h"
 #include "cards/evaluate.h"
 #include "display/display_state.h"
+#include "display/elements.h"
+#include "display/screens.h"
+#include "display/text_panels.h"
 
 namespace art {
 
@@ -23,7 +26,6 @@ constexpr int kSheetMaxHeight = 4800;  // cut to what is used
 constexpr double kMargin = 16;
 constexpr double kGap = 12;
 constexpr double kLabelRoom = 16;
-constexpr Rgb kSheetColor = {26, 28, 38};
 
 // A picture the tool wrote, loaded back as the game loads it.
 struct Loaded {
@@ -64,53 +66,14 @@ void freeCanvas(Canvas* canvas)
     cairo_surface_destroy(canvas->image);
 }
 
-bool blitFile(const Job* job, Canvas* canvas, const char* relPath, ScreenPos pos, bool keyed)
-{
-    Loaded loaded = loadBitmap(job, relPath);
-    if (!loaded.ok) {
-        return false;
-    }
-    if (keyed) {
-        SDL_SetColorKey(loaded.surface, SDL_SRCCOLORKEY,
-                        SDL_MapRGB(loaded.surface->format, kChipColorKey.r, kChipColorKey.g, kChipColorKey.b));
-    }
-    SDL_Rect place = {pos.x, pos.y, 0, 0};
-    SDL_BlitSurface(loaded.surface, nullptr, canvas->view, &place);
-    SDL_FreeSurface(loaded.surface);
-    cairo_surface_mark_dirty(canvas->image);
-    return true;
-}
-
-bool blitText(const Job* job, Canvas* canvas, const char* text, int pointSize, ScreenPos pos, Rgb color)
-{
-    char path[512];
-    std::snprintf(path, sizeof path, "%s/%s", job->outDir, kFontFile);
-    TTF_Font* font = TTF_OpenFont(path, pointSize);
-    if (font == nullptr) {
-        std::fprintf(stderr, "vantrel_art: contact sheet cannot open %s\n", path);
-        return false;
-    }
-    const SDL_Color sdlColor = {color.r, color.g, color.b, 0};
-    SDL_Surface* rendered = TTF_RenderText_Blended(font, text, sdlColor);
-    if (rendered != nullptr) {
-        SDL_Rect place = {pos.x, pos.y, 0, 0};
-        SDL_BlitSurface(rendered, nullptr, canvas->view, &place);
-        SDL_FreeSurface(rendered);
-    }
-    TTF_CloseFont(font);
-    cairo_surface_mark_dirty(canvas->image);
-    return rendered != nullptr;
-}
-
-// What one composed screen shows.
+// What one composed screen shows: the round-loop mode whose screen it is,
+// the display fields and purse values that differ from a fresh round.
 struct Scene {
-    int32_t screen;
     const char* title;
-    bool score;
+    int32_t mode;
+    int32_t screen;  // for the screens outside a round
     std::array<int32_t, 7> values;  // bank, bet, win, won, lost, best, total
-    bool chips;
     int32_t pressedChip;
-    bool hand;
     std::array<int32_t, HAND_SLOTS> cards;
     std::array<int32_t, HAND_SLOTS> garder;
     int32_t carte;
@@ -118,71 +81,72 @@ struct Scene {
     int32_t combination;
 };
 
+constexpr int32_t kNoChip = -1;
 constexpr std::array<Scene, 8> kScenes = {{
-    {SCREEN_START, "Accueil", false, {}, false, -1, false, {}, {}, 0, -1, -1},
-    {SCREEN_JEU, "Mise", true, {30, 20, 0, 3, 2, 40, 70}, true, 3, false, {}, {}, CARTE_UP, MSG_MISE,
-     COMBINATION_AIDE},
-    {SCREEN_JEU, "Première main", true, {30, 20, 0, 3, 2, 40, 70}, false, -1, true,
+    {"Accueil", MODE_START, SCREEN_START, {}, kNoChip, {}, {}, CARTE_UP, MSG_MISE, COMBINATION_AIDE},
+    {"Mise", MODE_BET, SCREEN_JEU, {30, 20, 0, 3, 2, 40, 70}, 3, {}, {}, CARTE_UP, MSG_MISE, COMBINATION_AIDE},
+    {"Première main", MODE_FIRST_HAND, SCREEN_JEU, {30, 20, 0, 3, 2, 40, 70}, kNoChip,
      {cardId(5, SUIT_TREFLE), cardId(9, SUIT_CARREAU), cardId(12, SUIT_COEUR), cardId(12, SUIT_PIQUE),
-      cardId(14, SUIT_COEUR)},
-     {1, 1, 0, 0, 0}, CARTE_UP, MSG_FIRST_HAND, COMBINATION_AIDE},
-    {SCREEN_JEU, "Résultat, nombres à dix chiffres", true,
-     {2147483647, 1000000000, 1999999999, 1234567890, 987654321, 2000000000, 2147483647}, false, -1, true,
+      cardId(11, SUIT_COEUR)},
+     {BUTTON_DOWN, BUTTON_DOWN, BUTTON_UP, BUTTON_UP, BUTTON_UP}, CARTE_UP, MSG_FIRST_HAND, COMBINATION_AIDE},
+    {"Résultat, nombres à dix chiffres", MODE_RESULT, SCREEN_JEU,
+     {2147483647, 1000000000, 1999999999, 1234567890, 987654321, 2000000000, 2147483647}, kNoChip,
      {cardId(7, SUIT_TREFLE), cardId(7, SUIT_COEUR), cardId(13, SUIT_CARREAU), cardId(13, SUIT_TREFLE),
       cardId(13, SUIT_PIQUE)},
-     {0, 0, 0, 1, 1}, REJOUER_UP, MSG_WIN, HAND_FULL_HOUSE},
-    {SCREEN_OPTION, "Options", false, {}, false, -1, false, {}, {}, 0, -1, -1},
-    {SCREEN_AIDE, "Aide", false, {}, false, -1, false, {}, {}, 0, -1, -1},
-    {SCREEN_APROPOS, "À propos", false, {}, false, -1, false, {}, {}, 0, -1, -1},
-    {SCREEN_GAMEOVER, "Partie terminée", false, {}, false, -1, false, {}, {}, 0, -1, -1},
+     {BUTTON_UP, BUTTON_UP, BUTTON_UP, BUTTON_DOWN, BUTTON_DOWN}, REJOUER_UP, MSG_WIN, HAND_FULL_HOUSE},
+    {"Options", MODE_OPTION, SCREEN_OPTION, {}, kNoChip, {}, {}, CARTE_UP, MSG_MISE, COMBINATION_AIDE},
+    {"Aide", MODE_OPTION, SCREEN_AIDE, {}, kNoChip, {}, {}, CARTE_UP, MSG_MISE, COMBINATION_AIDE},
+    {"À propos", MODE_OPTION, SCREEN_APROPOS, {}, kNoChip, {}, {}, CARTE_UP, MSG_MISE, COMBINATION_AIDE},
+    {"Partie terminée", MODE_GAME_OVER, SCREEN_GAMEOVER, {}, kNoChip, {}, {}, CARTE_UP, MSG_MISE,
+     COMBINATION_AIDE},
 }};
 
-bool composeScene(const Job* job, const Scene& scene, Canvas* canvas)
+// Draws the scene on `screen` with the game's own routines, from the game's
+// runtime folder (the current directory): the start and round screens are
+// the game's compositions; the options, the two pages and game over are
+// drawn element by element the way the round loop and the pages draw them.
+void composeScene(const Scene& scene, SDL_Surface* screen)
 {
-    bool ok = blitFile(job, canvas, imageFor(kBackgroundImages, scene.screen), kBackgroundPos, false);
-    if (scene.screen == SCREEN_START) {
-        ok = ok && blitFile(job, canvas, imageFor(kAideButtonImages, BUTTON_UP), kAideButtonPos, false) &&
-             blitFile(job, canvas, imageFor(kAproposButtonImages, BUTTON_UP), kAproposButtonPos, false) &&
-             blitFile(job, canvas, imageFor(kNewGameButtonImages, BUTTON_UP), kNewGameButtonPos, false) &&
-             blitFile(job, canvas, imageFor(kResumeButtonImages, RESUME_CLOSED), kResumeButtonPos, false) &&
-             blitFile(job, canvas, imageFor(kOptionButtonImages, BUTTON_UP), kOptionButtonPos, false);
-    } else if (scene.screen == SCREEN_OPTION || scene.screen == SCREEN_AIDE || scene.screen == SCREEN_APROPOS) {
-        ok = ok && blitFile(job, canvas, imageFor(kRetourButtonImages, BUTTON_UP), kRetourButtonPos, false);
-    } else if (scene.screen == SCREEN_GAMEOVER) {
-        ok = ok &&
-             blitFile(job, canvas, imageFor(kContinuerButtonImages, BUTTON_UP), kContinuerButtonPos, false);
+    DisplayState display;
+    resetDisplayState(&display);
+    display.screen = scene.screen;
+    display.carteButton = scene.carte;
+    display.message = scene.message;
+    display.combination = scene.combination;
+    display.handCards = scene.cards;
+    display.garderButtons = scene.garder;
+    if (scene.pressedChip != kNoChip) {
+        display.chipButtons[static_cast<size_t>(scene.pressedChip)] = BUTTON_DOWN;
     }
-    if (scene.screen == SCREEN_AIDE) {
-        ok = ok && blitText(job, canvas, kWebAddress, kAideTextPt, kAideAddressPos, kPageTextColor);
-    } else if (scene.screen == SCREEN_APROPOS) {
-        ok = ok && blitText(job, canvas, kWebAddress, kAproposTextPt, kAproposAddressPos, kPageTextColor) &&
-             blitText(job, canvas, kVersionText, kAproposTextPt, kAproposVersionPos, kPageTextColor);
+    Purse purse;
+    resetPurse(&purse);
+    purse.bank = scene.values[0];
+    purse.bet = scene.values[1];
+    purse.win = scene.values[2];
+    purse.handsWon = scene.values[3];
+    purse.handsLost = scene.values[4];
+    purse.bestWin = scene.values[5];
+    purse.totalWon = scene.values[6];
+
+    if (scene.mode == MODE_START) {
+        showStartScreen(&display, screen);
+    } else if (scene.mode == MODE_BET) {
+        showBetScreen(&display, &purse, screen);
+    } else if (scene.mode == MODE_FIRST_HAND || scene.mode == MODE_RESULT) {
+        showCardScreen(&display, &purse, screen);
+    } else {
+        drawBackground(&display, screen);
+        if (scene.screen == SCREEN_GAMEOVER) {
+            drawContinuerButton(&display, screen);
+        } else {
+            drawRetourButton(&display, screen);
+        }
+        if (scene.screen == SCREEN_AIDE) {
+            drawAideText(screen);
+        } else if (scene.screen == SCREEN_APROPOS) {
+            drawAproposText(screen);
+        }
     }
-    if (scene.screen != SCREEN_JEU) {
-        return ok;
-    }
-    ok = ok && blitFile(job, canvas, kScoreBackdropImage, kScoreBackdropPos, false) &&
-         blitFile(job, canvas, imageFor(kAideButtonImages, BUTTON_UP), kAideButtonPos, false) &&
-         blitFile(job, canvas, imageFor(kAproposButtonImages, BUTTON_UP), kAproposButtonPos, false) &&
-         blitFile(job, canvas, imageFor(kCarteButtonImages, scene.carte), kCarteButtonPos, false);
-    for (size_t chip = 0; scene.chips && chip < kChipImages.size(); ++chip) {
-        const int32_t face = static_cast<int32_t>(chip) == scene.pressedChip ? BUTTON_DOWN : BUTTON_UP;
-        ok = ok && blitFile(job, canvas, imageFor(kChipImages[chip], face), kChipPos[chip], true);
-    }
-    for (size_t slot = 0; scene.hand && slot < kCardPos.size(); ++slot) {
-        char path[kCardPathSize];
-        ok = ok && blitFile(job, canvas, imageFor(kGarderButtonImages, scene.garder[slot]), kGarderButtonPos[slot],
-                            false);
-        ok = ok && cardImagePath(scene.cards[slot], path, sizeof path) &&
-             blitFile(job, canvas, path, kCardPos[slot], false);
-    }
-    for (size_t slot = 0; slot < kScoreSlots.size(); ++slot) {
-        char digits[16];
-        std::snprintf(digits, sizeof digits, "%d", scene.values[slot]);
-        ok = ok && blitText(job, canvas, digits, kScoreSlots[slot].pointSize, kScoreSlots[slot].pos, kScoreColor);
-    }
-    return ok && blitFile(job, canvas, imageFor(kMessageImages, scene.message), kMessagePos, false) &&
-           blitFile(job, canvas, imageFor(kCombinationImages, scene.combination), kCombinationPos, false);
 }
 
 // Left-to-right placement of labelled pictures, wrapping at the page edge.
@@ -215,7 +179,8 @@ void placePicture(cairo_t* cr, const Fonts* fonts, Flow* flow, cairo_surface_t* 
 {
     const double w = cairo_image_surface_get_width(picture) * scale;
     const double h = cairo_image_surface_get_height(picture) * scale;
-    if (flow->x + w > kSheetWidth - kMargin) {
+    setFont(cr, fonts, FONT_SANS, 9.5);
+    if (flow->x + std::max(w, textWidth(cr, label)) > kSheetWidth - kMargin) {
         breakRow(flow);
     }
     cairo_save(cr);
@@ -225,14 +190,12 @@ void placePicture(cairo_t* cr, const Fonts* fonts, Flow* flow, cairo_surface_t* 
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
     cairo_paint(cr);
     cairo_restore(cr);
+    // The label is never cut: a picture narrower than its label gets the
+    // label's width.
     setFont(cr, fonts, FONT_SANS, 9.5);
-    setColor(cr, {178, 180, 190});
-    cairo_save(cr);
-    cairo_rectangle(cr, flow->x, flow->y + h, std::max(w, 60.0), kLabelRoom);
-    cairo_clip(cr);
+    setColor(cr, kSheetLabel);
     showText(cr, label, flow->x, flow->y + h + 11, ALIGN_LEFT);
-    cairo_restore(cr);
-    flow->x += std::max(w, 60.0) + kGap;
+    flow->x += std::max(w, textWidth(cr, label)) + kGap;
     flow->rowHeight = std::max(flow->rowHeight, h);
 }
 
@@ -266,17 +229,17 @@ bool placeTable(cairo_t* cr, const Job* job, Flow* flow, const ImageTable<N>& ta
     return ok;
 }
 
-bool paintScenes(cairo_t* cr, const Job* job, Flow* flow)
+void paintScenes(cairo_t* cr, const Job* job, Flow* flow, SDL_Surface* screen)
 {
-    paintSection(cr, job->fonts, flow, "Écrans composés comme dans le jeu");
-    bool ok = true;
-    for (size_t i = 0; i < kScenes.size() && ok; ++i) {
+    paintSection(cr, job->fonts, flow, "Écrans composés par le jeu");
+    for (const Scene& scene : kScenes) {
+        composeScene(scene, screen);
         Canvas canvas = newCanvas(kScreenWidth, kScreenHeight);
-        ok = composeScene(job, kScenes[i], &canvas);
-        placePicture(cr, job->fonts, flow, canvas.image, 1.0, kScenes[i].title);
+        SDL_BlitSurface(screen, nullptr, canvas.view, nullptr);
+        cairo_surface_mark_dirty(canvas.image);
+        placePicture(cr, job->fonts, flow, canvas.image, 1.0, scene.title);
         freeCanvas(&canvas);
     }
-    return ok;
 }
 
 bool paintPictures(cairo_t* cr, const Job* job, Flow* flow)
@@ -317,24 +280,47 @@ bool paintPictures(cairo_t* cr, const Job* job, Flow* flow)
     return ok;
 }
 
+// The scenes are drawn by the game's routines, in a window of the dummy
+// video driver (the routines flip), from inside the folder just written (the
+// game reads its files relative to where it runs).
+bool paintGameScreens(cairo_t* cr, const Job* job, Flow* flow)
+{
+    std::error_code error;
+    const std::filesystem::path here = std::filesystem::current_path(error);
+    std::filesystem::current_path(job->outDir, error);
+    if (error) {
+        std::fprintf(stderr, "vantrel_art: contact sheet cannot enter %s\n", job->outDir);
+        return false;
+    }
+    SDL_putenv(const_cast<char*>("SDL_VIDEODRIVER=dummy"));
+    SDL_Surface* screen = nullptr;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
+        screen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, kScreenDepth, SDL_SWSURFACE);
+    }
+    if (screen == nullptr) {
+        std::fprintf(stderr, "vantrel_art: contact sheet has no video: %s\n", SDL_GetError());
+    } else {
+        paintScenes(cr, job, flow, screen);
+    }
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    std::filesystem::current_path(here, error);
+    return screen != nullptr && !error;
+}
+
 }  // namespace
 
 bool writeContactSheet(const Job* job, const char* sheetPath)
 {
-    if (TTF_Init() != 0) {
-        return false;
-    }
     cairo_surface_t* sheet = newImage(kSheetWidth, kSheetMaxHeight);
     cairo_t* cr = beginDrawing(sheet);
-    setColor(cr, kSheetColor);
+    setColor(cr, kSheetGround);
     cairo_paint(cr);
     setFont(cr, job->fonts, FONT_SERIF_BOLD, 26);
     setColor(cr, kGold);
-    showText(cr, "Vantrel : toutes les images du jeu", kMargin, 40, ALIGN_LEFT);
+    showText(cr, "Vantrel\u202F: toutes les images du jeu", kMargin, 40, ALIGN_LEFT);
     Flow flow = {kMargin, 56, 0};
-    bool ok = paintScenes(cr, job, &flow) && paintPictures(cr, job, &flow);
+    bool ok = paintGameScreens(cr, job, &flow) && paintPictures(cr, job, &flow);
     cairo_destroy(cr);
-    TTF_Quit();
     if (ok) {
         breakRow(&flow);
         const int used = std::min(kSheetMaxHeight, static_cast<int>(flow.y + kMargin));
