@@ -327,12 +327,12 @@ void paintAttribute(cairo_t* cr, const CourtLook& look, int32_t suit)
         break;
     case Attribute::Bow:
         cairo_new_path(cr);
-        cairo_arc(cr, kSide - 7, 27, 15, -0.95, 0.95);
-        cairo_set_line_width(cr, 1.6);
+        cairo_arc(cr, kSide - 8, 27, 12, -1.0, 1.0);
+        cairo_set_line_width(cr, 1.8);
         setColor(cr, kWood);
         cairo_stroke(cr);
-        line(cr, 0.6, kPearl, kSide - 7 + 15 * std::cos(0.95), 27 - 15 * std::sin(0.95),
-             kSide - 7 + 15 * std::cos(0.95), 27 + 15 * std::sin(0.95));
+        line(cr, 0.7, kSteel, kSide - 8 + 12 * std::cos(1.0), 27 - 12 * std::sin(1.0), kSide - 8 + 12 * std::cos(1.0),
+             27 + 12 * std::sin(1.0));
         break;
     case Attribute::Flower:
         cairo_set_line_width(cr, 1.2);

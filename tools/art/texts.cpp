@@ -1,7 +1,5 @@
 // Lettered pictures of the game screen: the four messages, the combination
 // captions with the help caption, and the panel behind the score numbers.
-#include <cstring>
-
 #include "art/art.h"
 #include "cards/purse.h"
 #include "display/display_state.h"
@@ -46,17 +44,18 @@ constexpr std::array<HelpLine, 2> kHelpLines = {{
 // ---- the score panel: labels painted round the game's number places ----
 //
 // The numbers are the game's (Liberation Sans at kScoreSlots); the labels
-// share their font family and each one's baseline. The money (bank, stake,
-// win) sits on the left, labels flush left and spaced out to end one gap
-// before their numbers; the four statistics are grouped on a panel of their
-// own, each label ending one gap before its number.
-constexpr double kLabelGap = 9;
-constexpr double kMoneyLeft = 14;
-constexpr ArtBox kStatsBox = {232, 7, 308, 84};  // in backdrop pixels
+// share their font family and each one's baseline. The money sits on the
+// left: its labels start at one left edge and a dotted leader runs from each
+// to its number (the bank's stands further right than the others). The four
+// statistics are grouped on a panel of their own, each label ending one gap
+// before its number.
+constexpr double kLabelGap = 8;
+constexpr double kMoneyLeft = 12;
+constexpr ArtBox kStatsBox = {242, 7, 299, 84};  // in backdrop pixels, clear of the bank's number
 
 struct ScoreLabel {
     const char* text;
-    bool money;  // left group, spaced out; else a statistic
+    bool money;  // left column; else a statistic
 };
 // In Purse order, like the score slots.
 constexpr std::array<ScoreLabel, 7> kScoreLabels = {{
@@ -69,30 +68,24 @@ constexpr std::array<ScoreLabel, 7> kScoreLabels = {{
     {"Total gagné", false},
 }};
 
-// Window positions of the slots are turned into backdrop pixels.
-double slotRight(size_t slot) { return kScoreSlots[slot].pos.x - kScoreBackdropPos.x - kLabelGap; }
+// Window positions of the slots turned into backdrop pixels.
+double slotLeft(size_t slot) { return kScoreSlots[slot].pos.x - kScoreBackdropPos.x; }
+double slotTop(size_t slot) { return kScoreSlots[slot].pos.y - kScoreBackdropPos.y; }
 double slotBaseline(const Fonts* fonts, size_t slot)
 {
-    return kScoreSlots[slot].pos.y - kScoreBackdropPos.y + scoreAscent(fonts, kScoreSlots[slot].pointSize);
+    return slotTop(slot) + scoreAscent(fonts, kScoreSlots[slot].pointSize);
 }
 
-// Capitals spread evenly from `left` to `right`.
-void showSpaced(cairo_t* cr, const char* text, double left, double right, double baseline)
+// A dotted leader from the end of a money label to just before its number.
+void paintLeader(cairo_t* cr, const char* text, double baseline, double numberLeft)
 {
-    const size_t count = std::strlen(text);
-    double natural = 0;
-    std::array<double, 16> widths{};
-    for (size_t i = 0; i < count && i < widths.size(); ++i) {
-        const char letter[2] = {text[i], '\0'};
-        widths[i] = textWidth(cr, letter);
-        natural += widths[i];
-    }
-    const double spacing = count > 1 ? (right - left - natural) / static_cast<double>(count - 1) : 0;
-    double x = left;
-    for (size_t i = 0; i < count && i < widths.size(); ++i) {
-        const char letter[2] = {text[i], '\0'};
-        showText(cr, letter, x, baseline, ALIGN_LEFT);
-        x += widths[i] + spacing;
+    const double from = kMoneyLeft + textWidth(cr, text) + 5;
+    const double y = baseline - 4.5;
+    setColor(cr, kGoldDeep);
+    for (double x = numberLeft - kLabelGap; x > from; x -= 4.5) {
+        cairo_new_path(cr);
+        cairo_arc(cr, x, y, 0.9, 0, 2 * kPi);
+        cairo_fill(cr);
     }
 }
 
@@ -108,11 +101,11 @@ void paintStatsPanel(cairo_t* cr, const Fonts* fonts)
     // The heading fills the corner the staggered rows leave free.
     setFont(cr, fonts, FONT_LABEL, 11);
     setColor(cr, kGold);
-    showText(cr, "CETTE PARTIE", box.x + 12, box.y + 19, ALIGN_LEFT);
+    showText(cr, "CETTE PARTIE", box.x + 10, box.y + 19, ALIGN_LEFT);
     cairo_set_line_width(cr, 1);
     setColorAlpha(cr, kGold, 0.5);
-    cairo_move_to(cr, box.x + 12, box.y + 25.5);
-    cairo_line_to(cr, box.x + 92, box.y + 25.5);
+    cairo_move_to(cr, box.x + 10, box.y + 25.5);
+    cairo_line_to(cr, box.x + 90, box.y + 25.5);
     cairo_stroke(cr);
 }
 
@@ -172,13 +165,16 @@ void paintScoreBackdrop(cairo_t* cr, const Fonts* fonts)
     paintStatsPanel(cr, fonts);
     for (size_t slot = 0; slot < kScoreLabels.size(); ++slot) {
         const ScoreLabel& label = kScoreLabels[slot];
-        const bool large = kScoreSlots[slot].pointSize == kScoreLargePt;
-        setFont(cr, fonts, FONT_LABEL, large ? 15 : 12.5);
-        setColor(cr, large ? kCream : mix(kCream, kAsh, 0.25));
+        const double baseline = slotBaseline(fonts, slot);
         if (label.money) {
-            showSpaced(cr, label.text, kMoneyLeft, slotRight(slot), slotBaseline(fonts, slot));
+            setFont(cr, fonts, FONT_LABEL, 15);
+            paintLeader(cr, label.text, baseline, slotLeft(slot));
+            setColor(cr, kCream);
+            showText(cr, label.text, kMoneyLeft, baseline, ALIGN_LEFT);
         } else {
-            showText(cr, label.text, slotRight(slot), slotBaseline(fonts, slot), ALIGN_RIGHT);
+            setFont(cr, fonts, FONT_LABEL, 11);
+            setColor(cr, mix(kCream, kAsh, 0.2));
+            showText(cr, label.text, slotLeft(slot) - kLabelGap, baseline, ALIGN_RIGHT);
         }
     }
 }
