@@ -135,16 +135,17 @@ void paintCaption(cairo_t* cr, const Fonts* fonts, int32_t combination)
     cairo_stroke(cr);
 
     if (combination == COMBINATION_AIDE) {
+        constexpr double kPoints = 12;
         for (size_t i = 0; i < kHelpLines.size(); ++i) {
             const HelpLine& line = kHelpLines[i];
-            setFont(cr, fonts, FONT_SANS_BOLD, 12.5);
+            setFont(cr, fonts, FONT_SANS_BOLD, kPoints);
             const double lead = textWidth(cr, line.lead);
-            setFont(cr, fonts, FONT_SANS, 12.5);
+            setFont(cr, fonts, FONT_SANS, kPoints);
             const double left = (w - lead - textWidth(cr, line.rest)) / 2;
-            const double baseline = h / 2 - 2.5 + 15 * static_cast<double>(i);
+            const double baseline = h / 2 - 4 + 13.5 * static_cast<double>(i);
             setColor(cr, kCream);
             showText(cr, line.rest, left + lead, baseline, ALIGN_LEFT);
-            setFont(cr, fonts, FONT_SANS_BOLD, 12.5);
+            setFont(cr, fonts, FONT_SANS_BOLD, kPoints);
             setColor(cr, kGold);
             showText(cr, line.lead, left, baseline, ALIGN_LEFT);
         }
