@@ -5,7 +5,7 @@
 // To change ...                      edit ...
 //   any colour                         palette.h (every colour is named there)
 //   a background or a screen's text    backgrounds.cpp, paint<Screen>()
-//   a button's label or style          buttons.cpp, kButtonFiles
+//   a button's label or style          buttons.cpp, kButtons
 //   a button's raised/pressed look     buttons.cpp, shadeFor() and paintButton()
 //   a card front (pips, indices)       cards.cpp; the back is paintCardBack()
 //   a court figure (J, Q, K)           cards.cpp, kCourtLooks (dress, hair, attribute)

@@ -57,59 +57,44 @@ void paintLabel(cairo_t* cr, const Fonts* fonts, Size size, const char* text, Rg
     }
 }
 
-// Every button picture: its label and style, and the background it stands on.
-struct ButtonFile {
-    const char* path;
+// Every button: its label and style, the background it stands on, and its
+// picture for each state (raised, pressed, greyed out; null where the game
+// has no such state).
+struct ButtonArt {
+    const char* label;
+    int32_t style;
     Size size;
-    ButtonLook look;
-    int32_t screen;  // a background the button stands on
+    int32_t screen;
     ScreenPos pos;
+    std::array<const char*, 3> paths;  // by STATE_*
 };
-constexpr std::array<ButtonFile, 22> kButtonFiles = {{
-    {imageFor(kAideButtonImages, BUTTON_UP), kSmallButtonSize, {"AIDE", BUTTON_STYLE_WINE, STATE_RAISED},
-     SCREEN_START, kAideButtonPos},
-    {imageFor(kAideButtonImages, BUTTON_DOWN), kSmallButtonSize, {"AIDE", BUTTON_STYLE_WINE, STATE_PRESSED},
-     SCREEN_START, kAideButtonPos},
-    {imageFor(kAproposButtonImages, BUTTON_UP), kSmallButtonSize, {"À PROPOS", BUTTON_STYLE_WINE, STATE_RAISED},
-     SCREEN_START, kAproposButtonPos},
-    {imageFor(kAproposButtonImages, BUTTON_DOWN), kSmallButtonSize,
-     {"À PROPOS", BUTTON_STYLE_WINE, STATE_PRESSED}, SCREEN_START, kAproposButtonPos},
-    {imageFor(kRetourButtonImages, BUTTON_UP), kSmallButtonSize, {"RETOUR", BUTTON_STYLE_WINE, STATE_RAISED},
-     SCREEN_OPTION, kRetourButtonPos},
-    {imageFor(kRetourButtonImages, BUTTON_DOWN), kSmallButtonSize, {"RETOUR", BUTTON_STYLE_WINE, STATE_PRESSED},
-     SCREEN_OPTION, kRetourButtonPos},
-    {imageFor(kContinuerButtonImages, BUTTON_UP), kSmallButtonSize,
-     {"CONTINUER", BUTTON_STYLE_GOLD, STATE_RAISED}, SCREEN_GAMEOVER, kContinuerButtonPos},
-    {imageFor(kContinuerButtonImages, BUTTON_DOWN), kSmallButtonSize,
-     {"CONTINUER", BUTTON_STYLE_GOLD, STATE_PRESSED}, SCREEN_GAMEOVER, kContinuerButtonPos},
-    {imageFor(kGarderButtonImages, BUTTON_UP), kGarderButtonSize, {"CHANGER", BUTTON_STYLE_NIGHT, STATE_RAISED},
-     SCREEN_JEU, kGarderButtonPos[0]},
-    {imageFor(kGarderButtonImages, BUTTON_DOWN), kGarderButtonSize,
-     {"CHANGER", BUTTON_STYLE_NIGHT, STATE_PRESSED}, SCREEN_JEU, kGarderButtonPos[0]},
-    {imageFor(kNewGameButtonImages, BUTTON_UP), kLargeButtonSize,
-     {"NOUVELLE PARTIE", BUTTON_STYLE_GOLD, STATE_RAISED}, SCREEN_START, kNewGameButtonPos},
-    {imageFor(kNewGameButtonImages, BUTTON_DOWN), kLargeButtonSize,
-     {"NOUVELLE PARTIE", BUTTON_STYLE_GOLD, STATE_PRESSED}, SCREEN_START, kNewGameButtonPos},
-    {imageFor(kOptionButtonImages, BUTTON_UP), kLargeButtonSize, {"OPTIONS", BUTTON_STYLE_WINE, STATE_RAISED},
-     SCREEN_START, kOptionButtonPos},
-    {imageFor(kOptionButtonImages, BUTTON_DOWN), kLargeButtonSize, {"OPTIONS", BUTTON_STYLE_WINE, STATE_PRESSED},
-     SCREEN_START, kOptionButtonPos},
-    {imageFor(kResumeButtonImages, BUTTON_UP), kLargeButtonSize, {"REPRENDRE", BUTTON_STYLE_WINE, STATE_RAISED},
-     SCREEN_START, kResumeButtonPos},
-    {imageFor(kResumeButtonImages, BUTTON_DOWN), kLargeButtonSize,
-     {"REPRENDRE", BUTTON_STYLE_WINE, STATE_PRESSED}, SCREEN_START, kResumeButtonPos},
-    {imageFor(kResumeButtonImages, RESUME_CLOSED), kLargeButtonSize,
-     {"REPRENDRE", BUTTON_STYLE_WINE, STATE_OFF}, SCREEN_START, kResumeButtonPos},
-    {imageFor(kCarteButtonImages, CARTE_UP), kCarteButtonSize, {"CARTE", BUTTON_STYLE_GOLD, STATE_RAISED},
-     SCREEN_JEU, kCarteButtonPos},
-    {imageFor(kCarteButtonImages, CARTE_DOWN), kCarteButtonSize, {"CARTE", BUTTON_STYLE_GOLD, STATE_PRESSED},
-     SCREEN_JEU, kCarteButtonPos},
-    {imageFor(kCarteButtonImages, CARTE_DISABLED), kCarteButtonSize, {"CARTE", BUTTON_STYLE_GOLD, STATE_OFF},
-     SCREEN_JEU, kCarteButtonPos},
-    {imageFor(kCarteButtonImages, REJOUER_UP), kCarteButtonSize, {"REJOUER", BUTTON_STYLE_GOLD, STATE_RAISED},
-     SCREEN_JEU, kCarteButtonPos},
-    {imageFor(kCarteButtonImages, REJOUER_DOWN), kCarteButtonSize,
-     {"REJOUER", BUTTON_STYLE_GOLD, STATE_PRESSED}, SCREEN_JEU, kCarteButtonPos},
+template <size_t N>
+constexpr std::array<const char*, 3> statePaths(const ImageTable<N>& table, int32_t raised, int32_t pressed,
+                                                int32_t off = -1)
+{
+    return {imageFor(table, raised), imageFor(table, pressed), imageFor(table, off)};
+}
+constexpr std::array<ButtonArt, 10> kButtons = {{
+    {"AIDE", BUTTON_STYLE_WINE, kSmallButtonSize, SCREEN_START, kAideButtonPos,
+     statePaths(kAideButtonImages, BUTTON_UP, BUTTON_DOWN)},
+    {"À PROPOS", BUTTON_STYLE_WINE, kSmallButtonSize, SCREEN_START, kAproposButtonPos,
+     statePaths(kAproposButtonImages, BUTTON_UP, BUTTON_DOWN)},
+    {"RETOUR", BUTTON_STYLE_WINE, kSmallButtonSize, SCREEN_OPTION, kRetourButtonPos,
+     statePaths(kRetourButtonImages, BUTTON_UP, BUTTON_DOWN)},
+    {"CONTINUER", BUTTON_STYLE_GOLD, kSmallButtonSize, SCREEN_GAMEOVER, kContinuerButtonPos,
+     statePaths(kContinuerButtonImages, BUTTON_UP, BUTTON_DOWN)},
+    {"CHANGER", BUTTON_STYLE_NIGHT, kGarderButtonSize, SCREEN_JEU, kGarderButtonPos[0],
+     statePaths(kGarderButtonImages, BUTTON_UP, BUTTON_DOWN)},
+    {"NOUVELLE PARTIE", BUTTON_STYLE_GOLD, kLargeButtonSize, SCREEN_START, kNewGameButtonPos,
+     statePaths(kNewGameButtonImages, BUTTON_UP, BUTTON_DOWN)},
+    {"OPTIONS", BUTTON_STYLE_WINE, kLargeButtonSize, SCREEN_START, kOptionButtonPos,
+     statePaths(kOptionButtonImages, BUTTON_UP, BUTTON_DOWN)},
+    {"REPRENDRE", BUTTON_STYLE_WINE, kLargeButtonSize, SCREEN_START, kResumeButtonPos,
+     statePaths(kResumeButtonImages, BUTTON_UP, BUTTON_DOWN, RESUME_CLOSED)},
+    {"CARTE", BUTTON_STYLE_GOLD, kCarteButtonSize, SCREEN_JEU, kCarteButtonPos,
+     statePaths(kCarteButtonImages, CARTE_UP, CARTE_DOWN, CARTE_DISABLED)},
+    {"REJOUER", BUTTON_STYLE_GOLD, kCarteButtonSize, SCREEN_JEU, kCarteButtonPos,
+     statePaths(kCarteButtonImages, REJOUER_UP, REJOUER_DOWN)},
 }};
 
 }  // namespace
@@ -158,15 +143,21 @@ void paintButton(cairo_t* cr, const Fonts* fonts, Size size, ButtonLook look)
 
 bool writeButtons(const Job* job, const std::array<cairo_surface_t*, 6>& screens)
 {
-    for (const ButtonFile& file : kButtonFiles) {
-        if (file.path == nullptr) {
+    for (const ButtonArt& button : kButtons) {
+        if (button.paths[STATE_RAISED] == nullptr || button.paths[STATE_PRESSED] == nullptr) {
             return false;  // a state lost its picture in the layout tables
         }
-        Element element =
-            beginElement(screens[static_cast<size_t>(file.screen)], file.pos, file.size.w, file.size.h);
-        paintButton(element.cr, job->fonts, file.size, file.look);
-        if (!finishElement(job, &element, file.path)) {
-            return false;
+        for (int32_t state = STATE_RAISED; state <= STATE_OFF; ++state) {
+            const char* path = button.paths[static_cast<size_t>(state)];
+            if (path == nullptr) {
+                continue;
+            }
+            Element element = beginElement(screens[static_cast<size_t>(button.screen)], button.pos,
+                                           button.size.w, button.size.h);
+            paintButton(element.cr, job->fonts, button.size, {button.label, button.style, state});
+            if (!finishElement(job, &element, path)) {
+                return false;
+            }
         }
     }
     return true;

@@ -174,7 +174,7 @@ bool copyFont(const Job* job)
     return !error;
 }
 
-void setColor(cairo_t* cr, Rgb c) { cairo_set_source_rgb(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0); }
+void setColor(cairo_t* cr, Rgb c) { setColorAlpha(cr, c, 1.0); }
 
 void setColorAlpha(cairo_t* cr, Rgb c, double alpha)
 {
