@@ -392,13 +392,21 @@ void paintGameOver(cairo_t* cr, const Fonts* fonts)
     paintEmptyChipPlace(cr, 112, 200, 30);
     paintEmptyChipPlace(cr, 84, 262, 30);
     paintEmptyChipPlace(cr, 146, 262, 30);
+    setFont(cr, fonts, FONT_SANS, 12);
+    setColor(cr, mix(kCream, kAsh, 0.4));
+    showText(cr, "plus un jeton", 115, 314, ALIGN_CENTER);
     const std::array<int32_t, 5> backs = {0, 0, 0, 0, 0};
     paintFan(cr, fonts, backs.data(), 5, 760, 330, 0.7, 0.16);
 
     // CONTINUER: a gold light round its place, an arrow and the words.
     const double buttonX = kContinuerButtonPos.x + kSmallButtonSize.w / 2.0;
     const double buttonY = kContinuerButtonPos.y + kSmallButtonSize.h / 2.0;
-    paintGlow(cr, {0, kStripTop + 2, kScreenWidth, kScreenHeight}, buttonX, buttonY, 110, kGold, 0.45);
+    paintGlow(cr, {0, kStripTop + 2, kScreenWidth, kScreenHeight}, buttonX, buttonY, 120, kGold, 0.6);
+    roundedRect(cr, kContinuerButtonPos.x - 3.5, kContinuerButtonPos.y - 3.5, kSmallButtonSize.w + 5,
+                kSmallButtonSize.h + 5, 8);
+    cairo_set_line_width(cr, 1.5);
+    setColor(cr, kGoldPale);
+    cairo_stroke(cr);
     setFont(cr, fonts, FONT_SANS_BOLD, 17);
     setColor(cr, kGold);
     showText(cr, "Cliquez sur CONTINUER pour revenir à l’accueil.", kW / 2, 338, ALIGN_CENTER);
