@@ -70,8 +70,8 @@ int chroma(uint32_t p) { return std::max({red(p), green(p), blue(p)}) - std::min
 // How much greener than its other two channels a pixel is.
 int greenness(uint32_t p) { return green(p) - std::max(red(p), blue(p)); }
 
-constexpr uint32_t kKey = (static_cast<uint32_t>(kChipColorKey.r) << 16) |
-                          (static_cast<uint32_t>(kChipColorKey.g) << 8) | kChipColorKey.b;
+constexpr uint32_t kKey =
+    (static_cast<uint32_t>(kChipColorKey.r) << 16) | (static_cast<uint32_t>(kChipColorKey.g) << 8) | kChipColorKey.b;
 
 Picture loadPicture(const std::string& path)
 {
@@ -246,8 +246,8 @@ protected:
                            pathsOf(kGarderButtonImages), kGarderRects[i]});
         }
         for (size_t i = 0; i < kChipPos.size(); ++i) {
-            all.push_back({"chip " + std::to_string(i), cornerAt(kChipPos[i]), kBet, pathsOf(kChipImages[i]),
-                           kChipRects[i]});
+            all.push_back(
+                {"chip " + std::to_string(i), cornerAt(kChipPos[i]), kBet, pathsOf(kChipImages[i]), kChipRects[i]});
         }
         for (Element& e : all) {
             for (const std::string& image : e.images) {
@@ -324,8 +324,7 @@ TEST_F(AssetTest, ElementsCoverTheirClickRectanglesAndDoNotOverlap)
             EXPECT_GE(e.box.y + e.box.h - 1, e.rect->bottom + 1);
         }
         for (size_t j = i + 1; j < all.size(); ++j) {
-            EXPECT_FALSE((e.screens & all[j].screens) != 0 && overlap(e.box, all[j].box))
-                << "overlaps " << all[j].name;
+            EXPECT_FALSE((e.screens & all[j].screens) != 0 && overlap(e.box, all[j].box)) << "overlaps " << all[j].name;
         }
     }
 }
@@ -380,7 +379,9 @@ TEST_F(AssetTest, CardsSitCentredOverTheirButtonsAndAreAllDifferent)
                     const uint32_t p = faces[courts[a]].at(x, y);
                     const uint32_t q = faces[courts[b]].at(x, y);
                     differ += std::max({std::abs(red(p) - red(q)), std::abs(green(p) - green(q)),
-                                        std::abs(blue(p) - blue(q))}) > 40 ? 1 : 0;
+                                        std::abs(blue(p) - blue(q))}) > 40
+                                  ? 1
+                                  : 0;
                 }
             }
             EXPECT_GT(differ, middle.w * middle.h / 5) << cards[courts[a]] << " and " << cards[courts[b]];
@@ -443,8 +444,7 @@ TEST_F(AssetTest, TextsFindRoomBesideTheirLabelsAndKeepToTheirAreas)
         box.x -= kScoreBackdropPos.x;
         box.y -= kScoreBackdropPos.y;
         SCOPED_TRACE("number at " + std::to_string(slot.pos.x) + "," + std::to_string(slot.pos.y));
-        ASSERT_TRUE(box.w > 0 && box.x >= 0 && box.y >= 0 && box.x + box.w <= backdrop.w &&
-                    box.y + box.h <= backdrop.h)
+        ASSERT_TRUE(box.w > 0 && box.x >= 0 && box.y >= 0 && box.x + box.w <= backdrop.w && box.y + box.h <= backdrop.h)
             << "a ten-digit number leaves the panel";
         EXPECT_TRUE(isPlain(backdrop, box)) << "something is drawn where the number goes";
         // The label ends just before its number, on the number's own line:

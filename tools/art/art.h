@@ -43,9 +43,9 @@ struct Size {
     int w;
     int h;
 };
-constexpr Size kSmallButtonSize = {110, 29};   // Aide, Apropos, Retour, Continuer
-constexpr Size kLargeButtonSize = {306, 39};   // NewGame, Resume, Option
-constexpr Size kCarteButtonSize = {154, 39};   // Carte, Rejouer
+constexpr Size kSmallButtonSize = {110, 29};  // Aide, Apropos, Retour, Continuer
+constexpr Size kLargeButtonSize = {306, 39};  // NewGame, Resume, Option
+constexpr Size kCarteButtonSize = {154, 39};  // Carte, Rejouer
 constexpr Size kGarderButtonSize = {80, 20};
 constexpr Size kCardSize = {70, 98};
 constexpr Size kMessageSize = {382, 46};
@@ -82,8 +82,8 @@ struct Job {
 };
 
 // ---- surfaces and files ----
-cairo_surface_t* newImage(int w, int h);       // opaque
-cairo_surface_t* newLayer(int w, int h);       // with alpha
+cairo_surface_t* newImage(int w, int h);  // opaque
+cairo_surface_t* newLayer(int w, int h);  // with alpha
 // Copy of `w` × `h` pixels of `from` whose corner is `at`: elements start from
 // what lies under them on screen, so their soft edges meet it seamlessly.
 cairo_surface_t* cropImage(cairo_surface_t* from, ScreenPos at, int w, int h);
@@ -136,9 +136,9 @@ void showEmbossed(cairo_t* cr, const char* text, double cx, double baseline, Rgb
 int scoreAscent(const Fonts* fonts, int pointSize);
 
 // ---- the pictures ----
-constexpr int32_t BUTTON_STYLE_GOLD = 0;  // the main action of a screen
-constexpr int32_t BUTTON_STYLE_WINE = 1;  // everything else
-constexpr int32_t BUTTON_STYLE_NIGHT = 2; // the card-exchange buttons
+constexpr int32_t BUTTON_STYLE_GOLD = 0;   // the main action of a screen
+constexpr int32_t BUTTON_STYLE_WINE = 1;   // everything else
+constexpr int32_t BUTTON_STYLE_NIGHT = 2;  // the card-exchange buttons
 // How a button or chip stands: raised, pressed, or greyed out.
 constexpr int32_t STATE_RAISED = 0;
 constexpr int32_t STATE_PRESSED = 1;
@@ -182,10 +182,7 @@ struct PayRow {
     int32_t code;
     int32_t multiplier;
 };
-constexpr PayRow payRow(const char* name, int32_t code)
-{
-    return {name, code, payTable[static_cast<size_t>(code)]};
-}
+constexpr PayRow payRow(const char* name, int32_t code) { return {name, code, payTable[static_cast<size_t>(code)]}; }
 constexpr std::array<PayRow, HAND_CODE_COUNT> kPayRows = {{
     payRow("Quinte flush royale", HAND_QUINTE_FLUSH_ROYAL),
     payRow("Quinte flush", HAND_QUINTE_FLUSH),

@@ -99,8 +99,8 @@ void paintSuitRule(cairo_t* cr, double cx, double y, double halfWidth)
     }
 }
 
-void paintLines(cairo_t* cr, const Fonts* fonts, const char* const* lines, size_t count, double x,
-                double baseline, double step, double size)
+void paintLines(cairo_t* cr, const Fonts* fonts, const char* const* lines, size_t count, double x, double baseline,
+                double step, double size)
 {
     setFont(cr, fonts, FONT_SANS, size);
     setColor(cr, kPageText);
@@ -302,16 +302,14 @@ void paintApropos(cairo_t* cr, const Fonts* fonts)
     showText(cr, "Site", kAproposAddressPos.x - 8, kAproposAddressPos.y + ascent, ALIGN_RIGHT);
 
     const std::array<const char*, 5> lines = {
-        "Vidéo poker à cinq cartes, avec un échange.",
-        "Une banque de 50\u00A0crédits par partie\u202F;",
-        "rien n’est enregistré d’une partie à l’autre.",
-        "Images dessinées par l’outil du jeu lui-même.",
+        "Vidéo poker à cinq cartes, avec un échange.",      "Une banque de 50\u00A0crédits par partie\u202F;",
+        "rien n’est enregistré d’une partie à l’autre.",    "Images dessinées par l’outil du jeu lui-même.",
         "Polices libres\u202F: Liberation Sans et DejaVu.",
     };
     paintLines(cr, fonts, lines.data(), lines.size(), 44, 236, 22, 14);
 
-    const std::array<int32_t, 4> aces = {cardId(14, SUIT_TREFLE), cardId(14, SUIT_CARREAU),
-                                         cardId(14, SUIT_COEUR), cardId(14, SUIT_PIQUE)};
+    const std::array<int32_t, 4> aces = {cardId(14, SUIT_TREFLE), cardId(14, SUIT_CARREAU), cardId(14, SUIT_COEUR),
+                                         cardId(14, SUIT_PIQUE)};
     paintFan(cr, fonts, aces.data(), 4, 706, 380, 1.35, 0.26);
 }
 
@@ -385,8 +383,7 @@ void paintGameOver(cairo_t* cr, const Fonts* fonts)
     setColor(cr, kCream);
     showText(cr, "Votre banque est vide\u202F: la partie est finie.", kW / 2, 250, ALIGN_CENTER);
     setFont(cr, fonts, FONT_SANS, 15);
-    showText(cr, "Une nouvelle partie vous attend à l’accueil, avec 50\u00A0crédits.", kW / 2, 280,
-             ALIGN_CENTER);
+    showText(cr, "Une nouvelle partie vous attend à l’accueil, avec 50\u00A0crédits.", kW / 2, 280, ALIGN_CENTER);
 
     // The three empty chip places on the left, the face-down hand on the right.
     paintEmptyChipPlace(cr, 112, 200, 30);
@@ -412,8 +409,8 @@ void paintGameOver(cairo_t* cr, const Fonts* fonts)
     showText(cr, "Cliquez sur CONTINUER pour revenir à l’accueil.", kW / 2, 338, ALIGN_CENTER);
     paintArrow(cr, 236, 352, 150, 372, kContinuerButtonPos.x + kSmallButtonSize.w + 10, buttonY - 4);
     setFont(cr, fonts, FONT_SANS_BOLD, 14);
-    showText(cr, "Nouvelle partie\u202F: c’est ici.", kContinuerButtonPos.x + kSmallButtonSize.w + 26,
-             buttonY + 5, ALIGN_LEFT);
+    showText(cr, "Nouvelle partie\u202F: c’est ici.", kContinuerButtonPos.x + kSmallButtonSize.w + 26, buttonY + 5,
+             ALIGN_LEFT);
 }
 
 }  // namespace

@@ -38,8 +38,7 @@ Shade shadeFor(int32_t style, int32_t state)
     return shade;
 }
 
-void paintLabel(cairo_t* cr, const Fonts* fonts, Size size, const char* text, Rgb color, double drop,
-                bool embossed)
+void paintLabel(cairo_t* cr, const Fonts* fonts, Size size, const char* text, Rgb color, double drop, bool embossed)
 {
     double points = size.h * 0.44;
     setFont(cr, fonts, FONT_SANS_BOLD, points);
@@ -152,8 +151,8 @@ bool writeButtons(const Job* job, const std::array<cairo_surface_t*, 6>& screens
             if (path == nullptr) {
                 continue;
             }
-            Element element = beginElement(screens[static_cast<size_t>(button.screen)], button.pos,
-                                           button.size.w, button.size.h);
+            Element element =
+                beginElement(screens[static_cast<size_t>(button.screen)], button.pos, button.size.w, button.size.h);
             paintButton(element.cr, job->fonts, button.size, {button.label, button.style, state});
             if (!finishElement(job, &element, path)) {
                 return false;

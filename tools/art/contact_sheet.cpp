@@ -54,9 +54,9 @@ Canvas newCanvas(int w, int h)
 {
     cairo_surface_t* image = newImage(w, h);
     cairo_surface_flush(image);
-    SDL_Surface* view = SDL_CreateRGBSurfaceFrom(cairo_image_surface_get_data(image), w, h, 32,
-                                                 cairo_image_surface_get_stride(image), 0x00FF0000u, 0x0000FF00u,
-                                                 0x000000FFu, 0);
+    SDL_Surface* view =
+        SDL_CreateRGBSurfaceFrom(cairo_image_surface_get_data(image), w, h, 32, cairo_image_surface_get_stride(image),
+                                 0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0);
     return {image, view};
 }
 
@@ -71,7 +71,7 @@ void freeCanvas(Canvas* canvas)
 struct Scene {
     const char* title;
     int32_t mode;
-    int32_t screen;  // for the screens outside a round
+    int32_t screen;                 // for the screens outside a round
     std::array<int32_t, 7> values;  // bank, bet, win, won, lost, best, total
     int32_t pressedChip;
     std::array<int32_t, HAND_SLOTS> cards;
@@ -85,20 +85,32 @@ constexpr int32_t kNoChip = -1;
 constexpr std::array<Scene, 8> kScenes = {{
     {"Accueil", MODE_START, SCREEN_START, {}, kNoChip, {}, {}, CARTE_UP, MSG_MISE, COMBINATION_AIDE},
     {"Mise", MODE_BET, SCREEN_JEU, {30, 20, 0, 3, 2, 40, 70}, 3, {}, {}, CARTE_UP, MSG_MISE, COMBINATION_AIDE},
-    {"Première main", MODE_FIRST_HAND, SCREEN_JEU, {30, 20, 0, 3, 2, 40, 70}, kNoChip,
+    {"Première main",
+     MODE_FIRST_HAND,
+     SCREEN_JEU,
+     {30, 20, 0, 3, 2, 40, 70},
+     kNoChip,
      {cardId(5, SUIT_TREFLE), cardId(9, SUIT_CARREAU), cardId(12, SUIT_COEUR), cardId(12, SUIT_PIQUE),
       cardId(11, SUIT_COEUR)},
-     {BUTTON_DOWN, BUTTON_DOWN, BUTTON_UP, BUTTON_UP, BUTTON_UP}, CARTE_UP, MSG_FIRST_HAND, COMBINATION_AIDE},
-    {"Résultat, nombres à dix chiffres", MODE_RESULT, SCREEN_JEU,
-     {2147483647, 1000000000, 1999999999, 1234567890, 987654321, 2000000000, 2147483647}, kNoChip,
+     {BUTTON_DOWN, BUTTON_DOWN, BUTTON_UP, BUTTON_UP, BUTTON_UP},
+     CARTE_UP,
+     MSG_FIRST_HAND,
+     COMBINATION_AIDE},
+    {"Résultat, nombres à dix chiffres",
+     MODE_RESULT,
+     SCREEN_JEU,
+     {2147483647, 1000000000, 1999999999, 1234567890, 987654321, 2000000000, 2147483647},
+     kNoChip,
      {cardId(7, SUIT_TREFLE), cardId(7, SUIT_COEUR), cardId(13, SUIT_CARREAU), cardId(13, SUIT_TREFLE),
       cardId(13, SUIT_PIQUE)},
-     {BUTTON_UP, BUTTON_UP, BUTTON_UP, BUTTON_DOWN, BUTTON_DOWN}, REJOUER_UP, MSG_WIN, HAND_FULL_HOUSE},
+     {BUTTON_UP, BUTTON_UP, BUTTON_UP, BUTTON_DOWN, BUTTON_DOWN},
+     REJOUER_UP,
+     MSG_WIN,
+     HAND_FULL_HOUSE},
     {"Options", MODE_OPTION, SCREEN_OPTION, {}, kNoChip, {}, {}, CARTE_UP, MSG_MISE, COMBINATION_AIDE},
     {"Aide", MODE_OPTION, SCREEN_AIDE, {}, kNoChip, {}, {}, CARTE_UP, MSG_MISE, COMBINATION_AIDE},
     {"À propos", MODE_OPTION, SCREEN_APROPOS, {}, kNoChip, {}, {}, CARTE_UP, MSG_MISE, COMBINATION_AIDE},
-    {"Partie terminée", MODE_GAME_OVER, SCREEN_GAMEOVER, {}, kNoChip, {}, {}, CARTE_UP, MSG_MISE,
-     COMBINATION_AIDE},
+    {"Partie terminée", MODE_GAME_OVER, SCREEN_GAMEOVER, {}, kNoChip, {}, {}, CARTE_UP, MSG_MISE, COMBINATION_AIDE},
 }};
 
 // Draws the scene on `screen` with the game's own routines, from the game's

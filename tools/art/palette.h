@@ -12,10 +12,10 @@ constexpr Rgb kGoldDeep = {168, 124, 10};
 constexpr Rgb kGoldPale = {255, 236, 150};
 constexpr Rgb kInk = {12, 16, 30};  // cabinet black-blue
 constexpr Rgb kNight = {24, 34, 66};
-constexpr Rgb kNightDeep = {14, 20, 42};  // panels
-constexpr Rgb kNightGlow = {36, 48, 88};  // the light behind the cabinet's top
-constexpr Rgb kPanelTop = {34, 46, 88};   // top of the message panel
-constexpr Rgb kStripLight = {40, 44, 64}; // the control strip, top to bottom
+constexpr Rgb kNightDeep = {14, 20, 42};   // panels
+constexpr Rgb kNightGlow = {36, 48, 88};   // the light behind the cabinet's top
+constexpr Rgb kPanelTop = {34, 46, 88};    // top of the message panel
+constexpr Rgb kStripLight = {40, 44, 64};  // the control strip, top to bottom
 constexpr Rgb kStripDark = {10, 12, 22};
 constexpr Rgb kFelt = {24, 116, 78};  // the game table, centre to edge
 constexpr Rgb kFeltDeep = {6, 48, 34};
@@ -25,8 +25,8 @@ constexpr Rgb kCream = {250, 246, 234};  // light lettering
 constexpr Rgb kPageText = kPageTextColor;
 constexpr Rgb kAsh = {104, 106, 116};  // anything unavailable
 constexpr Rgb kAshDeep = {62, 64, 72};
-constexpr Rgb kLossPink = {236, 150, 160};  // "PERDU"
-constexpr Rgb kShadow = {0, 0, 0};          // used with an alpha
+constexpr Rgb kLossPink = {236, 150, 160};   // "PERDU"
+constexpr Rgb kShadow = {0, 0, 0};           // used with an alpha
 constexpr Rgb kHighlight = {255, 255, 255};  // likewise
 
 // ---- buttons (see buttons.cpp for which style a button wears) ----
