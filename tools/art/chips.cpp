@@ -1,6 +1,4 @@
-// The ten chips (up and down) with their colour key, and the window icon.
-// A chip is painted in four parts, bottom to top: rim, body with its inserts,
-// inlay with the value, light.
+// The ten chips (up and down) with their colour key.
 #include <cmath>
 #include <cstring>
 
@@ -127,6 +125,8 @@ void paintChipLight(cairo_t* cr, bool pressed)
 
 }  // namespace
 
+// A chip is painted in four parts, bottom to top: rim, body with its inserts,
+// inlay with the value, light.
 void paintChip(cairo_t* cr, const Fonts* fonts, int32_t chip, int32_t state)
 {
     const ChipLook& look = kChipLooks[static_cast<size_t>(chip)];
