@@ -13,11 +13,12 @@
 
 #include "bmp_writer.h"
 #include "cards/purse.h"
-#include "display/display_state.h"
+#include "cards/display_state.h"
 #include "display/elements.h"
 #include "display/layout.h"
 #include "display/screens.h"
 #include "display/text_panels.h"
+#include "input/overlays.h"
 
 namespace {
 

@@ -133,7 +133,14 @@ void gameOverStage(const Round& r)
 void runRoundLoop(CardList* gatherList, CardList* stockList, CardList* handList, Purse* purse,
                   DisplayState* display, int32_t* mode, int32_t* running, SDL_Surface* screen)
 {
-    const Round r{gatherList, stockList, handList, purse, display, mode, running, screen};
+    const Round r{.gatherList = gatherList,
+                  .stockList = stockList,
+                  .handList = handList,
+                  .purse = purse,
+                  .display = display,
+                  .mode = mode,
+                  .running = running,
+                  .screen = screen};
     do {
         startRound(purse, mode);  // an empty bank leads to game over
         resetDisplayState(display);

@@ -7,7 +7,8 @@
 
 #include "cards/card_list.h"
 #include "cards/purse.h"
-#include "display/display_state.h"
+#include "cards/display_state.h"
+#include "cards/modes.h"
 
 // Runs rounds until `*running` becomes -1. All state is main's, by pointer.
 void runRoundLoop(CardList* gatherList, CardList* stockList, CardList* handList, Purse* purse,

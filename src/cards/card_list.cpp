@@ -18,7 +18,7 @@ void buildDeck(std::array<Card, DECK_SIZE>* cards, CardList* gather, CardList* s
         for (int32_t rank : rankOrder) {
             const int32_t id = cardId(rank, suit);
             Card* card = &(*cards)[static_cast<size_t>(id - 1)];
-            *card = Card{rank, suit, id, -1, nullptr};
+            *card = Card{.rank = rank, .suit = suit, .id = id, .shuffleKey = -1, .next = nullptr};
             if (gather->count == 0) {
                 gather->head = card;
             } else {

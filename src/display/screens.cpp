@@ -2,7 +2,6 @@
 
 #include "display/elements.h"
 #include "display/text_panels.h"
-#include "input/overlays.h"
 
 namespace {
 
@@ -45,32 +44,10 @@ void showBetScreen(DisplayState* display, Purse* purse, SDL_Surface* screen)
     drawGameScreenEnd(display, purse, screen);
 }
 
-void refreshBetScreen(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo)
-{
-    showAideOverlay(display, purse, screen, returnTo);
-    showAproposOverlay(display, purse, screen, returnTo);
-    drawScoreBackdrop(screen);
-    drawScorePanel(purse, screen);  // flips
-    drawAproposButton(display, screen);
-    drawCarteButton(display, screen);
-    drawChips(display, screen);
-    SDL_Flip(screen);
-}
-
 void showCardScreen(DisplayState* display, Purse* purse, SDL_Surface* screen)
 {
     drawGameScreenStart(display, screen);
     drawGarderButtons(display, screen);
     drawHandCards(display, screen);
     drawGameScreenEnd(display, purse, screen);
-}
-
-void refreshCardScreen(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo)
-{
-    showAideOverlay(display, purse, screen, returnTo);
-    showAproposOverlay(display, purse, screen, returnTo);
-    drawAideButton(display, screen);
-    drawAproposButton(display, screen);
-    drawCarteButton(display, screen);
-    drawGarderButtons(display, screen);
 }

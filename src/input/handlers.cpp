@@ -34,11 +34,11 @@ enum class Stake : uint8_t { None, Chip, AllIn, Reset };
 struct ButtonRule {
     HitRect rect;
     Field field;
-    int32_t slot;  // which chip or Garder button; 0 for the single buttons
+    int32_t slot = 0;  // which chip or Garder button; 0 for the single buttons
     Action press;
     Action release;
-    Stake stake;
-    bool needsCarteEnabled;  // both events ignored while Carte is greyed out
+    Stake stake = Stake::None;
+    bool needsCarteEnabled = false;  // both events ignored while Carte is greyed out
 };
 
 constexpr Action kIgnore = {Effect::Ignore, 0, kSameMode};
@@ -51,25 +51,36 @@ constexpr Action setTo(int32_t value, int32_t nextMode = kSameMode)
 // Down on the press, up on the release, which may also end the stage.
 constexpr ButtonRule pushButton(HitRect rect, Field field, int32_t releaseMode = kSameMode)
 {
-    return {rect, field, 0, setTo(BUTTON_DOWN), setTo(BUTTON_UP, releaseMode), Stake::None, false};
+    return {.rect = rect, .field = field, .press = setTo(BUTTON_DOWN), .release = setTo(BUTTON_UP, releaseMode)};
 }
 
 constexpr ButtonRule chipButton(int32_t slot, Stake stake)
 {
-    return {kChipRects[static_cast<std::size_t>(slot)], Field::Chip, slot, setTo(BUTTON_DOWN), setTo(BUTTON_UP),
-            stake, false};
+    return {.rect = kChipRects[static_cast<std::size_t>(slot)],
+            .field = Field::Chip,
+            .slot = slot,
+            .press = setTo(BUTTON_DOWN),
+            .release = setTo(BUTTON_UP),
+            .stake = stake};
 }
 
 // Garder marks stay until the next round, so only the press counts.
 constexpr ButtonRule garderButton(int32_t slot)
 {
-    return {kGarderRects[static_cast<std::size_t>(slot)], Field::Garder, slot, {Effect::Toggle, 0, kSameMode},
-            kIgnore, Stake::None, false};
+    return {.rect = kGarderRects[static_cast<std::size_t>(slot)],
+            .field = Field::Garder,
+            .slot = slot,
+            .press = {Effect::Toggle, 0, kSameMode},
+            .release = kIgnore};
 }
 
 constexpr ButtonRule carteButton(int32_t down, int32_t up, int32_t releaseMode, bool needsEnabled)
 {
-    return {kCarteRect, Field::Carte, 0, setTo(down), setTo(up, releaseMode), Stake::None, needsEnabled};
+    return {.rect = kCarteRect,
+            .field = Field::Carte,
+            .press = setTo(down),
+            .release = setTo(up, releaseMode),
+            .needsCarteEnabled = needsEnabled};
 }
 
 constexpr ButtonRule kAideRule = pushButton(kAideRect, Field::Aide);
@@ -121,7 +132,7 @@ constexpr std::array<ButtonRule, 3> kResultRules = {
 // continues just like one on Continuer.
 constexpr std::array<ButtonRule, 2> kGameOverRules = {
     pushButton(kContinuerRect, Field::Continuer, MODE_START),
-    ButtonRule{kAideRect, Field::Continuer, 0, kIgnore, setTo(BUTTON_UP, MODE_START), Stake::None, false},
+    ButtonRule{.rect = kAideRect, .field = Field::Continuer, .press = kIgnore, .release = setTo(BUTTON_UP, MODE_START)},
 };
 
 int32_t* fieldOf(DisplayState* display, Field field, int32_t slot)

@@ -9,7 +9,8 @@
 #include <cstdint>
 
 #include "cards/purse.h"
-#include "display/display_state.h"
+#include "cards/display_state.h"
+#include "cards/modes.h"
 
 void handleStartInput(DisplayState* display, int32_t* mode, int32_t* running);
 void handleOptionInput(DisplayState* display, int32_t* mode, int32_t* running);

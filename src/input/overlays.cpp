@@ -120,3 +120,25 @@ void showAproposOverlay(DisplayState* display, Purse* purse, SDL_Surface* screen
 {
     runOverlay(display, purse, screen, returnTo, OverlayPage::Apropos);
 }
+
+void refreshBetScreen(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo)
+{
+    showAideOverlay(display, purse, screen, returnTo);
+    showAproposOverlay(display, purse, screen, returnTo);
+    drawScoreBackdrop(screen);
+    drawScorePanel(purse, screen);  // flips
+    drawAproposButton(display, screen);
+    drawCarteButton(display, screen);
+    drawChips(display, screen);
+    SDL_Flip(screen);
+}
+
+void refreshCardScreen(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo)
+{
+    showAideOverlay(display, purse, screen, returnTo);
+    showAproposOverlay(display, purse, screen, returnTo);
+    drawAideButton(display, screen);
+    drawAproposButton(display, screen);
+    drawCarteButton(display, screen);
+    drawGarderButtons(display, screen);
+}

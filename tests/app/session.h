@@ -15,7 +15,8 @@
 
 #include "cards/card_list.h"
 #include "cards/purse.h"
-#include "display/display_state.h"
+#include "cards/display_state.h"
+#include "cards/modes.h"
 #include "input/hit_areas.h"
 
 struct Session {

@@ -22,7 +22,7 @@
 
 #include "art/art_layout.h"
 #include "cards/card_list.h"
-#include "display/display_state.h"
+#include "cards/display_state.h"
 #include "display/layout.h"
 #include "input/hit_areas.h"
 
@@ -124,7 +124,9 @@ std::vector<std::string> filesUnder(const std::string& dir)
 
 int runTool(const std::string& outDir)
 {
-    return std::system(("'" + std::string(VANTREL_ART_TOOL) + "' '" + outDir + "'").c_str());
+    std::string command = "'";  // appended, not summed: g++ 12 warns falsely on the sum in C++20
+    command.append(VANTREL_ART_TOOL).append("' '").append(outDir).append("'");
+    return std::system(command.c_str());
 }
 
 // Runs the tool into a fresh temporary folder; empty when it failed.

@@ -4,7 +4,8 @@
 #include <limits>
 
 #include "cards/purse.h"
-#include "display/display_state.h"
+#include "cards/display_state.h"
+#include "cards/modes.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "display/screens.h"
+#include "input/overlays.h"
 #include "display_fixture.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "art/art.h"
-#include "display/display_state.h"
+#include "cards/display_state.h"
 
 namespace art {
 

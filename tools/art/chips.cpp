@@ -4,7 +4,7 @@
 
 #include "art/art.h"
 #include "cards/card_list.h"
-#include "display/display_state.h"
+#include "cards/display_state.h"
 
 namespace art {
 

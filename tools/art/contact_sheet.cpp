@@ -12,7 +12,7 @@
 #include "art/art.h"
 #include "cards/card_list.h"
 #include "cards/evaluate.h"
-#include "display/display_state.h"
+#include "cards/display_state.h"
 
 namespace art {
 

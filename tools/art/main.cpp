@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "art/art.h"
-#include "display/display_state.h"
+#include "cards/display_state.h"
 
 int main(int argc, char** argv)
 {

@@ -2,7 +2,7 @@
 // captions with the help caption, and the panel behind the score numbers.
 #include "art/art.h"
 #include "cards/purse.h"
-#include "display/display_state.h"
+#include "cards/display_state.h"
 
 namespace art {
 

@@ -1,18 +1,10 @@
 // What the window shows: the screen, the five cards and every button and
-// caption. Handlers write it, the drawing routines only read it.
+// caption. Handlers write it, the drawing routines only read it. It lives at
+// the bottom layer because the deal and the draw write the five card slots.
 #pragma once
 
 #include <array>
 #include <cstdint>
-
-// Round-loop modes. There is no mode 4.
-constexpr int32_t MODE_QUIT = -1;
-constexpr int32_t MODE_START = 0;
-constexpr int32_t MODE_BET = 1;
-constexpr int32_t MODE_FIRST_HAND = 2;
-constexpr int32_t MODE_RESULT = 3;
-constexpr int32_t MODE_OPTION = 5;
-constexpr int32_t MODE_GAME_OVER = 6;
 
 // Values of `screen`: which background is drawn.
 constexpr int32_t SCREEN_START = 0;

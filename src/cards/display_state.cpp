@@ -1,4 +1,4 @@
-#include "display/display_state.h"
+#include "cards/display_state.h"
 
 void resetDisplayState(DisplayState* display)
 {
