@@ -52,18 +52,26 @@ void startScreenStage(const Round& r)
     }
 }
 
-void optionStage(const Round& r)
+// The options and game-over stages: one background and one button that is
+// redrawn until its release leaves the stage.
+void singleButtonStage(const Round& r, int32_t stageMode)
 {
-    r.display->screen = SCREEN_OPTION;
+    const bool option = stageMode == MODE_OPTION;
+    r.display->screen = option ? SCREEN_OPTION : SCREEN_GAMEOVER;
     drawBackground(r.display, r.screen);
-    drawRetourButton(r.display, r.screen);
-    SDL_Flip(r.screen);
-    handleOptionInput(r.display, r.mode, r.running);
-    while (*r.mode == MODE_OPTION) {
-        drawRetourButton(r.display, r.screen);
+    do {
+        if (option) {
+            drawRetourButton(r.display, r.screen);
+        } else {
+            drawContinuerButton(r.display, r.screen);
+        }
         SDL_Flip(r.screen);
-        handleOptionInput(r.display, r.mode, r.running);
-    }
+        if (option) {
+            handleOptionInput(r.display, r.mode, r.running);
+        } else {
+            handleGameOverInput(r.display, r.mode, r.running);
+        }
+    } while (*r.mode == stageMode);
 }
 
 void betStage(const Round& r)
@@ -111,20 +119,6 @@ void settle(const Round& r)
     r.display->combination = code;
 }
 
-void gameOverStage(const Round& r)
-{
-    r.display->screen = SCREEN_GAMEOVER;
-    drawBackground(r.display, r.screen);
-    drawContinuerButton(r.display, r.screen);
-    SDL_Flip(r.screen);
-    handleGameOverInput(r.display, r.mode, r.running);
-    while (*r.mode == MODE_GAME_OVER) {
-        drawContinuerButton(r.display, r.screen);
-        SDL_Flip(r.screen);
-        handleGameOverInput(r.display, r.mode, r.running);
-    }
-}
-
 }  // namespace
 
 // One pass is one round. The shuffle and the settlement run on every pass,
@@ -149,7 +143,7 @@ void runRoundLoop(CardList* gatherList, CardList* stockList, CardList* handList,
             startScreenStage(r);
         }
         if (*mode == MODE_OPTION) {
-            optionStage(r);
+            singleButtonStage(r, MODE_OPTION);
         }
         if (*mode == MODE_BET) {
             betStage(r);
@@ -167,7 +161,7 @@ void runRoundLoop(CardList* gatherList, CardList* stockList, CardList* handList,
             cardStage(r, MODE_RESULT);
         }
         if (*mode == MODE_GAME_OVER) {
-            gameOverStage(r);
+            singleButtonStage(r, MODE_GAME_OVER);
         }
     } while (*running == 1);
 }
