@@ -72,14 +72,14 @@ BENCHMARK_F(ScreenBench, ShowCardScreen)(benchmark::State& state)
 BENCHMARK_F(ScreenBench, RefreshBetScreen)(benchmark::State& state)
 {
     for (auto _ : state) {
-        refreshBetScreen(&display, &purse, screen, MODE_BET);
+        refreshBetScreen(&display, &purse, screen, kModeBet);
     }
 }
 
 BENCHMARK_F(ScreenBench, RefreshCardScreen)(benchmark::State& state)
 {
     for (auto _ : state) {
-        refreshCardScreen(&display, &purse, screen, MODE_FIRST_HAND);
+        refreshCardScreen(&display, &purse, screen, kModeFirstHand);
         SDL_Flip(screen);  // the round loop flips right after
     }
 }
@@ -94,7 +94,7 @@ BENCHMARK_F(ScreenBench, DrawScorePanel)(benchmark::State& state)
 // The full-window bitmap every whole screen starts with.
 BENCHMARK_F(ScreenBench, DrawBackground)(benchmark::State& state)
 {
-    display.screen = SCREEN_JEU;
+    display.screen = kScreenJeu;
     for (auto _ : state) {
         drawBackground(&display, screen);
     }
@@ -132,7 +132,7 @@ int main(int argc, char** argv)
     std::error_code error;
     const std::filesystem::path home = std::filesystem::current_path(error);
     std::string standIn;
-    if (!std::filesystem::exists(kBackgroundImages[SCREEN_JEU])) {
+    if (!std::filesystem::exists(kBackgroundImages[kScreenJeu])) {
         std::string pattern = (std::filesystem::temp_directory_path(error) / "vantrel_bench_XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr || chdir(pattern.c_str()) != 0) {
             std::fputs("cannot make a folder for the stand-in art\n", stderr);

@@ -19,12 +19,12 @@
 
 int main(int /*argc*/, char* /*argv*/[])
 {
-    std::array<Card, DECK_SIZE> cards{};
+    std::array<Card, kDeckSize> cards{};
     CardList gatherList{};
     CardList stockList{};
     CardList handList{};
     buildDeck(&cards, &gatherList, &stockList, &handList);
-    int32_t mode = MODE_START;
+    int32_t mode = kModeStart;
     int32_t running = 1;
 
     Purse purse{};

@@ -25,23 +25,23 @@ struct Round {
 void applyCarteRule(const Purse* purse, DisplayState* display)
 {
     if (purse->bet == 0) {
-        display->carteButton = CARTE_DISABLED;
-    } else if (display->carteButton == CARTE_DISABLED) {
-        display->carteButton = CARTE_UP;
+        display->carteButton = kCarteDisabled;
+    } else if (display->carteButton == kCarteDisabled) {
+        display->carteButton = kCarteUp;
     }
 }
 
 void startScreenStage(const Round& r)
 {
     resetPurse(r.purse);  // entering the start screen always begins a new game
-    r.display->screen = SCREEN_START;
+    r.display->screen = kScreenStart;
     drawBackground(r.display, r.screen);
     drawAideButton(r.display, r.screen);
     drawAproposButton(r.display, r.screen);
     drawStartButtons(r.display, r.screen);
     SDL_Flip(r.screen);
     handleStartInput(r.display, r.mode, r.running);
-    while (*r.mode == MODE_START) {
+    while (*r.mode == kModeStart) {
         showAideOverlay(r.display, r.purse, r.screen, *r.mode);
         showAproposOverlay(r.display, r.purse, r.screen, *r.mode);
         drawAideButton(r.display, r.screen);
@@ -56,8 +56,8 @@ void startScreenStage(const Round& r)
 // redrawn until its release leaves the stage.
 void singleButtonStage(const Round& r, int32_t stageMode)
 {
-    const bool option = stageMode == MODE_OPTION;
-    r.display->screen = option ? SCREEN_OPTION : SCREEN_GAMEOVER;
+    const bool option = stageMode == kModeOption;
+    r.display->screen = option ? kScreenOption : kScreenGameover;
     drawBackground(r.display, r.screen);
     do {
         if (option) {
@@ -79,7 +79,7 @@ void betStage(const Round& r)
     applyCarteRule(r.purse, r.display);
     showBetScreen(r.display, r.purse, r.screen);
     handleBetInput(r.display, r.purse, r.mode, r.running);
-    while (*r.mode == MODE_BET) {
+    while (*r.mode == kModeBet) {
         applyCarteRule(r.purse, r.display);
         refreshBetScreen(r.display, r.purse, r.screen, *r.mode);
         handleBetInput(r.display, r.purse, r.mode, r.running);
@@ -90,7 +90,7 @@ void betStage(const Round& r)
 // differs.
 void handleCardInput(const Round& r, int32_t stageMode)
 {
-    if (stageMode == MODE_FIRST_HAND) {
+    if (stageMode == kModeFirstHand) {
         handleFirstHandInput(r.display, r.mode, r.running);
     } else {
         handleResultInput(r.display, r.mode, r.running);
@@ -115,7 +115,7 @@ void settle(const Round& r)
     const int32_t code = evaluateHand(r.handList);
     payOut(r.purse, code);
     recordResult(r.purse, code);
-    r.display->message = code == HAND_RIEN ? MSG_LOOSE : MSG_WIN;
+    r.display->message = code == kHandRien ? kMsgLoose : kMsgWin;
     r.display->combination = code;
 }
 
@@ -139,29 +139,29 @@ void runRoundLoop(CardList* gatherList, CardList* stockList, CardList* handList,
         startRound(purse, mode);  // an empty bank leads to game over
         resetDisplayState(display);
 
-        if (*mode == MODE_START) {
+        if (*mode == kModeStart) {
             startScreenStage(r);
         }
-        if (*mode == MODE_OPTION) {
-            singleButtonStage(r, MODE_OPTION);
+        if (*mode == kModeOption) {
+            singleButtonStage(r, kModeOption);
         }
-        if (*mode == MODE_BET) {
+        if (*mode == kModeBet) {
             betStage(r);
         }
 
-        display->message = MSG_FIRST_HAND;
+        display->message = kMsgFirstHand;
         shuffleDeck(stockList, handList, gatherList);
         dealHand(stockList, handList, display);
 
-        if (*mode == MODE_FIRST_HAND) {
-            cardStage(r, MODE_FIRST_HAND);
+        if (*mode == kModeFirstHand) {
+            cardStage(r, kModeFirstHand);
         }
         settle(r);
-        if (*mode == MODE_RESULT) {
-            cardStage(r, MODE_RESULT);
+        if (*mode == kModeResult) {
+            cardStage(r, kModeResult);
         }
-        if (*mode == MODE_GAME_OVER) {
-            singleButtonStage(r, MODE_GAME_OVER);
+        if (*mode == kModeGameOver) {
+            singleButtonStage(r, kModeGameOver);
         }
     } while (*running == 1);
 }

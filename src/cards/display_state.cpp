@@ -2,18 +2,18 @@
 
 void resetDisplayState(DisplayState* display)
 {
-    display->screen = SCREEN_START;
+    display->screen = kScreenStart;
     display->handCards.fill(0);
-    display->garderButtons.fill(BUTTON_UP);
-    display->chipButtons.fill(BUTTON_UP);
-    display->aideButton = BUTTON_UP;
-    display->aproposButton = BUTTON_UP;
-    display->carteButton = CARTE_UP;
-    display->message = MSG_MISE;
-    display->combination = COMBINATION_AIDE;
-    display->retourButton = BUTTON_UP;
-    display->newGameButton = BUTTON_UP;
-    display->resumeButton = RESUME_CLOSED;
-    display->optionButton = BUTTON_UP;
-    display->continuerButton = BUTTON_UP;
+    display->garderButtons.fill(kButtonUp);
+    display->chipButtons.fill(kButtonUp);
+    display->aideButton = kButtonUp;
+    display->aproposButton = kButtonUp;
+    display->carteButton = kCarteUp;
+    display->message = kMsgMise;
+    display->combination = kCombinationAide;
+    display->retourButton = kButtonUp;
+    display->newGameButton = kButtonUp;
+    display->resumeButton = kResumeClosed;
+    display->optionButton = kButtonUp;
+    display->continuerButton = kButtonUp;
 }

@@ -7,44 +7,44 @@
 #include <cstdint>
 
 // Values of `screen`: which background is drawn.
-constexpr int32_t SCREEN_START = 0;
-constexpr int32_t SCREEN_OPTION = 1;
-constexpr int32_t SCREEN_JEU = 2;
-constexpr int32_t SCREEN_APROPOS = 3;
-constexpr int32_t SCREEN_AIDE = 4;
-constexpr int32_t SCREEN_GAMEOVER = 5;
+constexpr int32_t kScreenStart = 0;
+constexpr int32_t kScreenOption = 1;
+constexpr int32_t kScreenJeu = 2;
+constexpr int32_t kScreenApropos = 3;
+constexpr int32_t kScreenAide = 4;
+constexpr int32_t kScreenGameover = 5;
 
 // Values of `message`: the line at the top of the game screen.
-constexpr int32_t MSG_MISE = 0;
-constexpr int32_t MSG_FIRST_HAND = 1;
-constexpr int32_t MSG_WIN = 2;
-constexpr int32_t MSG_LOOSE = 3;
+constexpr int32_t kMsgMise = 0;
+constexpr int32_t kMsgFirstHand = 1;
+constexpr int32_t kMsgWin = 2;
+constexpr int32_t kMsgLoose = 3;
 
 // Two-state buttons (Garder, chips, Aide, Apropos, Retour, ...).
-constexpr int32_t BUTTON_UP = 0;
-constexpr int32_t BUTTON_DOWN = 1;
+constexpr int32_t kButtonUp = 0;
+constexpr int32_t kButtonDown = 1;
 
 // The Carte button doubles as Rejouer: its value picks face and state.
-constexpr int32_t CARTE_UP = 2;
-constexpr int32_t CARTE_DOWN = 3;
-constexpr int32_t REJOUER_UP = 4;
-constexpr int32_t REJOUER_DOWN = 5;
-constexpr int32_t CARTE_DISABLED = 12;
+constexpr int32_t kCarteUp = 2;
+constexpr int32_t kCarteDown = 3;
+constexpr int32_t kRejouerUp = 4;
+constexpr int32_t kRejouerDown = 5;
+constexpr int32_t kCarteDisabled = 12;
 
-constexpr int32_t RESUME_CLOSED = 12;  // the Resume button is never available
+constexpr int32_t kResumeClosed = 12;  // the Resume button is never available
 
 // `combination` is a hand code 0..9, or this value for the help caption.
-constexpr int32_t COMBINATION_AIDE = 10;
+constexpr int32_t kCombinationAide = 10;
 
-constexpr int32_t HAND_SLOTS = 5;
-constexpr int32_t CHIP_BUTTONS = 10;
+constexpr int32_t kHandSlots = 5;
+constexpr int32_t kChipButtons = 10;
 
 // Thirty-one signed integers; the field order is part of the record.
 struct DisplayState {
     int32_t screen;
-    std::array<int32_t, HAND_SLOTS> handCards;        // card id, 0 = face down
-    std::array<int32_t, HAND_SLOTS> garderButtons;    // 1 = exchanged at the draw
-    std::array<int32_t, CHIP_BUTTONS> chipButtons;    // 1, 2, 5, 10, 20, 50, 100, 200, Allin, Reset
+    std::array<int32_t, kHandSlots> handCards;        // card id, 0 = face down
+    std::array<int32_t, kHandSlots> garderButtons;    // 1 = exchanged at the draw
+    std::array<int32_t, kChipButtons> chipButtons;    // 1, 2, 5, 10, 20, 50, 100, 200, Allin, Reset
     int32_t aideButton;
     int32_t aproposButton;
     int32_t carteButton;

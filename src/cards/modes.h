@@ -5,10 +5,10 @@
 #include <cstdint>
 
 // There is no mode 4.
-constexpr int32_t MODE_QUIT = -1;
-constexpr int32_t MODE_START = 0;
-constexpr int32_t MODE_BET = 1;
-constexpr int32_t MODE_FIRST_HAND = 2;
-constexpr int32_t MODE_RESULT = 3;
-constexpr int32_t MODE_OPTION = 5;
-constexpr int32_t MODE_GAME_OVER = 6;
+constexpr int32_t kModeQuit = -1;
+constexpr int32_t kModeStart = 0;
+constexpr int32_t kModeBet = 1;
+constexpr int32_t kModeFirstHand = 2;
+constexpr int32_t kModeResult = 3;
+constexpr int32_t kModeOption = 5;
+constexpr int32_t kModeGameOver = 6;

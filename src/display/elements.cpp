@@ -60,7 +60,7 @@ void drawCarteButton(const DisplayState* display, SDL_Surface* screen)
 
 void drawGarderButtons(const DisplayState* display, SDL_Surface* screen)
 {
-    std::array<SDL_Surface*, HAND_SLOTS> images{};
+    std::array<SDL_Surface*, kHandSlots> images{};
     for (size_t i = 0; i < images.size(); ++i) {
         images[i] = loadImage(imageFor(kGarderButtonImages, display->garderButtons[i]));
         blitImage(images[i], kGarderButtonPos[i], screen);
@@ -70,7 +70,7 @@ void drawGarderButtons(const DisplayState* display, SDL_Surface* screen)
 
 void drawHandCards(const DisplayState* display, SDL_Surface* screen)
 {
-    std::array<SDL_Surface*, HAND_SLOTS> images{};
+    std::array<SDL_Surface*, kHandSlots> images{};
     for (size_t i = 0; i < images.size(); ++i) {
         char path[kCardPathSize];
         if (cardImagePath(display->handCards[i], path, sizeof(path))) {
@@ -83,7 +83,7 @@ void drawHandCards(const DisplayState* display, SDL_Surface* screen)
 
 void drawChips(const DisplayState* display, SDL_Surface* screen)
 {
-    std::array<SDL_Surface*, CHIP_BUTTONS> images{};
+    std::array<SDL_Surface*, kChipButtons> images{};
     for (size_t i = 0; i < images.size(); ++i) {
         images[i] = loadImage(imageFor(kChipImages[i], display->chipButtons[i]));
         if (images[i] != nullptr) {

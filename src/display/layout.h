@@ -61,7 +61,7 @@ constexpr ImageTable<N> imagesByValue(const ImageEntry (&entries)[M])
 // The two faces of a two-state button.
 constexpr ImageTable<2> upDownImages(const char* up, const char* down)
 {
-    return imagesByValue<2>({{BUTTON_UP, up}, {BUTTON_DOWN, down}});
+    return imagesByValue<2>({{kButtonUp, up}, {kButtonDown, down}});
 }
 
 // The image a field value selects, or null when the value has none.
@@ -73,12 +73,12 @@ constexpr const char* imageFor(const ImageTable<N>& table, int32_t value)
 
 // Backgrounds, by `screen`.
 constexpr ImageTable<6> kBackgroundImages = imagesByValue<6>({
-    {SCREEN_START, "image/backgroundStart.bmp"},
-    {SCREEN_OPTION, "image/backgroundOption.bmp"},
-    {SCREEN_JEU, "image/backgroundJeu.bmp"},
-    {SCREEN_APROPOS, "image/backgroundApropos.bmp"},
-    {SCREEN_AIDE, "image/backgroundAide.bmp"},
-    {SCREEN_GAMEOVER, "image/backgroundGameOver.bmp"},
+    {kScreenStart, "image/backgroundStart.bmp"},
+    {kScreenOption, "image/backgroundOption.bmp"},
+    {kScreenJeu, "image/backgroundJeu.bmp"},
+    {kScreenApropos, "image/backgroundApropos.bmp"},
+    {kScreenAide, "image/backgroundAide.bmp"},
+    {kScreenGameover, "image/backgroundGameOver.bmp"},
 });
 constexpr ScreenPos kBackgroundPos = {0, 0};
 
@@ -108,24 +108,24 @@ constexpr ScreenPos kOptionButtonPos = {282, 260};
 constexpr ScreenPos kCarteButtonPos = {385, 440};
 
 // Carte / Rejouer, by `carteButton`.
-constexpr ImageTable<CARTE_DISABLED + 1> kCarteButtonImages = imagesByValue<CARTE_DISABLED + 1>({
-    {CARTE_UP, "image/bouton/boutonCarteUp.bmp"},
-    {CARTE_DOWN, "image/bouton/boutonCarteDown.bmp"},
-    {REJOUER_UP, "image/bouton/boutonRejouerUp.bmp"},
-    {REJOUER_DOWN, "image/bouton/boutonRejouerDown.bmp"},
-    {CARTE_DISABLED, "image/bouton/boutonCarteDisa.bmp"},
+constexpr ImageTable<kCarteDisabled + 1> kCarteButtonImages = imagesByValue<kCarteDisabled + 1>({
+    {kCarteUp, "image/bouton/boutonCarteUp.bmp"},
+    {kCarteDown, "image/bouton/boutonCarteDown.bmp"},
+    {kRejouerUp, "image/bouton/boutonRejouerUp.bmp"},
+    {kRejouerDown, "image/bouton/boutonRejouerDown.bmp"},
+    {kCarteDisabled, "image/bouton/boutonCarteDisa.bmp"},
 });
 
 // Resume, by `resumeButton`.
-constexpr ImageTable<RESUME_CLOSED + 1> kResumeButtonImages = imagesByValue<RESUME_CLOSED + 1>({
-    {BUTTON_UP, "image/bouton/boutonResumeUp.bmp"},
-    {BUTTON_DOWN, "image/bouton/boutonResumeDown.bmp"},
-    {RESUME_CLOSED, "image/bouton/boutonResumeClose.bmp"},
+constexpr ImageTable<kResumeClosed + 1> kResumeButtonImages = imagesByValue<kResumeClosed + 1>({
+    {kButtonUp, "image/bouton/boutonResumeUp.bmp"},
+    {kButtonDown, "image/bouton/boutonResumeDown.bmp"},
+    {kResumeClosed, "image/bouton/boutonResumeClose.bmp"},
 });
 
 // Five card slots and the Garder button under each, left to right.
-constexpr std::array<ScreenPos, HAND_SLOTS> kCardPos = {{{61, 221}, {152, 221}, {243, 221}, {334, 221}, {425, 221}}};
-constexpr std::array<ScreenPos, HAND_SLOTS> kGarderButtonPos = {{{56, 321}, {147, 321}, {238, 321}, {329, 321}, {420, 321}}};
+constexpr std::array<ScreenPos, kHandSlots> kCardPos = {{{61, 221}, {152, 221}, {243, 221}, {334, 221}, {425, 221}}};
+constexpr std::array<ScreenPos, kHandSlots> kGarderButtonPos = {{{56, 321}, {147, 321}, {238, 321}, {329, 321}, {420, 321}}};
 
 // Card images: "image/carte/" + rank text + suit text + ".bmp"; id 0 is the back.
 constexpr const char* kCardBackImage = "image/carte/back.bmp";
@@ -138,8 +138,8 @@ constexpr size_t kCardPathSize = 40;  // longest is "image/carte/10Carreau.bmp"
 // string) for any other id.
 bool cardImagePath(int32_t id, char* out, size_t size);
 
-// Ten chips, in `chipButtons` order; [chip][BUTTON_UP / BUTTON_DOWN].
-constexpr std::array<ImageTable<2>, CHIP_BUTTONS> kChipImages = {
+// Ten chips, in `chipButtons` order; [chip][kButtonUp / kButtonDown].
+constexpr std::array<ImageTable<2>, kChipButtons> kChipImages = {
     upDownImages("image/jeton/jeton1Up.bmp", "image/jeton/jeton1Down.bmp"),
     upDownImages("image/jeton/jeton2Up.bmp", "image/jeton/jeton2Down.bmp"),
     upDownImages("image/jeton/jeton5Up.bmp", "image/jeton/jeton5Down.bmp"),
@@ -151,7 +151,7 @@ constexpr std::array<ImageTable<2>, CHIP_BUTTONS> kChipImages = {
     upDownImages("image/jeton/jetonAllinUp.bmp", "image/jeton/jetonAllinDown.bmp"),
     upDownImages("image/jeton/jetonResetUp.bmp", "image/jeton/jetonResetDown.bmp"),
 };
-constexpr std::array<ScreenPos, CHIP_BUTTONS> kChipPos = {{
+constexpr std::array<ScreenPos, kChipButtons> kChipPos = {{
     {46, 209}, {129, 209}, {212, 209}, {295, 209},  // 1, 2, 5, 10
     {46, 292}, {129, 292}, {212, 292}, {295, 292},  // 20, 50, 100, 200
     {400, 209}, {400, 292},                          // Allin, Reset
@@ -161,26 +161,26 @@ constexpr Rgb kChipColorKey = {0, 150, 0};
 
 // Message line at the top, by `message`.
 constexpr ImageTable<4> kMessageImages = imagesByValue<4>({
-    {MSG_MISE, "image/texte/texteMise.bmp"},
-    {MSG_FIRST_HAND, "image/texte/texteFirstHand.bmp"},
-    {MSG_WIN, "image/texte/texteWin.bmp"},
-    {MSG_LOOSE, "image/texte/texteLoose.bmp"},
+    {kMsgMise, "image/texte/texteMise.bmp"},
+    {kMsgFirstHand, "image/texte/texteFirstHand.bmp"},
+    {kMsgWin, "image/texte/texteWin.bmp"},
+    {kMsgLoose, "image/texte/texteLoose.bmp"},
 });
 constexpr ScreenPos kMessagePos = {193, 7};
 
 // Combination caption, by `combination`: a hand code, or the help text.
-constexpr ImageTable<COMBINATION_AIDE + 1> kCombinationImages = imagesByValue<COMBINATION_AIDE + 1>({
-    {HAND_RIEN, "image/texte/combinaison/texteRien.bmp"},
-    {HAND_PAIRE, "image/texte/combinaison/textePaire.bmp"},
-    {HAND_DOUBLE_PAIRE, "image/texte/combinaison/texteDoublePaire.bmp"},
-    {HAND_BRELAN, "image/texte/combinaison/texteBrelan.bmp"},
-    {HAND_SUITE, "image/texte/combinaison/texteSuite.bmp"},
-    {HAND_COULEUR, "image/texte/combinaison/texteCouleur.bmp"},
-    {HAND_FULL_HOUSE, "image/texte/combinaison/texteFullHouse.bmp"},
-    {HAND_CARRE, "image/texte/combinaison/texteCarre.bmp"},
-    {HAND_QUINTE_FLUSH, "image/texte/combinaison/texteQuinteFlush.bmp"},
-    {HAND_QUINTE_FLUSH_ROYAL, "image/texte/combinaison/texteQuinteFlushRoyal.bmp"},
-    {COMBINATION_AIDE, "image/texte/texteAide.bmp"},
+constexpr ImageTable<kCombinationAide + 1> kCombinationImages = imagesByValue<kCombinationAide + 1>({
+    {kHandRien, "image/texte/combinaison/texteRien.bmp"},
+    {kHandPaire, "image/texte/combinaison/textePaire.bmp"},
+    {kHandDoublePaire, "image/texte/combinaison/texteDoublePaire.bmp"},
+    {kHandBrelan, "image/texte/combinaison/texteBrelan.bmp"},
+    {kHandSuite, "image/texte/combinaison/texteSuite.bmp"},
+    {kHandCouleur, "image/texte/combinaison/texteCouleur.bmp"},
+    {kHandFullHouse, "image/texte/combinaison/texteFullHouse.bmp"},
+    {kHandCarre, "image/texte/combinaison/texteCarre.bmp"},
+    {kHandQuinteFlush, "image/texte/combinaison/texteQuinteFlush.bmp"},
+    {kHandQuinteFlushRoyal, "image/texte/combinaison/texteQuinteFlushRoyal.bmp"},
+    {kCombinationAide, "image/texte/texteAide.bmp"},
 });
 constexpr ScreenPos kCombinationPos = {118, 378};
 

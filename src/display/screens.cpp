@@ -9,7 +9,7 @@ namespace {
 // (chips, or Garder buttons and cards) differs.
 void drawGameScreenStart(DisplayState* display, SDL_Surface* screen)
 {
-    display->screen = SCREEN_JEU;
+    display->screen = kScreenJeu;
     drawBackground(display, screen);
     drawScoreBackdrop(screen);
     drawAideButton(display, screen);
@@ -29,7 +29,7 @@ void drawGameScreenEnd(const DisplayState* display, Purse* purse, SDL_Surface* s
 
 void showStartScreen(DisplayState* display, SDL_Surface* screen)
 {
-    display->screen = SCREEN_START;
+    display->screen = kScreenStart;
     drawBackground(display, screen);
     drawAideButton(display, screen);
     drawAproposButton(display, screen);

@@ -51,7 +51,7 @@ constexpr Action setTo(int32_t value, int32_t nextMode = kSameMode)
 // Down on the press, up on the release, which may also end the stage.
 constexpr ButtonRule pushButton(HitRect rect, Field field, int32_t releaseMode = kSameMode)
 {
-    return {.rect = rect, .field = field, .press = setTo(BUTTON_DOWN), .release = setTo(BUTTON_UP, releaseMode)};
+    return {.rect = rect, .field = field, .press = setTo(kButtonDown), .release = setTo(kButtonUp, releaseMode)};
 }
 
 constexpr ButtonRule chipButton(int32_t slot, Stake stake)
@@ -59,8 +59,8 @@ constexpr ButtonRule chipButton(int32_t slot, Stake stake)
     return {.rect = kChipRects[static_cast<std::size_t>(slot)],
             .field = Field::Chip,
             .slot = slot,
-            .press = setTo(BUTTON_DOWN),
-            .release = setTo(BUTTON_UP),
+            .press = setTo(kButtonDown),
+            .release = setTo(kButtonUp),
             .stake = stake};
 }
 
@@ -89,14 +89,14 @@ constexpr ButtonRule kAproposRule = pushButton(kAproposRect, Field::Apropos);
 constexpr std::array<ButtonRule, 4> kStartRules = {
     kAideRule,
     kAproposRule,
-    pushButton(kNewGameRect, Field::NewGame, MODE_BET),
-    pushButton(kOptionRect, Field::Option, MODE_OPTION),
+    pushButton(kNewGameRect, Field::NewGame, kModeBet),
+    pushButton(kOptionRect, Field::Option, kModeOption),
 };
 
-constexpr std::array<ButtonRule, 1> kOptionRules = {pushButton(kRetourRect, Field::Retour, MODE_START)};
+constexpr std::array<ButtonRule, 1> kOptionRules = {pushButton(kRetourRect, Field::Retour, kModeStart)};
 
 constexpr std::array<ButtonRule, 13> kBetRules = {
-    carteButton(CARTE_DOWN, CARTE_UP, MODE_FIRST_HAND, true),
+    carteButton(kCarteDown, kCarteUp, kModeFirstHand, true),
     kAideRule,
     kAproposRule,
     chipButton(0, Stake::Chip),
@@ -107,12 +107,12 @@ constexpr std::array<ButtonRule, 13> kBetRules = {
     chipButton(5, Stake::Chip),
     chipButton(6, Stake::Chip),
     chipButton(7, Stake::Chip),
-    chipButton(CHIP_ALLIN, Stake::AllIn),
-    chipButton(CHIP_RESET, Stake::Reset),
+    chipButton(kChipAllin, Stake::AllIn),
+    chipButton(kChipReset, Stake::Reset),
 };
 
 constexpr std::array<ButtonRule, 8> kFirstHandRules = {
-    carteButton(CARTE_DOWN, REJOUER_UP, MODE_RESULT, false),
+    carteButton(kCarteDown, kRejouerUp, kModeResult, false),
     kAideRule,
     kAproposRule,
     garderButton(0),
@@ -123,7 +123,7 @@ constexpr std::array<ButtonRule, 8> kFirstHandRules = {
 };
 
 constexpr std::array<ButtonRule, 3> kResultRules = {
-    carteButton(REJOUER_DOWN, REJOUER_UP, MODE_BET, false),
+    carteButton(kRejouerDown, kRejouerUp, kModeBet, false),
     kAideRule,
     kAproposRule,
 };
@@ -131,8 +131,8 @@ constexpr std::array<ButtonRule, 3> kResultRules = {
 // No button is drawn where Aide sits on other screens, yet a release there
 // continues just like one on Continuer.
 constexpr std::array<ButtonRule, 2> kGameOverRules = {
-    pushButton(kContinuerRect, Field::Continuer, MODE_START),
-    ButtonRule{.rect = kAideRect, .field = Field::Continuer, .press = kIgnore, .release = setTo(BUTTON_UP, MODE_START)},
+    pushButton(kContinuerRect, Field::Continuer, kModeStart),
+    ButtonRule{.rect = kAideRect, .field = Field::Continuer, .press = kIgnore, .release = setTo(kButtonUp, kModeStart)},
 };
 
 int32_t* fieldOf(DisplayState* display, Field field, int32_t slot)
@@ -169,12 +169,12 @@ void applyStake(Purse* purse, Stake stake, int32_t slot)
 bool applyAction(const ButtonRule& rule, const Action& action, DisplayState* display, int32_t* mode)
 {
     if (action.effect == Effect::Ignore ||
-        (rule.needsCarteEnabled && display->carteButton == CARTE_DISABLED)) {
+        (rule.needsCarteEnabled && display->carteButton == kCarteDisabled)) {
         return false;
     }
     int32_t* field = fieldOf(display, rule.field, rule.slot);
     if (action.effect == Effect::Toggle) {
-        *field = *field == BUTTON_UP ? BUTTON_DOWN : BUTTON_UP;
+        *field = *field == kButtonUp ? kButtonDown : kButtonUp;
     } else {
         *field = action.value;
     }
@@ -219,7 +219,7 @@ void waitForAction(const ButtonRule* rules, std::size_t count, DisplayState* dis
         // A failed wait fails again at once on every call; quitting beats
         // spinning on it forever.
         if (SDL_WaitEvent(&event) == 0 || isQuitRequest(event)) {
-            *mode = MODE_QUIT;
+            *mode = kModeQuit;
             *running = -1;
             return;
         }

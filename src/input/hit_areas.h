@@ -57,6 +57,6 @@ constexpr HitRect kNewGameRect = hitRectAt(kNewGameButtonPos, kLargeButtonWidth,
 constexpr HitRect kOptionRect = hitRectAt(kOptionButtonPos, kLargeButtonWidth, kLargeButtonHeight);
 constexpr HitRect kCarteRect = hitRectAt(kCarteButtonPos, kCarteButtonWidth, kCarteButtonHeight);
 
-constexpr std::array<HitRect, CHIP_BUTTONS> kChipRects = hitRectsAt(kChipPos, kChipSize, kChipSize);
-constexpr std::array<HitRect, HAND_SLOTS> kGarderRects =
+constexpr std::array<HitRect, kChipButtons> kChipRects = hitRectsAt(kChipPos, kChipSize, kChipSize);
+constexpr std::array<HitRect, kHandSlots> kGarderRects =
     hitRectsAt(kGarderButtonPos, kGarderButtonWidth, kGarderButtonHeight);

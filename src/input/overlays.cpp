@@ -43,14 +43,14 @@ void drawPageText(SDL_Surface* screen, OverlayPage page)
 void rebuildScreen(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo)
 {
     switch (returnTo) {
-    case MODE_START:
+    case kModeStart:
         showStartScreen(display, screen);
         break;
-    case MODE_BET:
+    case kModeBet:
         showBetScreen(display, purse, screen);
         break;
-    case MODE_FIRST_HAND:
-    case MODE_RESULT:
+    case kModeFirstHand:
+    case kModeResult:
         showCardScreen(display, purse, screen);
         break;
     default:
@@ -61,20 +61,20 @@ void rebuildScreen(DisplayState* display, Purse* purse, SDL_Surface* screen, int
 void runOverlay(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo, OverlayPage page)
 {
     int32_t* trigger = page == OverlayPage::Aide ? &display->aideButton : &display->aproposButton;
-    if (*trigger != BUTTON_DOWN) {
+    if (*trigger != kButtonDown) {
         return;
     }
-    display->screen = page == OverlayPage::Aide ? SCREEN_AIDE : SCREEN_APROPOS;
+    display->screen = page == OverlayPage::Aide ? kScreenAide : kScreenApropos;
     drawPageButton(display, screen, page);  // still down: shown pressed over the current screen
     SDL_Flip(screen);
-    *trigger = BUTTON_UP;
+    *trigger = kButtonUp;
     waitRetour(display);  // normally the release of the button that opened the page
 
     drawBackground(display, screen);
     drawRetourButton(display, screen);
     drawPageText(screen, page);  // flips
     SDL_Flip(screen);
-    while (display->retourButton == BUTTON_UP) {
+    while (display->retourButton == kButtonUp) {
         waitRetour(display);
     }
 
@@ -97,7 +97,7 @@ void waitRetour(DisplayState* display)
             quitNow();
         }
         if (isLeftButton(event, SDL_MOUSEBUTTONDOWN) && hitTest(kRetourRect, event.button.x, event.button.y)) {
-            display->retourButton = BUTTON_DOWN;
+            display->retourButton = kButtonDown;
             return;
         }
         // The Aide band counts too, so the release of the Aide press that
@@ -105,7 +105,7 @@ void waitRetour(DisplayState* display)
         if (isLeftButton(event, SDL_MOUSEBUTTONUP) &&
             (hitTest(kAideRect, event.button.x, event.button.y) ||
              hitTest(kRetourRect, event.button.x, event.button.y))) {
-            display->retourButton = BUTTON_UP;
+            display->retourButton = kButtonUp;
             return;
         }
     }

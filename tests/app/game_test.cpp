@@ -23,7 +23,7 @@ struct Deal {
 
 Deal firstDeal(unsigned seed)
 {
-    std::array<Card, DECK_SIZE> cards{};
+    std::array<Card, kDeckSize> cards{};
     CardList gather{}, stock{}, hand{};
     buildDeck(&cards, &gather, &stock, &hand);
     std::srand(seed);
@@ -54,46 +54,46 @@ TEST_F(GameTest, NormalRoundPaysTheEvaluatedHand)
     startSession(&s, seed);
 
     step(clickOn(kNewGameRect));
-    EXPECT_EQ(s.mode, MODE_BET);
-    EXPECT_EQ(s.display.screen, SCREEN_JEU);
-    EXPECT_EQ(s.display.carteButton, CARTE_DISABLED);
+    EXPECT_EQ(s.mode, kModeBet);
+    EXPECT_EQ(s.display.screen, kScreenJeu);
+    EXPECT_EQ(s.display.carteButton, kCarteDisabled);
     EXPECT_EQ(s.purse.bank, 50);
 
     step(clickOn(kChipRects[3]));  // the 10 chip
     EXPECT_EQ(s.purse.bank, 40);
     EXPECT_EQ(s.purse.bet, 10);
-    EXPECT_EQ(s.display.carteButton, CARTE_UP);
+    EXPECT_EQ(s.display.carteButton, kCarteUp);
 
     step(clickOn(kCarteRect));
-    ASSERT_EQ(s.mode, MODE_FIRST_HAND);
+    ASSERT_EQ(s.mode, kModeFirstHand);
     for (size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(s.display.handCards[i], deal.slots[i]) << "slot " << i;
     }
-    EXPECT_EQ(s.display.message, MSG_FIRST_HAND);
+    EXPECT_EQ(s.display.message, kMsgFirstHand);
 
     std::vector<SDL_Event> marks = clickOn(kGarderRects[0]);
     std::vector<SDL_Event> second = clickOn(kGarderRects[2]);
     marks.insert(marks.end(), second.begin(), second.end());
     step(marks);
-    EXPECT_EQ(s.display.garderButtons[0], BUTTON_DOWN);
-    EXPECT_EQ(s.display.garderButtons[2], BUTTON_DOWN);
+    EXPECT_EQ(s.display.garderButtons[0], kButtonDown);
+    EXPECT_EQ(s.display.garderButtons[2], kButtonDown);
 
     step(clickOn(kCarteRect));
-    ASSERT_EQ(s.mode, MODE_RESULT);
+    ASSERT_EQ(s.mode, kModeResult);
     // Marked slots take the next stock cards in order; the others keep theirs.
     EXPECT_EQ(s.display.handCards[0], deal.stock[0]);
     EXPECT_EQ(s.display.handCards[1], deal.slots[1]);
     EXPECT_EQ(s.display.handCards[2], deal.stock[1]);
     EXPECT_EQ(s.display.handCards[3], deal.slots[3]);
     EXPECT_EQ(s.display.handCards[4], deal.slots[4]);
-    EXPECT_EQ(s.display.carteButton, REJOUER_UP);
+    EXPECT_EQ(s.display.carteButton, kRejouerUp);
 
     const int32_t code = evaluateHand(&s.handList);
     ASSERT_GE(code, 0);
     ASSERT_LE(code, 9);
     const int32_t win = 10 * kExpectedPay[static_cast<size_t>(code)];
     EXPECT_EQ(s.display.combination, code);
-    EXPECT_EQ(s.display.message, code == 0 ? MSG_LOOSE : MSG_WIN);
+    EXPECT_EQ(s.display.message, code == 0 ? kMsgLoose : kMsgWin);
     EXPECT_EQ(s.purse.win, win);
     EXPECT_EQ(s.purse.bank, 40 + win);
     EXPECT_EQ(s.purse.bet, 10);
@@ -103,16 +103,16 @@ TEST_F(GameTest, NormalRoundPaysTheEvaluatedHand)
     EXPECT_EQ(s.purse.bestWin, code >= 2 ? win : 0);
 
     step(clickOn(kCarteRect));  // Rejouer
-    EXPECT_EQ(s.mode, MODE_BET);
+    EXPECT_EQ(s.mode, kModeBet);
     EXPECT_EQ(s.purse.bet, 0);
     EXPECT_EQ(s.purse.win, 0);
     EXPECT_EQ(s.purse.bank, 40 + win);
-    EXPECT_EQ(s.display.carteButton, CARTE_DISABLED);
-    EXPECT_EQ(s.display.combination, COMBINATION_AIDE);
-    EXPECT_EQ(s.display.message, MSG_MISE);
+    EXPECT_EQ(s.display.carteButton, kCarteDisabled);
+    EXPECT_EQ(s.display.combination, kCombinationAide);
+    EXPECT_EQ(s.display.message, kMsgMise);
     for (size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(s.display.handCards[i], 0);
-        EXPECT_EQ(s.display.garderButtons[i], BUTTON_UP);
+        EXPECT_EQ(s.display.garderButtons[i], kButtonUp);
     }
     finishSession(&s);
 }
@@ -121,24 +121,24 @@ TEST_F(GameTest, LosingTheWholeBankEndsTheGameThenANewOneStartsFresh)
 {
     startSession(&s, 7);
     step(clickOn(kNewGameRect));
-    for (int round = 0; round < 300 && s.mode == MODE_BET; ++round) {
-        step(clickOn(kChipRects[CHIP_ALLIN]));
+    for (int round = 0; round < 300 && s.mode == kModeBet; ++round) {
+        step(clickOn(kChipRects[kChipAllin]));
         step(clickOn(kCarteRect));
         step(clickOn(kCarteRect));
-        ASSERT_EQ(s.mode, MODE_RESULT);
+        ASSERT_EQ(s.mode, kModeResult);
         step(clickOn(kCarteRect));  // Rejouer: an empty bank ends the game here
     }
-    ASSERT_EQ(s.mode, MODE_GAME_OVER);
-    EXPECT_EQ(s.display.screen, SCREEN_GAMEOVER);
+    ASSERT_EQ(s.mode, kModeGameOver);
+    EXPECT_EQ(s.display.screen, kScreenGameover);
     EXPECT_EQ(s.purse.bank, 1);
     EXPECT_GT(s.purse.handsLost, 0);
 
     step(clickOn(kContinuerRect));
-    EXPECT_EQ(s.mode, MODE_START);
-    EXPECT_EQ(s.display.screen, SCREEN_START);
+    EXPECT_EQ(s.mode, kModeStart);
+    EXPECT_EQ(s.display.screen, kScreenStart);
 
     step(clickOn(kNewGameRect));
-    EXPECT_EQ(s.mode, MODE_BET);
+    EXPECT_EQ(s.mode, kModeBet);
     EXPECT_EQ(s.purse.bank, 50);
     EXPECT_EQ(s.purse.handsWon, 0);
     EXPECT_EQ(s.purse.handsLost, 0);
@@ -151,41 +151,41 @@ TEST_F(GameTest, OptionsRoundTripAndPagesReturnToTheirScreen)
 {
     startSession(&s, 3);
     step(clickOn(kOptionRect));
-    EXPECT_EQ(s.mode, MODE_OPTION);
-    EXPECT_EQ(s.display.screen, SCREEN_OPTION);
+    EXPECT_EQ(s.mode, kModeOption);
+    EXPECT_EQ(s.display.screen, kScreenOption);
     step(clickOn(kRetourRect));
-    EXPECT_EQ(s.mode, MODE_START);
-    EXPECT_EQ(s.display.screen, SCREEN_START);
+    EXPECT_EQ(s.mode, kModeStart);
+    EXPECT_EQ(s.display.screen, kScreenStart);
 
     // Apropos from the start screen.
     step(clickOn(kAproposRect));
-    EXPECT_EQ(s.display.screen, SCREEN_APROPOS);
+    EXPECT_EQ(s.display.screen, kScreenApropos);
     step(clickOn(kRetourRect));
-    EXPECT_EQ(s.display.screen, SCREEN_START);
-    EXPECT_EQ(s.mode, MODE_START);
+    EXPECT_EQ(s.display.screen, kScreenStart);
+    EXPECT_EQ(s.mode, kModeStart);
 
     // Aide from the bet screen comes back to the bet screen with the stake.
     step(clickOn(kNewGameRect));
     step(clickOn(kChipRects[1]));
     step(clickOn(kAideRect));
-    EXPECT_EQ(s.display.screen, SCREEN_AIDE);
+    EXPECT_EQ(s.display.screen, kScreenAide);
     step(clickOn(kRetourRect));
-    EXPECT_EQ(s.display.screen, SCREEN_JEU);
-    EXPECT_EQ(s.mode, MODE_BET);
+    EXPECT_EQ(s.display.screen, kScreenJeu);
+    EXPECT_EQ(s.mode, kModeBet);
     EXPECT_EQ(s.purse.bet, 2);
-    EXPECT_EQ(s.display.aideButton, BUTTON_UP);
+    EXPECT_EQ(s.display.aideButton, kButtonUp);
 
     // And from the result screen, keeping the round's outcome.
     step(clickOn(kCarteRect));
     step(clickOn(kCarteRect));
-    ASSERT_EQ(s.mode, MODE_RESULT);
+    ASSERT_EQ(s.mode, kModeResult);
     const int32_t combination = s.display.combination;
     const int32_t message = s.display.message;
     step(clickOn(kAideRect));
-    EXPECT_EQ(s.display.screen, SCREEN_AIDE);
+    EXPECT_EQ(s.display.screen, kScreenAide);
     step(clickOn(kRetourRect));
-    EXPECT_EQ(s.display.screen, SCREEN_JEU);
-    EXPECT_EQ(s.mode, MODE_RESULT);
+    EXPECT_EQ(s.display.screen, kScreenJeu);
+    EXPECT_EQ(s.mode, kModeResult);
     EXPECT_EQ(s.display.combination, combination);
     EXPECT_EQ(s.display.message, message);
     finishSession(&s);
@@ -200,32 +200,32 @@ TEST_F(GameTest, ScriptedSessionVisitsEveryScreenAndPage)
         step(clickOn(page));
         EXPECT_TRUE(pageOpen(s));
         step(clickOn(kRetourRect));
-        EXPECT_EQ(s.display.screen, SCREEN_START);
+        EXPECT_EQ(s.display.screen, kScreenStart);
     }
     step(clickOn(kOptionRect));
     step(clickOn(kRetourRect));
     step(clickOn(kNewGameRect));
-    for (int round = 0; s.mode == MODE_BET; ++round) {
+    for (int round = 0; s.mode == kModeBet; ++round) {
         if (round < 10) {
             step(clickOn(kChipRects[static_cast<size_t>(round % 8)]));
-            step(clickOn(kChipRects[CHIP_RESET]));
+            step(clickOn(kChipRects[kChipReset]));
             step(clickOn(kChipRects[static_cast<size_t>(round % 8)]));
         } else {
-            step(clickOn(kChipRects[CHIP_ALLIN]));  // then lose it all
+            step(clickOn(kChipRects[kChipAllin]));  // then lose it all
         }
         if (round % 3 == 0) {
             step(clickOn(round % 2 ? kAideRect : kAproposRect));
             step(clickOn(kRetourRect));
         }
         step(clickOn(kCarteRect));
-        ASSERT_EQ(s.mode, MODE_FIRST_HAND);
+        ASSERT_EQ(s.mode, kModeFirstHand);
         step(clickOn(kGarderRects[static_cast<size_t>(round % 5)]));
         if (round % 4 == 1) {
             step(clickOn(kAproposRect));
             step(clickOn(kRetourRect));
         }
         step(clickOn(kCarteRect));
-        ASSERT_EQ(s.mode, MODE_RESULT);
+        ASSERT_EQ(s.mode, kModeResult);
         if (round % 4 == 2) {
             step(clickOn(kAideRect));
             step(clickOn(kRetourRect));
@@ -233,7 +233,7 @@ TEST_F(GameTest, ScriptedSessionVisitsEveryScreenAndPage)
         step(clickOn(kCarteRect));
         ASSERT_LT(round, 300);
     }
-    ASSERT_EQ(s.mode, MODE_GAME_OVER);
+    ASSERT_EQ(s.mode, kModeGameOver);
     step(clickOn(kContinuerRect));
     step(clickOn(kNewGameRect));
     EXPECT_EQ(s.purse.bank, 50);
@@ -243,36 +243,36 @@ TEST_F(GameTest, ScriptedSessionVisitsEveryScreenAndPage)
 // Reaches the stage `mode` of a fresh game.
 void reach(Session* s, int32_t mode)
 {
-    if (mode == MODE_OPTION) {
+    if (mode == kModeOption) {
         step(clickOn(kOptionRect));
         return;
     }
-    if (mode == MODE_START) {
+    if (mode == kModeStart) {
         return;
     }
     step(clickOn(kNewGameRect));
-    if (mode == MODE_GAME_OVER) {
-        while (s->mode == MODE_BET) {
-            step(clickOn(kChipRects[CHIP_ALLIN]));
+    if (mode == kModeGameOver) {
+        while (s->mode == kModeBet) {
+            step(clickOn(kChipRects[kChipAllin]));
             step(clickOn(kCarteRect));
             step(clickOn(kCarteRect));
             step(clickOn(kCarteRect));
         }
         return;
     }
-    if (mode == MODE_BET) {
+    if (mode == kModeBet) {
         return;
     }
     step(clickOn(kChipRects[0]));
     step(clickOn(kCarteRect));
-    if (mode == MODE_RESULT) {
+    if (mode == kModeResult) {
         step(clickOn(kCarteRect));
     }
 }
 
 TEST_F(GameTest, QuitFromEveryStageEndsTheLoop)
 {
-    for (int32_t mode : {MODE_START, MODE_OPTION, MODE_BET, MODE_FIRST_HAND, MODE_RESULT, MODE_GAME_OVER}) {
+    for (int32_t mode : {kModeStart, kModeOption, kModeBet, kModeFirstHand, kModeResult, kModeGameOver}) {
         for (bool closeWindow : {false, true}) {
             SCOPED_TRACE(testing::Message() << "mode " << mode << (closeWindow ? " close" : " escape"));
             Session session{};
@@ -282,7 +282,7 @@ TEST_F(GameTest, QuitFromEveryStageEndsTheLoop)
             SDL_Event quit{};
             quit.type = SDL_QUIT;
             quitWith(&session, closeWindow ? quit : keyDown(SDLK_ESCAPE));
-            EXPECT_EQ(session.mode, MODE_QUIT);
+            EXPECT_EQ(session.mode, kModeQuit);
             EXPECT_EQ(session.running, -1);
         }
     }

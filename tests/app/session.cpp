@@ -46,7 +46,7 @@ void startSession(Session* s, unsigned seed)
         SDL_PollEvent(&dropped);
     }
     buildDeck(&s->cards, &s->gatherList, &s->stockList, &s->handList);
-    s->mode = MODE_START;
+    s->mode = kModeStart;
     s->running = 1;
     resetPurse(&s->purse);
     resetDisplayState(&s->display);
@@ -73,7 +73,7 @@ void step(const std::vector<SDL_Event>& events)
 
 bool pageOpen(const Session& s)
 {
-    return s.display.screen == SCREEN_AIDE || s.display.screen == SCREEN_APROPOS;
+    return s.display.screen == kScreenAide || s.display.screen == kScreenApropos;
 }
 
 void finishSession(Session* s)
@@ -83,7 +83,7 @@ void finishSession(Session* s)
     }
     ASSERT_FALSE(pageOpen(*s)) << "Escape on a page would end the whole test process";
     quitWith(s, keyDown(SDLK_ESCAPE));
-    EXPECT_EQ(s->mode, MODE_QUIT);
+    EXPECT_EQ(s->mode, kModeQuit);
     EXPECT_EQ(s->running, -1);
 }
 

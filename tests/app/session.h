@@ -20,7 +20,7 @@
 #include "input/hit_areas.h"
 
 struct Session {
-    std::array<Card, DECK_SIZE> cards;
+    std::array<Card, kDeckSize> cards;
     CardList gatherList;
     CardList stockList;
     CardList handList;

@@ -20,7 +20,7 @@ constexpr int kBatch = 100;
 // Each list well formed and every card in exactly one of the three.
 void expectDeckIntact(const Session& s)
 {
-    std::array<int, DECK_SIZE + 1> seen{};
+    std::array<int, kDeckSize + 1> seen{};
     int32_t total = 0;
     for (const CardList* list : {&s.gatherList, &s.stockList, &s.handList}) {
         ASSERT_GE(list->count, 0);
@@ -34,7 +34,7 @@ void expectDeckIntact(const Session& s)
         for (int32_t i = 0; i < list->count; ++i) {
             ASSERT_NE(card, nullptr);
             ASSERT_GE(card->id, 1);
-            ASSERT_LE(card->id, DECK_SIZE);
+            ASSERT_LE(card->id, kDeckSize);
             ++seen[static_cast<size_t>(card->id)];
             if (i == list->count - 1) {
                 ASSERT_EQ(card, list->tail);
@@ -43,8 +43,8 @@ void expectDeckIntact(const Session& s)
             card = card->next;
         }
     }
-    ASSERT_EQ(total, DECK_SIZE);
-    for (int id = 1; id <= DECK_SIZE; ++id) {
+    ASSERT_EQ(total, kDeckSize);
+    for (int id = 1; id <= kDeckSize; ++id) {
         ASSERT_EQ(seen[static_cast<size_t>(id)], 1) << "card " << id;
     }
 }
@@ -145,14 +145,14 @@ TEST(Soak, HundredThousandRandomEventsKeepTheGameConsistent)
         step(batch);
         SCOPED_TRACE(testing::Message() << "after " << sent + kBatch << " events");
 
-        ASSERT_TRUE(s.mode == MODE_START || s.mode == MODE_BET || s.mode == MODE_FIRST_HAND ||
-                    s.mode == MODE_RESULT || s.mode == MODE_OPTION || s.mode == MODE_GAME_OVER)
+        ASSERT_TRUE(s.mode == kModeStart || s.mode == kModeBet || s.mode == kModeFirstHand ||
+                    s.mode == kModeResult || s.mode == kModeOption || s.mode == kModeGameOver)
             << "mode " << s.mode;
         ASSERT_EQ(s.running, 1);
         ASSERT_GE(s.purse.bank, 0);
         ASSERT_GE(s.purse.bet, 0);
         expectDeckIntact(s);
-        if (s.mode == MODE_FIRST_HAND || s.mode == MODE_RESULT) {
+        if (s.mode == kModeFirstHand || s.mode == kModeResult) {
             expectHandShown(s);
         }
 
@@ -172,7 +172,7 @@ TEST(Soak, HundredThousandRandomEventsKeepTheGameConsistent)
     finishSession(&s);
 
     // The random stream really went everywhere.
-    for (int32_t mode : {MODE_START, MODE_BET, MODE_FIRST_HAND, MODE_RESULT, MODE_OPTION, MODE_GAME_OVER}) {
+    for (int32_t mode : {kModeStart, kModeBet, kModeFirstHand, kModeResult, kModeOption, kModeGameOver}) {
         EXPECT_GT(modesSeen[static_cast<size_t>(mode)], 0) << "mode " << mode << " never reached";
     }
     EXPECT_GT(pagesSeen, 0);

@@ -47,7 +47,7 @@ std::vector<std::string> cardPaths()
 {
     std::vector<std::string> paths;
     char path[kCardPathSize];
-    for (int32_t id = 0; id <= DECK_SIZE; ++id) {
+    for (int32_t id = 0; id <= kDeckSize; ++id) {
         paths.push_back(cardImagePath(id, path, sizeof path) ? path : "");
     }
     return paths;
@@ -334,7 +334,7 @@ TEST_F(AssetTest, ElementsCoverTheirClickRectanglesAndDoNotOverlap)
 TEST_F(AssetTest, CardsSitCentredOverTheirButtonsAndAreAllDifferent)
 {
     const Picture back = picture(kCardBackImage);
-    const Picture garder = picture(kGarderButtonImages[BUTTON_UP]);
+    const Picture garder = picture(kGarderButtonImages[kButtonUp]);
     ASSERT_GT(back.w, 0);
     const double ratio = static_cast<double>(back.w) / back.h;
     EXPECT_TRUE(ratio > 0.66 && ratio < 0.75) << "not a playing card's proportions: " << ratio;
@@ -346,13 +346,13 @@ TEST_F(AssetTest, CardsSitCentredOverTheirButtonsAndAreAllDifferent)
 
     const std::vector<std::string> cards = cardPaths();
     std::vector<Picture> faces;
-    for (int32_t id = 0; id <= DECK_SIZE; ++id) {
+    for (int32_t id = 0; id <= kDeckSize; ++id) {
         faces.push_back(picture(cards[static_cast<size_t>(id)]));
         const int32_t rank = rankOfId(id);
-        if (id == 0 || (rank > 10 && rank < RANK_ACE)) {
+        if (id == 0 || (rank > 10 && rank < kRankAce)) {
             continue;  // the back and the court figures wear every colour
         }
-        const bool redSuit = suitOfId(id) == SUIT_COEUR || suitOfId(id) == SUIT_CARREAU;
+        const bool redSuit = suitOfId(id) == kSuitCoeur || suitOfId(id) == kSuitCarreau;
         const auto reddish = std::count_if(faces.back().pixels.begin(), faces.back().pixels.end(),
                                            [](uint32_t p) { return red(p) > 150 && green(p) < 90 && blue(p) < 90; });
         EXPECT_TRUE(redSuit ? reddish > 40 : reddish == 0) << cards[static_cast<size_t>(id)] << " has the wrong colour";
@@ -366,13 +366,13 @@ TEST_F(AssetTest, CardsSitCentredOverTheirButtonsAndAreAllDifferent)
 
 TEST_F(AssetTest, ChipsAreKeyedOutsideTheirDiscWithoutAGreenFringe)
 {
-    const Picture felt = picture(imageFor(kBackgroundImages, SCREEN_JEU));
+    const Picture felt = picture(imageFor(kBackgroundImages, kScreenJeu));
     ASSERT_GT(felt.w, 0);
     constexpr double kCentre = kArtChipSize / 2.0;
     constexpr double kR = kArtChipRadius;
     for (size_t chip = 0; chip < kChipImages.size(); ++chip) {
         std::array<std::vector<bool>, 2> keyed;
-        for (int32_t face : {BUTTON_UP, BUTTON_DOWN}) {
+        for (int32_t face : {kButtonUp, kButtonDown}) {
             const std::string path = imageFor(kChipImages[chip], face);
             SCOPED_TRACE(path);
             const Picture p = picture(path);
@@ -405,7 +405,7 @@ TEST_F(AssetTest, ChipsAreKeyedOutsideTheirDiscWithoutAGreenFringe)
         }
         // Up and down replace each other without the felt being redrawn: the
         // same pixels must be see-through in both.
-        EXPECT_EQ(keyed[BUTTON_UP], keyed[BUTTON_DOWN]) << kChipImages[chip][BUTTON_DOWN];
+        EXPECT_EQ(keyed[kButtonUp], keyed[kButtonDown]) << kChipImages[chip][kButtonDown];
     }
 }
 
@@ -426,8 +426,8 @@ TEST_F(AssetTest, TextsFindRoomBesideTheirLabels)
         EXPECT_TRUE(labelLeftOf(backdrop, box)) << "no label just left of the number";
     }
 
-    const Picture apropos = picture(imageFor(kBackgroundImages, SCREEN_APROPOS));
-    const Picture aide = picture(imageFor(kBackgroundImages, SCREEN_AIDE));
+    const Picture apropos = picture(imageFor(kBackgroundImages, kScreenApropos));
+    const Picture aide = picture(imageFor(kBackgroundImages, kScreenAide));
     ASSERT_TRUE(apropos.w == kScreenWidth && aide.w == kScreenWidth);
     const Box version = textBox(kAproposVersionPos, kAproposTextPt, kVersionText);
     EXPECT_TRUE(isPlain(apropos, version));
@@ -436,7 +436,7 @@ TEST_F(AssetTest, TextsFindRoomBesideTheirLabels)
     EXPECT_TRUE(isPlain(aide, textBox(kAideAddressPos, kAideTextPt, kWebAddress)));
 
     // The pay table is lettered where the layout keeps the game screen free.
-    EXPECT_GT(marksIn(picture(imageFor(kBackgroundImages, SCREEN_JEU)), kPayTableBox, 0, 170), 1500);
+    EXPECT_GT(marksIn(picture(imageFor(kBackgroundImages, kScreenJeu)), kPayTableBox, 0, 170), 1500);
 }
 
 TEST_F(AssetTest, PressedStatesAreDarkerAndUnavailableOnesGrey)
@@ -452,8 +452,8 @@ TEST_F(AssetTest, PressedStatesAreDarkerAndUnavailableOnesGrey)
     }
     EXPECT_EQ(pressed, 20);  // ten buttons and ten chips
     const std::pair<const char*, const char*> unavailable[] = {
-        {imageFor(kCarteButtonImages, CARTE_UP), imageFor(kCarteButtonImages, CARTE_DISABLED)},
-        {imageFor(kResumeButtonImages, BUTTON_UP), imageFor(kResumeButtonImages, RESUME_CLOSED)},
+        {imageFor(kCarteButtonImages, kCarteUp), imageFor(kCarteButtonImages, kCarteDisabled)},
+        {imageFor(kResumeButtonImages, kButtonUp), imageFor(kResumeButtonImages, kResumeClosed)},
     };
     for (const auto& [up, off] : unavailable) {
         const double grey = toneOf(picture(off)).second;

@@ -31,9 +31,9 @@ TEST(Records, ResetsGiveTheStartValues)
     std::memset(&display, 0x5a, sizeof display);
     resetDisplayState(&display);
     DisplayState expected{};
-    expected.carteButton = CARTE_UP;
-    expected.combination = COMBINATION_AIDE;
-    expected.resumeButton = RESUME_CLOSED;
+    expected.carteButton = kCarteUp;
+    expected.combination = kCombinationAide;
+    expected.resumeButton = kResumeClosed;
     EXPECT_EQ(std::memcmp(&display, &expected, sizeof display), 0);
 }
 
@@ -55,11 +55,11 @@ TEST(Purse, BetsAndPayoutsMoveMoneyWithoutOverflow)
         {50, 10, ALLIN, 0, 0, 60, 0},
         {0, 60, RESET, 0, 60, 0, 0},
         {100, 10, PAY, -1, 100, 10, 0},  // codes outside the table pay nothing
-        {100, 10, PAY, HAND_CODE_COUNT, 100, 10, 0},
+        {100, 10, PAY, kHandCodeCount, 100, 10, 0},
         {100, 10, PAY, kMax, 100, 10, 0},
         // Beyond 32 bits every sum stops at the limit; reaching it exactly is exact.
-        {kMax - 5, 2000000000, PAY, HAND_QUINTE_FLUSH_ROYAL, kMax, 2000000000, kMax},
-        {kMax - 21, 1, PAY, HAND_QUINTE_FLUSH_ROYAL, kMax, 1, 21},
+        {kMax - 5, 2000000000, PAY, kHandQuinteFlushRoyal, kMax, 2000000000, kMax},
+        {kMax - 21, 1, PAY, kHandQuinteFlushRoyal, kMax, 1, 21},
         {kMax, kMax, ALLIN, 0, 0, kMax, 0},
         {kMax, kMax, RESET, 0, kMax, 0, 0},
     };
@@ -80,7 +80,7 @@ TEST(Purse, BetsAndPayoutsMoveMoneyWithoutOverflow)
 TEST(Purse, PayTableRowByRow)
 {
     const int32_t multipliers[] = {0, 1, 2, 3, 4, 5, 6, 9, 11, 21};
-    for (int32_t code = 0; code < HAND_CODE_COUNT; ++code) {
+    for (int32_t code = 0; code < kHandCodeCount; ++code) {
         Purse purse = purseWith(100, 10);
         payOut(&purse, code);
         EXPECT_EQ(purse.win, 10 * multipliers[code]) << "code " << code;
@@ -91,7 +91,7 @@ TEST(Purse, PayTableRowByRow)
 TEST(Purse, StatisticsCountHandsAndGainsAndSaturate)
 {
     Purse purse = purseWith(100, 0);
-    for (int32_t code : {HAND_RIEN, HAND_PAIRE, HAND_DOUBLE_PAIRE, HAND_CARRE, HAND_BRELAN, -3}) {
+    for (int32_t code : {kHandRien, kHandPaire, kHandDoublePaire, kHandCarre, kHandBrelan, -3}) {
         purse.bet = 10;
         purse.win = 0;
         payOut(&purse, code);
@@ -107,10 +107,10 @@ TEST(Purse, StatisticsCountHandsAndGainsAndSaturate)
     purse.handsWon = kMax;
     purse.handsLost = kMax;
     purse.win = kMax;
-    recordResult(&purse, HAND_PAIRE);
-    recordResult(&purse, HAND_RIEN);
-    recordResult(&purse, HAND_QUINTE_FLUSH_ROYAL);
-    recordResult(&purse, HAND_QUINTE_FLUSH_ROYAL);
+    recordResult(&purse, kHandPaire);
+    recordResult(&purse, kHandRien);
+    recordResult(&purse, kHandQuinteFlushRoyal);
+    recordResult(&purse, kHandQuinteFlushRoyal);
     EXPECT_EQ(purse.handsWon, kMax);
     EXPECT_EQ(purse.handsLost, kMax);
     EXPECT_EQ(purse.totalWon, kMax);
@@ -120,18 +120,18 @@ TEST(Purse, StatisticsCountHandsAndGainsAndSaturate)
 TEST(Purse, RoundStartEndsTheGameOnAnEmptyBankOnly)
 {
     Purse purse = purseWith(0, 50);
-    int32_t mode = MODE_RESULT;
+    int32_t mode = kModeResult;
     startRound(&purse, &mode);
-    EXPECT_EQ(mode, MODE_GAME_OVER);
+    EXPECT_EQ(mode, kModeGameOver);
     EXPECT_EQ(purse.bank, 1);  // so that the next pass reaches the start screen
     EXPECT_EQ(purse.bet, 0);
 
     // A won round: the bank keeps the payout and the stake is not returned twice.
     purse = purseWith(90, 10);
-    payOut(&purse, HAND_DOUBLE_PAIRE);
-    mode = MODE_RESULT;
+    payOut(&purse, kHandDoublePaire);
+    mode = kModeResult;
     startRound(&purse, &mode);
-    EXPECT_EQ(mode, MODE_RESULT);
+    EXPECT_EQ(mode, kModeResult);
     EXPECT_EQ(purse.bank, 110);
     EXPECT_EQ(purse.bet, 0);
     EXPECT_EQ(purse.win, 0);

@@ -49,13 +49,13 @@ void script(int32_t dropped, const std::vector<Ids>& tables)
 // 52 consecutive values from `first` on.
 Ids consecutive(int32_t first)
 {
-    Ids values(DECK_SIZE);
+    Ids values(kDeckSize);
     std::iota(values.begin(), values.end(), first);
     return values;
 }
 
 struct Table {
-    std::array<Card, DECK_SIZE> cards{};
+    std::array<Card, kDeckSize> cards{};
     CardList gather{}, stock{}, hand{};
     DisplayState display{};
 
@@ -96,7 +96,7 @@ TEST(AssignShuffleKeys, AnyDuplicateInTheTableRedrawsItWhole)
         first[repeat[1]] = first[repeat[0]];
         script(1, {first, consecutive(5000)});
         assignShuffleKeys(&t.hand);
-        EXPECT_EQ(gCalls, 1u + 2 * DECK_SIZE);  // one value dropped per call, not per table
+        EXPECT_EQ(gCalls, 1u + 2 * kDeckSize);  // one value dropped per call, not per table
         EXPECT_EQ(valuesOf(t.hand, &Card::shuffleKey), (Ids{5000, 5001, 5002}));
     }
 }
@@ -125,7 +125,7 @@ void shuffleAndDeal(Table* t)
 {
     shuffleDeck(&t->stock, &t->hand, &t->gather);
     const Ids stock = idsOf(t->stock);
-    ASSERT_EQ(stock.size(), static_cast<size_t>(DECK_SIZE));
+    ASSERT_EQ(stock.size(), static_cast<size_t>(kDeckSize));
 
     dealHand(&t->stock, &t->hand, &t->display);
     expectDeckIntact(*t);
@@ -141,7 +141,7 @@ void drawAndCheck(Table* t, unsigned pattern)
 {
     SCOPED_TRACE(pattern);
     for (size_t i = 0; i < 5; ++i) {
-        t->display.garderButtons[i] = (pattern >> i) & 1u ? BUTTON_DOWN : BUTTON_UP;
+        t->display.garderButtons[i] = (pattern >> i) & 1u ? kButtonDown : kButtonUp;
     }
     const DisplayState before = t->display;
     const Ids stock = idsOf(t->stock);
@@ -258,15 +258,15 @@ TEST(ShuffleDeck, FirstDealtCardIsUnbiased)
     // shuffle exceeds 120 with probability 1.7e-7 (upper tail of the chi-square
     // law); the margin over the 1e-6 point (about 115) covers the error of the
     // chi-square approximation at 200 per cell.
-    constexpr int32_t kRounds = DECK_SIZE * 200;
+    constexpr int32_t kRounds = kDeckSize * 200;
     Table t(20240601);
-    std::array<int32_t, DECK_SIZE> hits{};
+    std::array<int32_t, kDeckSize> hits{};
     for (int32_t round = 0; round < kRounds; ++round) {
         shuffleDeck(&t.stock, &t.hand, &t.gather);
         dealHand(&t.stock, &t.hand, &t.display);
         ++hits[static_cast<size_t>(t.display.handCards[0] - 1)];
     }
-    const double expected = static_cast<double>(kRounds) / DECK_SIZE;
+    const double expected = static_cast<double>(kRounds) / kDeckSize;
     double chiSquare = 0.0;
     for (int32_t count : hits) {
         chiSquare += (count - expected) * (count - expected) / expected;

@@ -68,7 +68,7 @@ bool writeEveryImage(bool realSizes)
     putAll(kMessageImages, 486, 40, false);
     putAll(kCombinationImages, 300, 40, false);
     put(kScoreBackdropImage, 530, 95, false);
-    for (int32_t id = 0; id <= DECK_SIZE; ++id) {
+    for (int32_t id = 0; id <= kDeckSize; ++id) {
         char path[kCardPathSize];
         ok = cardImagePath(id, path, sizeof(path)) && ok;
         put(path, 80, 96, false);

@@ -114,7 +114,7 @@ protected:
 TEST_F(ElementsTest, EveryValueDrawsItsTableFileAtItsPlace)
 {
     std::vector<int32_t> values = {INT32_MIN, INT32_MAX};
-    for (int32_t value = -1; value <= DECK_SIZE + 1; ++value) {
+    for (int32_t value = -1; value <= kDeckSize + 1; ++value) {
         values.push_back(value);
     }
     for (int routine = 0; routine < ROUTINES; ++routine) {
@@ -166,12 +166,12 @@ TEST(CardImagePath, RankMajorThenSuitAndNothingOutsideTheDeck)
     char path[kCardPathSize];
     ASSERT_TRUE(cardImagePath(0, path, sizeof(path)));
     EXPECT_STREQ(path, "image/carte/back.bmp");
-    for (int32_t id = 1; id <= DECK_SIZE; ++id) {
+    for (int32_t id = 1; id <= kDeckSize; ++id) {
         ASSERT_TRUE(cardImagePath(id, path, sizeof(path))) << id;
         EXPECT_EQ(std::string(path), std::string("image/carte/") + kRankTexts[static_cast<size_t>((id - 1) / 4)] +
                                          kSuitTexts[static_cast<size_t>((id - 1) % 4)] + ".bmp");
     }
-    for (const int32_t id : {-1, DECK_SIZE + 1, INT32_MIN, INT32_MAX}) {
+    for (const int32_t id : {-1, kDeckSize + 1, INT32_MIN, INT32_MAX}) {
         std::snprintf(path, sizeof(path), "stale");
         EXPECT_FALSE(cardImagePath(id, path, sizeof(path))) << id;
         EXPECT_STREQ(path, "") << id;
@@ -210,7 +210,7 @@ TEST_F(ElementsTest, OnlyChipsSeeThroughTheKeyColour)
             ASSERT_TRUE(writeBmp(file, kFixtureSize, kFixtureSize, colourOf(file), true));
         }
     }
-    for (const int32_t state : {BUTTON_UP, BUTTON_DOWN}) {
+    for (const int32_t state : {kButtonUp, kButtonDown}) {
         clearScreen();
         display_.chipButtons.fill(state);
         drawChips(&display_, screen_);

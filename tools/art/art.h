@@ -179,19 +179,19 @@ struct PayRow {
 };
 constexpr PayRow payRow(const char* name, int32_t code)
 {
-    return {name, code, payTable[static_cast<size_t>(code)]};
+    return {name, code, kPayTable[static_cast<size_t>(code)]};
 }
-constexpr std::array<PayRow, HAND_CODE_COUNT> kPayRows = {{
-    payRow("Quinte flush royale", HAND_QUINTE_FLUSH_ROYAL),
-    payRow("Quinte flush", HAND_QUINTE_FLUSH),
-    payRow("Carré", HAND_CARRE),
-    payRow("Full", HAND_FULL_HOUSE),
-    payRow("Couleur", HAND_COULEUR),
-    payRow("Suite", HAND_SUITE),
-    payRow("Brelan", HAND_BRELAN),
-    payRow("Double paire", HAND_DOUBLE_PAIRE),
-    payRow("Paire", HAND_PAIRE),
-    payRow("Rien", HAND_RIEN),
+constexpr std::array<PayRow, kHandCodeCount> kPayRows = {{
+    payRow("Quinte flush royale", kHandQuinteFlushRoyal),
+    payRow("Quinte flush", kHandQuinteFlush),
+    payRow("Carré", kHandCarre),
+    payRow("Full", kHandFullHouse),
+    payRow("Couleur", kHandCouleur),
+    payRow("Suite", kHandSuite),
+    payRow("Brelan", kHandBrelan),
+    payRow("Double paire", kHandDoublePaire),
+    payRow("Paire", kHandPaire),
+    payRow("Rien", kHandRien),
 }};
 
 }  // namespace art

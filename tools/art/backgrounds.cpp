@@ -88,7 +88,7 @@ void paintSuitRule(cairo_t* cr, double cx, double y, double halfWidth)
     cairo_stroke(cr);
     for (int32_t suit = 0; suit < 4; ++suit) {
         suitPath(cr, suit, cx - 22.5 + 15 * suit, y, 10);
-        setColor(cr, suit == SUIT_COEUR || suit == SUIT_CARREAU ? kPipRed : kCream);
+        setColor(cr, suit == kSuitCoeur || suit == kSuitCarreau ? kPipRed : kCream);
         cairo_fill(cr);
     }
 }
@@ -179,8 +179,8 @@ void paintStart(cairo_t* cr, const Fonts* fonts)
     showText(cr, "V I D É O   P O K E R", kW / 2, 112, ALIGN_CENTER);
     paintSuitRule(cr, kW / 2, 126, 150);
 
-    const std::array<int32_t, 5> royal = {cardId(10, SUIT_PIQUE), cardId(11, SUIT_PIQUE), cardId(12, SUIT_PIQUE),
-                                          cardId(13, SUIT_PIQUE), cardId(14, SUIT_PIQUE)};
+    const std::array<int32_t, 5> royal = {cardId(10, kSuitPique), cardId(11, kSuitPique), cardId(12, kSuitPique),
+                                          cardId(13, kSuitPique), cardId(14, kSuitPique)};
     paintFan(cr, fonts, royal.data(), 5, 150, 420, 1.15, 0.3);
 
     paintChipAt(cr, fonts, 6, 660, 300, 1.0);
@@ -293,8 +293,8 @@ void paintApropos(cairo_t* cr, const Fonts* fonts)
     };
     paintLines(cr, fonts, lines.data(), lines.size(), 44, 236, 22, 14);
 
-    const std::array<int32_t, 4> aces = {cardId(14, SUIT_TREFLE), cardId(14, SUIT_CARREAU),
-                                         cardId(14, SUIT_COEUR), cardId(14, SUIT_PIQUE)};
+    const std::array<int32_t, 4> aces = {cardId(14, kSuitTrefle), cardId(14, kSuitCarreau),
+                                         cardId(14, kSuitCoeur), cardId(14, kSuitPique)};
     paintFan(cr, fonts, aces.data(), 4, 706, 380, 1.35, 0.26);
 }
 
@@ -320,15 +320,15 @@ void paintGameOver(cairo_t* cr, const Fonts* fonts)
 void paintBackground(cairo_t* cr, const Fonts* fonts, int32_t screen)
 {
     paintCabinet(cr, fonts);
-    if (screen == SCREEN_START) {
+    if (screen == kScreenStart) {
         paintStart(cr, fonts);
-    } else if (screen == SCREEN_OPTION) {
+    } else if (screen == kScreenOption) {
         paintOptions(cr, fonts);
-    } else if (screen == SCREEN_JEU) {
+    } else if (screen == kScreenJeu) {
         paintGame(cr, fonts);
-    } else if (screen == SCREEN_APROPOS) {
+    } else if (screen == kScreenApropos) {
         paintApropos(cr, fonts);
-    } else if (screen == SCREEN_AIDE) {
+    } else if (screen == kScreenAide) {
         paintAide(cr, fonts);
     } else {
         paintGameOver(cr, fonts);

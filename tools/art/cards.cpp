@@ -66,7 +66,7 @@ void fillSuit(cairo_t* cr, int32_t suit, double cx, double cy, double size, bool
 // bottom right, as on a real card.
 void paintIndices(cairo_t* cr, const Fonts* fonts, int32_t rank, int32_t suit)
 {
-    const char* text = kIndexTexts[static_cast<size_t>(rank - RANK_TWO)];
+    const char* text = kIndexTexts[static_cast<size_t>(rank - kRankTwo)];
     for (int turn = 0; turn < 2; ++turn) {
         cairo_save(cr);
         if (turn == 1) {
@@ -94,7 +94,7 @@ void paintPips(cairo_t* cr, int32_t rank, int32_t suit)
     constexpr double kTop = 18;
     constexpr double kBottom = 80;
     constexpr double kColumnStep = 13;
-    const PipLayout& layout = kPipLayouts[static_cast<size_t>(rank - RANK_TWO)];
+    const PipLayout& layout = kPipLayouts[static_cast<size_t>(rank - kRankTwo)];
     const double size = rank >= 9 ? 13 : 14;
     for (int i = 0; i < layout.count; ++i) {
         const Pip& pip = layout.pips[static_cast<size_t>(i)];
@@ -106,7 +106,7 @@ void paintPips(cairo_t* cr, int32_t rank, int32_t suit)
 
 void paintAce(cairo_t* cr, int32_t suit)
 {
-    if (suit == SUIT_PIQUE) {
+    if (suit == kSuitPique) {
         // The ace of spades carries the traditional ornament round its pip.
         cairo_save(cr);
         cairo_translate(cr, kCardW / 2, kCardH / 2);
@@ -335,7 +335,7 @@ void paintCourt(cairo_t* cr, int32_t rank, int32_t suit)
 void paintCardFace(cairo_t* cr, const Fonts* fonts, int32_t rank, int32_t suit)
 {
     paintBlank(cr);
-    if (rank == RANK_ACE) {
+    if (rank == kRankAce) {
         paintAce(cr, suit);
     } else if (rank >= 11) {
         paintCourt(cr, rank, suit);
@@ -393,10 +393,10 @@ void paintCardBack(cairo_t* cr)
     setColor(cr, kGold);
     cairo_stroke(cr);
     // A gold spade over a red heart in the medallion.
-    suitPath(cr, SUIT_PIQUE, kCardW / 2, kCardH / 2 - 5, 13);
+    suitPath(cr, kSuitPique, kCardW / 2, kCardH / 2 - 5, 13);
     setColor(cr, kGold);
     cairo_fill(cr);
-    fillSuit(cr, SUIT_COEUR, kCardW / 2, kCardH / 2 + 9, 11, false);
+    fillSuit(cr, kSuitCoeur, kCardW / 2, kCardH / 2 + 9, 11, false);
 }
 
 void paintCard(cairo_t* cr, const Fonts* fonts, int32_t cardId)
@@ -410,7 +410,7 @@ void paintCard(cairo_t* cr, const Fonts* fonts, int32_t cardId)
 
 bool writeCards(const Job* job, cairo_surface_t* gameScreen)
 {
-    for (int32_t id = 0; id <= DECK_SIZE; ++id) {
+    for (int32_t id = 0; id <= kDeckSize; ++id) {
         char path[kCardPathSize];
         if (!cardImagePath(id, path, sizeof path)) {
             return false;

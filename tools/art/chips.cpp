@@ -144,10 +144,10 @@ bool writeChips(const Job* job, cairo_surface_t* gameScreen)
 
     bool ok = true;
     for (size_t chip = 0; chip < kChipImages.size() && ok; ++chip) {
-        for (int32_t face = BUTTON_UP; face <= BUTTON_DOWN && ok; ++face) {
+        for (int32_t face = kButtonUp; face <= kButtonDown && ok; ++face) {
             cairo_surface_t* layer = newLayer(kArtChipSize, kArtChipSize);
             cairo_t* cr = beginDrawing(layer);
-            paintChip(cr, job->fonts, static_cast<int32_t>(chip), face == BUTTON_UP ? FACE_UP : FACE_DOWN);
+            paintChip(cr, job->fonts, static_cast<int32_t>(chip), face == kButtonUp ? FACE_UP : FACE_DOWN);
             cairo_destroy(cr);
 
             cairo_surface_t* image = cropImage(gameScreen, kChipPos[chip], kArtChipSize, kArtChipSize);
@@ -197,7 +197,7 @@ void paintIcon(cairo_t* cr)
         cairo_close_path(cr);
         cairo_fill(cr);
     }
-    suitPath(cr, SUIT_PIQUE, c, c + 0.5, 15);
+    suitPath(cr, kSuitPique, c, c + 0.5, 15);
     setColor(cr, kGold);
     cairo_fill(cr);
 }
