@@ -12,8 +12,8 @@
 #include <system_error>
 
 #include "bmp_writer.h"
-#include "cards/purse.h"
 #include "cards/display_state.h"
+#include "cards/purse.h"
 #include "display/elements.h"
 #include "display/layout.h"
 #include "display/screens.h"
@@ -44,10 +44,7 @@ public:
         purse.totalWon = 1480;
     }
 
-    void TearDown(benchmark::State& /*state*/) override
-    {
-        SDL_Quit();
-    }
+    void TearDown(benchmark::State& /*state*/) override { SDL_Quit(); }
 
 protected:
     SDL_Surface* screen = nullptr;

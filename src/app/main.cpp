@@ -13,8 +13,8 @@
 
 #include "app/round_loop.h"
 #include "cards/card_list.h"
-#include "cards/purse.h"
 #include "cards/display_state.h"
+#include "cards/purse.h"
 #include "display/layout.h"
 
 int main(int /*argc*/, char* /*argv*/[])

@@ -124,8 +124,8 @@ void settle(const Round& r)
 // One pass is one round. The shuffle and the settlement run on every pass,
 // even one that only showed the start or options screen: with a bet of 0 they
 // pay nothing, and the statistics they touch are reset before they are shown.
-void runRoundLoop(CardList* gatherList, CardList* stockList, CardList* handList, Purse* purse,
-                  DisplayState* display, int32_t* mode, int32_t* running, SDL_Surface* screen)
+void runRoundLoop(CardList* gatherList, CardList* stockList, CardList* handList, Purse* purse, DisplayState* display,
+                  int32_t* mode, int32_t* running, SDL_Surface* screen)
 {
     const Round r{.gatherList = gatherList,
                   .stockList = stockList,

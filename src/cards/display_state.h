@@ -42,9 +42,9 @@ constexpr int32_t kChipButtons = 10;
 // Thirty-one signed integers; the field order is part of the record.
 struct DisplayState {
     int32_t screen;
-    std::array<int32_t, kHandSlots> handCards;        // card id, 0 = face down
-    std::array<int32_t, kHandSlots> garderButtons;    // 1 = exchanged at the draw
-    std::array<int32_t, kChipButtons> chipButtons;    // 1, 2, 5, 10, 20, 50, 100, 200, Allin, Reset
+    std::array<int32_t, kHandSlots> handCards;      // card id, 0 = face down
+    std::array<int32_t, kHandSlots> garderButtons;  // 1 = exchanged at the draw
+    std::array<int32_t, kChipButtons> chipButtons;  // 1, 2, 5, 10, 20, 50, 100, 200, Allin, Reset
     int32_t aideButton;
     int32_t aproposButton;
     int32_t carteButton;

@@ -118,7 +118,4 @@ void drawCombination(const DisplayState* display, SDL_Surface* screen)
     drawImage(imageFor(kCombinationImages, display->combination), kCombinationPos, screen);
 }
 
-void drawScoreBackdrop(SDL_Surface* screen)
-{
-    drawImage(kScoreBackdropImage, kScoreBackdropPos, screen);
-}
+void drawScoreBackdrop(SDL_Surface* screen) { drawImage(kScoreBackdropImage, kScoreBackdropPos, screen); }

@@ -125,12 +125,12 @@ constexpr ImageTable<kResumeClosed + 1> kResumeButtonImages = imagesByValue<kRes
 
 // Five card slots and the Garder button under each, left to right.
 constexpr std::array<ScreenPos, kHandSlots> kCardPos = {{{61, 221}, {152, 221}, {243, 221}, {334, 221}, {425, 221}}};
-constexpr std::array<ScreenPos, kHandSlots> kGarderButtonPos = {{{56, 321}, {147, 321}, {238, 321}, {329, 321}, {420, 321}}};
+constexpr std::array<ScreenPos, kHandSlots> kGarderButtonPos = {
+    {{56, 321}, {147, 321}, {238, 321}, {329, 321}, {420, 321}}};
 
 // Card images: "image/carte/" + rank text + suit text + ".bmp"; id 0 is the back.
 constexpr const char* kCardBackImage = "image/carte/back.bmp";
-constexpr std::array<const char*, 13> kRankTexts = {"2", "3", "4", "5", "6", "7", "8",
-                                                    "9", "10", "J", "Q", "K", "as"};
+constexpr std::array<const char*, 13> kRankTexts = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "as"};
 constexpr std::array<const char*, 4> kSuitTexts = {"Trefle", "Carreau", "Coeur", "Pique"};
 constexpr size_t kCardPathSize = 40;  // longest is "image/carte/10Carreau.bmp"
 
@@ -152,9 +152,16 @@ constexpr std::array<ImageTable<2>, kChipButtons> kChipImages = {
     upDownImages("image/jeton/jetonResetUp.bmp", "image/jeton/jetonResetDown.bmp"),
 };
 constexpr std::array<ScreenPos, kChipButtons> kChipPos = {{
-    {46, 209}, {129, 209}, {212, 209}, {295, 209},  // 1, 2, 5, 10
-    {46, 292}, {129, 292}, {212, 292}, {295, 292},  // 20, 50, 100, 200
-    {400, 209}, {400, 292},                          // Allin, Reset
+    {46, 209},   // 1
+    {129, 209},  // 2
+    {212, 209},  // 5
+    {295, 209},  // 10
+    {46, 292},   // 20
+    {129, 292},  // 50
+    {212, 292},  // 100
+    {295, 292},  // 200
+    {400, 209},  // Allin
+    {400, 292},  // Reset
 }};
 // Chips are round: this colour outside the disc is see-through.
 constexpr Rgb kChipColorKey = {0, 150, 0};

@@ -125,9 +125,10 @@ void drawAideText(SDL_Surface* screen)
 
 void drawAproposText(SDL_Surface* screen)
 {
-    drawTexts(std::array<TextJob, 2>{{
-                  {.text = kWebAddress, .pos = kAproposAddressPos, .pointSize = kAproposTextPt, .colour = kPageTextColor},
-                  {.text = kVersionText, .pos = kAproposVersionPos, .pointSize = kAproposTextPt, .colour = kPageTextColor},
-              }},
-              screen);
+    drawTexts(
+        std::array<TextJob, 2>{{
+            {.text = kWebAddress, .pos = kAproposAddressPos, .pointSize = kAproposTextPt, .colour = kPageTextColor},
+            {.text = kVersionText, .pos = kAproposVersionPos, .pointSize = kAproposTextPt, .colour = kPageTextColor},
+        }},
+        screen);
 }

@@ -43,10 +43,7 @@ struct ButtonRule {
 
 constexpr Action kIgnore = {Effect::Ignore, 0, kSameMode};
 
-constexpr Action setTo(int32_t value, int32_t nextMode = kSameMode)
-{
-    return {Effect::Set, value, nextMode};
-}
+constexpr Action setTo(int32_t value, int32_t nextMode = kSameMode) { return {Effect::Set, value, nextMode}; }
 
 // Down on the press, up on the release, which may also end the stage.
 constexpr ButtonRule pushButton(HitRect rect, Field field, int32_t releaseMode = kSameMode)
@@ -168,8 +165,7 @@ void applyStake(Purse* purse, Stake stake, int32_t slot)
 // True when the action was taken.
 bool applyAction(const ButtonRule& rule, const Action& action, DisplayState* display, int32_t* mode)
 {
-    if (action.effect == Effect::Ignore ||
-        (rule.needsCarteEnabled && display->carteButton == kCarteDisabled)) {
+    if (action.effect == Effect::Ignore || (rule.needsCarteEnabled && display->carteButton == kCarteDisabled)) {
         return false;
     }
     int32_t* field = fieldOf(display, rule.field, rule.slot);
@@ -185,8 +181,8 @@ bool applyAction(const ButtonRule& rule, const Action& action, DisplayState* dis
 }
 
 // True when the click was acted on.
-bool actOnClick(const ButtonRule* rules, std::size_t count, const SDL_MouseButtonEvent& click,
-                DisplayState* display, Purse* purse, int32_t* mode)
+bool actOnClick(const ButtonRule* rules, std::size_t count, const SDL_MouseButtonEvent& click, DisplayState* display,
+                Purse* purse, int32_t* mode)
 {
     if (click.button != SDL_BUTTON_LEFT) {
         return false;

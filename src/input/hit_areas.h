@@ -11,7 +11,7 @@
 #include "display/layout.h"
 
 struct HitRect {
-    int32_t left;    // all four bounds inclusive
+    int32_t left;  // all four bounds inclusive
     int32_t top;
     int32_t right;
     int32_t bottom;

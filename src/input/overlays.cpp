@@ -43,18 +43,11 @@ void drawPageText(SDL_Surface* screen, OverlayPage page)
 void rebuildScreen(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo)
 {
     switch (returnTo) {
-    case kModeStart:
-        showStartScreen(display, screen);
-        break;
-    case kModeBet:
-        showBetScreen(display, purse, screen);
-        break;
+    case kModeStart: showStartScreen(display, screen); break;
+    case kModeBet: showBetScreen(display, purse, screen); break;
     case kModeFirstHand:
-    case kModeResult:
-        showCardScreen(display, purse, screen);
-        break;
-    default:
-        break;  // the page stays on screen
+    case kModeResult: showCardScreen(display, purse, screen); break;
+    default: break;  // the page stays on screen
     }
 }
 
@@ -102,9 +95,8 @@ void waitRetour(DisplayState* display)
         }
         // The Aide band counts too, so the release of the Aide press that
         // opened a page is taken here.
-        if (isLeftButton(event, SDL_MOUSEBUTTONUP) &&
-            (hitTest(kAideRect, event.button.x, event.button.y) ||
-             hitTest(kRetourRect, event.button.x, event.button.y))) {
+        if (isLeftButton(event, SDL_MOUSEBUTTONUP) && (hitTest(kAideRect, event.button.x, event.button.y) ||
+                                                       hitTest(kRetourRect, event.button.x, event.button.y))) {
             display->retourButton = kButtonUp;
             return;
         }

@@ -53,8 +53,8 @@ void startSession(Session* s, unsigned seed)
     std::srand(seed);
     assignShuffleKeys(&s->gatherList);
     s->loop = std::thread([s] {
-        runRoundLoop(&s->gatherList, &s->stockList, &s->handList, &s->purse, &s->display, &s->mode,
-                     &s->running, s->screen);
+        runRoundLoop(&s->gatherList, &s->stockList, &s->handList, &s->purse, &s->display, &s->mode, &s->running,
+                     s->screen);
     });
 }
 
@@ -71,10 +71,7 @@ void step(const std::vector<SDL_Event>& events)
     waitForEmptyQueue();
 }
 
-bool pageOpen(const Session& s)
-{
-    return s.display.screen == kScreenAide || s.display.screen == kScreenApropos;
-}
+bool pageOpen(const Session& s) { return s.display.screen == kScreenAide || s.display.screen == kScreenApropos; }
 
 void finishSession(Session* s)
 {

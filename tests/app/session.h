@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "cards/card_list.h"
-#include "cards/purse.h"
 #include "cards/display_state.h"
 #include "cards/modes.h"
+#include "cards/purse.h"
 #include "input/hit_areas.h"
 
 struct Session {

@@ -69,15 +69,14 @@ Stats statsOf(const Purse& p) { return {p.handsWon, p.handsLost, p.bestWin, p.to
 SDL_Event randomEvent(std::mt19937* rng, bool* releaseOnNewGame)
 {
     static const std::vector<HitRect> targets = [] {
-        std::vector<HitRect> t = {kAideRect, kAproposRect, kNewGameRect, kOptionRect, kCarteRect,
-                                  hitRectAt(kResumeButtonPos, kLargeButtonWidth, kLargeButtonHeight)};
+        std::vector<HitRect> t = {kAideRect,    kAproposRect,
+                                  kNewGameRect, kOptionRect,
+                                  kCarteRect,   hitRectAt(kResumeButtonPos, kLargeButtonWidth, kLargeButtonHeight)};
         t.insert(t.end(), kChipRects.begin(), kChipRects.end());
         t.insert(t.end(), kGarderRects.begin(), kGarderRects.end());
         return t;
     }();
-    auto pick = [rng](int32_t low, int32_t high) {
-        return std::uniform_int_distribution<int32_t>(low, high)(*rng);
-    };
+    auto pick = [rng](int32_t low, int32_t high) { return std::uniform_int_distribution<int32_t>(low, high)(*rng); };
 
     int32_t x = pick(0, kScreenWidth - 1);
     int32_t y = pick(0, kScreenHeight - 1);
@@ -97,10 +96,8 @@ SDL_Event randomEvent(std::mt19937* rng, bool* releaseOnNewGame)
         return releaseAt(x, y);
     }
     switch (kind % 5) {
-    case 0:
-        return pressAt(x, y, static_cast<uint8_t>(pick(2, 5)));  // right, middle, wheel
-    case 1:
-        return releaseAt(x, y, SDL_BUTTON_RIGHT);
+    case 0: return pressAt(x, y, static_cast<uint8_t>(pick(2, 5)));  // right, middle, wheel
+    case 1: return releaseAt(x, y, SDL_BUTTON_RIGHT);
     case 2: {
         SDL_Event motion{};
         motion.type = SDL_MOUSEMOTION;
@@ -109,8 +106,7 @@ SDL_Event randomEvent(std::mt19937* rng, bool* releaseOnNewGame)
         motion.motion.y = static_cast<Uint16>(y);
         return motion;
     }
-    case 3:
-        return keyDown(SDLK_SPACE);
+    case 3: return keyDown(SDLK_SPACE);
     default: {
         SDL_Event up = keyDown(SDLK_ESCAPE);  // a key release is ignored, even Escape's
         up.type = SDL_KEYUP;
@@ -145,8 +141,8 @@ TEST(Soak, HundredThousandRandomEventsKeepTheGameConsistent)
         step(batch);
         SCOPED_TRACE(testing::Message() << "after " << sent + kBatch << " events");
 
-        ASSERT_TRUE(s.mode == kModeStart || s.mode == kModeBet || s.mode == kModeFirstHand ||
-                    s.mode == kModeResult || s.mode == kModeOption || s.mode == kModeGameOver)
+        ASSERT_TRUE(s.mode == kModeStart || s.mode == kModeBet || s.mode == kModeFirstHand || s.mode == kModeResult ||
+                    s.mode == kModeOption || s.mode == kModeGameOver)
             << "mode " << s.mode;
         ASSERT_EQ(s.running, 1);
         ASSERT_GE(s.purse.bank, 0);

@@ -35,9 +35,8 @@ TEST(Startup, NoDisplayReportsVideoFailureAndExitsOne)
 {
     // Naming the x11 driver matters: without it SDL falls back to a text-mode
     // driver instead of failing.
-    const std::string command =
-        std::string("cd \"$(dirname '") + VANTREL_EXE + "')\" && env -u DISPLAY SDL_VIDEODRIVER=x11 '" +
-        VANTREL_EXE + "' 2>&1 >/dev/null";
+    const std::string command = std::string("cd \"$(dirname '") + VANTREL_EXE +
+                                "')\" && env -u DISPLAY SDL_VIDEODRIVER=x11 '" + VANTREL_EXE + "' 2>&1 >/dev/null";
     const RunResult result = run(command);
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.output, "Erreur d'initialisation de la SDL : No available video device\n");

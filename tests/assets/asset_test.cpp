@@ -69,8 +69,8 @@ int chroma(uint32_t p) { return std::max({red(p), green(p), blue(p)}) - std::min
 // How much greener than its other two channels a pixel is.
 int greenness(uint32_t p) { return green(p) - std::max(red(p), blue(p)); }
 
-constexpr uint32_t kKey = (static_cast<uint32_t>(kChipColorKey.r) << 16) |
-                          (static_cast<uint32_t>(kChipColorKey.g) << 8) | kChipColorKey.b;
+constexpr uint32_t kKey =
+    (static_cast<uint32_t>(kChipColorKey.r) << 16) | (static_cast<uint32_t>(kChipColorKey.g) << 8) | kChipColorKey.b;
 
 Picture loadPicture(const std::string& path)
 {
@@ -247,8 +247,8 @@ protected:
                            pathsOf(kGarderButtonImages), kGarderRects[i]});
         }
         for (size_t i = 0; i < kChipPos.size(); ++i) {
-            all.push_back({"chip " + std::to_string(i), cornerAt(kChipPos[i]), kBet, pathsOf(kChipImages[i]),
-                           kChipRects[i]});
+            all.push_back(
+                {"chip " + std::to_string(i), cornerAt(kChipPos[i]), kBet, pathsOf(kChipImages[i]), kChipRects[i]});
         }
         for (Element& e : all) {
             for (const std::string& image : e.images) {
@@ -325,8 +325,7 @@ TEST_F(AssetTest, ElementsCoverTheirClickRectanglesAndDoNotOverlap)
             EXPECT_GE(e.box.y + e.box.h - 1, e.rect->bottom + 1);
         }
         for (size_t j = i + 1; j < all.size(); ++j) {
-            EXPECT_FALSE((e.screens & all[j].screens) != 0 && overlap(e.box, all[j].box))
-                << "overlaps " << all[j].name;
+            EXPECT_FALSE((e.screens & all[j].screens) != 0 && overlap(e.box, all[j].box)) << "overlaps " << all[j].name;
         }
     }
 }
@@ -419,8 +418,7 @@ TEST_F(AssetTest, TextsFindRoomBesideTheirLabels)
         box.x -= kScoreBackdropPos.x;
         box.y -= kScoreBackdropPos.y;
         SCOPED_TRACE("number at " + std::to_string(slot.pos.x) + "," + std::to_string(slot.pos.y));
-        ASSERT_TRUE(box.w > 0 && box.x >= 0 && box.y >= 0 && box.x + box.w <= backdrop.w &&
-                    box.y + box.h <= backdrop.h)
+        ASSERT_TRUE(box.w > 0 && box.x >= 0 && box.y >= 0 && box.x + box.w <= backdrop.w && box.y + box.h <= backdrop.h)
             << "a ten-digit number leaves the panel";
         EXPECT_TRUE(isPlain(backdrop, box)) << "something is drawn where the number goes";
         EXPECT_TRUE(labelLeftOf(backdrop, box)) << "no label just left of the number";

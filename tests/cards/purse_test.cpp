@@ -3,9 +3,9 @@
 #include <cstring>
 #include <limits>
 
-#include "cards/purse.h"
 #include "cards/display_state.h"
 #include "cards/modes.h"
+#include "cards/purse.h"
 
 namespace {
 

@@ -13,8 +13,7 @@ bool writeBmp(const std::string& path, int width, int height, Rgb fill, bool key
 {
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
-    SDL_Surface* image =
-        SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 24, 0x00ff0000, 0x0000ff00, 0x000000ff, 0);
+    SDL_Surface* image = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 24, 0x00ff0000, 0x0000ff00, 0x000000ff, 0);
     if (image == nullptr) {
         return false;
     }
@@ -53,8 +52,8 @@ bool writeEveryImage(bool realSizes)
         }
     };
     putAll(kBackgroundImages, kScreenWidth, kScreenHeight, false);
-    for (const auto* table : {&kAideButtonImages, &kAproposButtonImages, &kRetourButtonImages,
-                              &kContinuerButtonImages}) {
+    for (const auto* table :
+         {&kAideButtonImages, &kAproposButtonImages, &kRetourButtonImages, &kContinuerButtonImages}) {
         putAll(*table, kSmallButtonWidth, kSmallButtonHeight, false);
     }
     putAll(kNewGameButtonImages, kLargeButtonWidth, kLargeButtonHeight, false);

@@ -16,8 +16,21 @@
 
 namespace {
 
-enum Routine { BACKGROUND, AIDE, APROPOS, RETOUR, CONTINUER, CARTE, MESSAGE, COMBINATION, GARDER, CARDS, CHIPS, START,
-               ROUTINES };
+enum Routine {
+    BACKGROUND,
+    AIDE,
+    APROPOS,
+    RETOUR,
+    CONTINUER,
+    CARTE,
+    MESSAGE,
+    COMBINATION,
+    GARDER,
+    CARDS,
+    CHIPS,
+    START,
+    ROUTINES
+};
 
 void draw(int routine, const DisplayState* display, SDL_Surface* screen)
 {
@@ -221,8 +234,8 @@ TEST_F(ElementsTest, OnlyChipsSeeThroughTheKeyColour)
         }
     }
     // The same colour in a button or a card is drawn as it is.
-    for (const char* file : {"image/bouton/boutonCarteUp.bmp", "image/bouton/boutonGarderUp.bmp",
-                             "image/carte/2Trefle.bmp"}) {
+    for (const char* file :
+         {"image/bouton/boutonCarteUp.bmp", "image/bouton/boutonGarderUp.bmp", "image/carte/2Trefle.bmp"}) {
         ASSERT_TRUE(writeBmp(file, kFixtureSize, kFixtureSize, colourOf(file), true));
     }
     display_.handCards.fill(1);

@@ -19,10 +19,7 @@ constexpr int kAideY = 440;
 constexpr int kRetourY = 470;
 constexpr ScreenPos kFreeSpot = {700, 20};  // only a background ever covers it
 
-void click(Uint8 type, int y)
-{
-    pushMouse(type, SDL_BUTTON_LEFT, kButtonX, y);
-}
+void click(Uint8 type, int y) { pushMouse(type, SDL_BUTTON_LEFT, kButtonX, y); }
 
 void pressAndReleaseRetour()
 {
@@ -65,9 +62,9 @@ TEST_F(OverlaysTest, RetourWaitActsOnlyOnLeftClicksOverRetourOrAide)
         {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 6, 470, -1},           // just left of Retour
         {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 60, 440, -1},          // a press on Aide
         {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 60, 470, -1},
-        {SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 114, 483, kButtonUp},    // releases over Retour or Aide
+        {SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 114, 483, kButtonUp},  // releases over Retour or Aide
         {SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 7, 426, kButtonUp},
-        {SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 60, 454, -1},            // between the two
+        {SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 60, 454, -1},  // between the two
         {SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 400, 200, -1},
         {SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE, 60, 440, -1},
     };
@@ -240,7 +237,7 @@ TEST_F(OverlaysDeathTest, FailedWaitLeavesLikeAQuitInsteadOfSpinning)
     GTEST_FLAG_SET(death_test_style, "fast");
     EXPECT_EXIT(
         {
-            SDL_Quit();  // with the event queue gone every wait fails
+            SDL_Quit();   // with the event queue gone every wait fails
             armAlarm(5);  // a wait that spins dies of the alarm instead of exiting with 0
             announceQuit(true);
             waitRetour(&display_);

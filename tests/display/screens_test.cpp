@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "display/screens.h"
-#include "input/overlays.h"
 #include "display_fixture.h"
+#include "input/overlays.h"
 
 namespace {
 
@@ -95,10 +95,10 @@ TEST_F(ScreensTest, GameScreensFlipTheScoreFirstThenEverythingOfTheirPhaseOnly)
 
         const Frame& scoreOnly = flips()[0];
         EXPECT_TRUE(scoreShown(scoreOnly));
-        expectShown(scoreOnly, {{"image/bouton/boutonAideUp.bmp", kAideButtonPos},
-                                {"image/bouton/boutonApropoUp.bmp", kAproposButtonPos},
-                                {bet ? "image/bouton/boutonCarteDisa.bmp" : "image/bouton/boutonRejouerUp.bmp",
-                                 kCarteButtonPos}});
+        expectShown(scoreOnly,
+                    {{"image/bouton/boutonAideUp.bmp", kAideButtonPos},
+                     {"image/bouton/boutonApropoUp.bmp", kAproposButtonPos},
+                     {bet ? "image/bouton/boutonCarteDisa.bmp" : "image/bouton/boutonRejouerUp.bmp", kCarteButtonPos}});
         expectShown(scoreOnly, bet ? chips : hand);
         expectColour(scoreOnly, colourOf(kJeu), {kFreeSpot, kMessagePos, kCombinationPos});
 

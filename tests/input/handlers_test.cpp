@@ -225,9 +225,14 @@ TEST(AllInput, EveryButtonActsOnItsInclusiveEdgesOnly)
     for (const Button& b : buttons) {
         const HitRect& r = b.rect;
         // Four corners inside, then a step out across each edge.
-        const std::array<Point, 8> points = {{{r.left, r.top}, {r.right, r.top}, {r.left, r.bottom},
-                                              {r.right, r.bottom}, {r.left - 1, r.top}, {r.right + 1, r.bottom},
-                                              {r.left, r.top - 1}, {r.right, r.bottom + 1}}};
+        const std::array<Point, 8> points = {{{r.left, r.top},
+                                              {r.right, r.top},
+                                              {r.left, r.bottom},
+                                              {r.right, r.bottom},
+                                              {r.left - 1, r.top},
+                                              {r.right + 1, r.bottom},
+                                              {r.left, r.top - 1},
+                                              {r.right, r.bottom + 1}}};
         for (size_t k = 0; k < points.size(); ++k) {
             const bool inside = k < 4;
             SCOPED_TRACE(testing::Message() << "mode " << b.mode << ", field " << b.field << " at " << points[k][0]
@@ -307,11 +312,9 @@ TEST(BetInput, ChipPressesStakeWhatTheBankHolds)
         int32_t bank, bet, bankAfter, betAfter;
     };
     const Case cases[] = {
-        {7, 30, 0, 0, 30},     // jeton 200 with a bank of 30
-        {0, 0, 40, 0, 40},     // an empty bank: marked down, nothing moves
-        {7, 0, 40, 0, 40},
-        {kChipAllin, 0, 40, 0, 40},
-        {kChipReset, 50, 0, 50, 0},
+        {7, 30, 0, 0, 30},  // jeton 200 with a bank of 30
+        {0, 0, 40, 0, 40},  // an empty bank: marked down, nothing moves
+        {7, 0, 40, 0, 40}, {kChipAllin, 0, 40, 0, 40}, {kChipReset, 50, 0, 50, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.chip);

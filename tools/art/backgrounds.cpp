@@ -93,8 +93,8 @@ void paintSuitRule(cairo_t* cr, double cx, double y, double halfWidth)
     }
 }
 
-void paintLines(cairo_t* cr, const Fonts* fonts, const char* const* lines, size_t count, double x,
-                double baseline, double step, double size)
+void paintLines(cairo_t* cr, const Fonts* fonts, const char* const* lines, size_t count, double x, double baseline,
+                double step, double size)
 {
     setFont(cr, fonts, FONT_SANS, size);
     setColor(cr, kPageText);
@@ -264,8 +264,7 @@ void paintAide(cairo_t* cr, const Fonts* fonts)
     // The page writes the web address at (275, 380); its label ends just before.
     setFont(cr, fonts, FONT_SANS_BOLD, 12);
     setColor(cr, kGold);
-    showText(cr, "Site web :", kAideAddressPos.x - 6, kAideAddressPos.y + scoreAscent(fonts, kAideTextPt),
-             ALIGN_RIGHT);
+    showText(cr, "Site web :", kAideAddressPos.x - 6, kAideAddressPos.y + scoreAscent(fonts, kAideTextPt), ALIGN_RIGHT);
     paintPayTable(cr, fonts, {560, 84, 296, 326});
 }
 
@@ -285,16 +284,14 @@ void paintApropos(cairo_t* cr, const Fonts* fonts)
     showText(cr, "Site", kAproposAddressPos.x - 8, kAproposAddressPos.y + ascent, ALIGN_RIGHT);
 
     const std::array<const char*, 5> lines = {
-        "Vidéo poker à cinq cartes, avec un échange.",
-        "Une banque de 50 crédits par partie ;",
-        "rien n'est enregistré d'une partie à l'autre.",
-        "Images dessinées par l'outil du jeu lui-même.",
+        "Vidéo poker à cinq cartes, avec un échange.",   "Une banque de 50 crédits par partie ;",
+        "rien n'est enregistré d'une partie à l'autre.", "Images dessinées par l'outil du jeu lui-même.",
         "Polices libres : Liberation Sans et DejaVu.",
     };
     paintLines(cr, fonts, lines.data(), lines.size(), 44, 236, 22, 14);
 
-    const std::array<int32_t, 4> aces = {cardId(14, kSuitTrefle), cardId(14, kSuitCarreau),
-                                         cardId(14, kSuitCoeur), cardId(14, kSuitPique)};
+    const std::array<int32_t, 4> aces = {cardId(14, kSuitTrefle), cardId(14, kSuitCarreau), cardId(14, kSuitCoeur),
+                                         cardId(14, kSuitPique)};
     paintFan(cr, fonts, aces.data(), 4, 706, 380, 1.35, 0.26);
 }
 

@@ -32,12 +32,19 @@ constexpr std::array<PipLayout, 9> kPipLayouts = {{
     {8, {{{-1, 0}, {1, 0}, {0, 0.25}, {-1, 0.5}, {1, 0.5}, {0, 0.75}, {-1, 1}, {1, 1}}}},
     {9, {{{-1, 0}, {1, 0}, {-1, 1.0 / 3}, {1, 1.0 / 3}, {0, 0.5}, {-1, 2.0 / 3}, {1, 2.0 / 3}, {-1, 1}, {1, 1}}}},
     {10,
-     {{{-1, 0}, {1, 0}, {0, 1.0 / 6}, {-1, 1.0 / 3}, {1, 1.0 / 3}, {-1, 2.0 / 3}, {1, 2.0 / 3}, {0, 5.0 / 6},
-       {-1, 1}, {1, 1}}}},
+     {{{-1, 0},
+       {1, 0},
+       {0, 1.0 / 6},
+       {-1, 1.0 / 3},
+       {1, 1.0 / 3},
+       {-1, 2.0 / 3},
+       {1, 2.0 / 3},
+       {0, 5.0 / 6},
+       {-1, 1},
+       {1, 1}}}},
 }};
 
-constexpr std::array<const char*, 13> kIndexTexts = {"2", "3", "4", "5", "6", "7", "8",
-                                                     "9", "10", "J", "Q", "K", "A"};
+constexpr std::array<const char*, 13> kIndexTexts = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
 
 void paintBlank(cairo_t* cr)
 {
@@ -369,8 +376,8 @@ void paintCardBack(cairo_t* cr)
     cairo_stroke(cr);
     setColorAlpha(cr, kGoldPale, 0.8);
     for (double y = kInset; y < kCardH; y += kStep) {
-        for (double x = kInset + (static_cast<int>((y - kInset) / kStep) % 2 == 0 ? 0 : kStep / 2);
-             x < kCardW; x += kStep) {
+        for (double x = kInset + (static_cast<int>((y - kInset) / kStep) % 2 == 0 ? 0 : kStep / 2); x < kCardW;
+             x += kStep) {
             // Crossings sit every half step along each row of the lattice.
             cairo_arc(cr, x - 0.5, y + kStep / 2 - 0.5, 0.9, 0, 2 * kPi);
             cairo_fill(cr);

@@ -116,8 +116,7 @@ void paintChip(cairo_t* cr, const Fonts* fonts, int32_t chip, int32_t face)
         cairo_pattern_destroy(shadow);
     } else {
         // Light from the top left.
-        cairo_pattern_t* light =
-            cairo_pattern_create_radial(kCentre - 12, kCentre - 14, 2, kCentre, kCentre, kR);
+        cairo_pattern_t* light = cairo_pattern_create_radial(kCentre - 12, kCentre - 14, 2, kCentre, kCentre, kR);
         cairo_pattern_add_color_stop_rgba(light, 0, 1, 1, 1, 0.35);
         cairo_pattern_add_color_stop_rgba(light, 0.6, 1, 1, 1, 0.06);
         cairo_pattern_add_color_stop_rgba(light, 1, 0, 0, 0, 0.12);

@@ -11,8 +11,8 @@
 
 #include "art/art.h"
 #include "cards/card_list.h"
-#include "cards/evaluate.h"
 #include "cards/display_state.h"
+#include "cards/evaluate.h"
 
 namespace art {
 
@@ -52,9 +52,9 @@ Canvas newCanvas(int w, int h)
 {
     cairo_surface_t* image = newImage(w, h);
     cairo_surface_flush(image);
-    SDL_Surface* view = SDL_CreateRGBSurfaceFrom(cairo_image_surface_get_data(image), w, h, 32,
-                                                 cairo_image_surface_get_stride(image), 0x00FF0000u, 0x0000FF00u,
-                                                 0x000000FFu, 0);
+    SDL_Surface* view =
+        SDL_CreateRGBSurfaceFrom(cairo_image_surface_get_data(image), w, h, 32, cairo_image_surface_get_stride(image),
+                                 0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0);
     return {image, view};
 }
 
@@ -120,17 +120,33 @@ struct Scene {
 
 constexpr std::array<Scene, 8> kScenes = {{
     {kScreenStart, "Accueil", false, {}, false, -1, false, {}, {}, 0, -1, -1},
-    {kScreenJeu, "Mise", true, {30, 20, 0, 3, 2, 40, 70}, true, 3, false, {}, {}, kCarteUp, kMsgMise,
-     kCombinationAide},
-    {kScreenJeu, "Première main", true, {30, 20, 0, 3, 2, 40, 70}, false, -1, true,
+    {kScreenJeu, "Mise", true, {30, 20, 0, 3, 2, 40, 70}, true, 3, false, {}, {}, kCarteUp, kMsgMise, kCombinationAide},
+    {kScreenJeu,
+     "Première main",
+     true,
+     {30, 20, 0, 3, 2, 40, 70},
+     false,
+     -1,
+     true,
      {cardId(5, kSuitTrefle), cardId(9, kSuitCarreau), cardId(12, kSuitCoeur), cardId(12, kSuitPique),
       cardId(14, kSuitCoeur)},
-     {1, 1, 0, 0, 0}, kCarteUp, kMsgFirstHand, kCombinationAide},
-    {kScreenJeu, "Résultat, nombres à dix chiffres", true,
-     {2147483647, 1000000000, 1999999999, 1234567890, 987654321, 2000000000, 2147483647}, false, -1, true,
+     {1, 1, 0, 0, 0},
+     kCarteUp,
+     kMsgFirstHand,
+     kCombinationAide},
+    {kScreenJeu,
+     "Résultat, nombres à dix chiffres",
+     true,
+     {2147483647, 1000000000, 1999999999, 1234567890, 987654321, 2000000000, 2147483647},
+     false,
+     -1,
+     true,
      {cardId(7, kSuitTrefle), cardId(7, kSuitCoeur), cardId(13, kSuitCarreau), cardId(13, kSuitTrefle),
       cardId(13, kSuitPique)},
-     {0, 0, 0, 1, 1}, kRejouerUp, kMsgWin, kHandFullHouse},
+     {0, 0, 0, 1, 1},
+     kRejouerUp,
+     kMsgWin,
+     kHandFullHouse},
     {kScreenOption, "Options", false, {}, false, -1, false, {}, {}, 0, -1, -1},
     {kScreenAide, "Aide", false, {}, false, -1, false, {}, {}, 0, -1, -1},
     {kScreenApropos, "À propos", false, {}, false, -1, false, {}, {}, 0, -1, -1},
@@ -149,8 +165,7 @@ bool composeScene(const Job* job, const Scene& scene, Canvas* canvas)
     } else if (scene.screen == kScreenOption || scene.screen == kScreenAide || scene.screen == kScreenApropos) {
         ok = ok && blitFile(job, canvas, imageFor(kRetourButtonImages, kButtonUp), kRetourButtonPos, false);
     } else if (scene.screen == kScreenGameover) {
-        ok = ok &&
-             blitFile(job, canvas, imageFor(kContinuerButtonImages, kButtonUp), kContinuerButtonPos, false);
+        ok = ok && blitFile(job, canvas, imageFor(kContinuerButtonImages, kButtonUp), kContinuerButtonPos, false);
     }
     if (scene.screen == kScreenAide) {
         ok = ok && blitText(job, canvas, kWebAddress, kAideTextPt, kAideAddressPos, kPageTextColor);
@@ -171,8 +186,8 @@ bool composeScene(const Job* job, const Scene& scene, Canvas* canvas)
     }
     for (size_t slot = 0; scene.hand && slot < kCardPos.size(); ++slot) {
         char path[kCardPathSize];
-        ok = ok && blitFile(job, canvas, imageFor(kGarderButtonImages, scene.garder[slot]), kGarderButtonPos[slot],
-                            false);
+        ok = ok &&
+             blitFile(job, canvas, imageFor(kGarderButtonImages, scene.garder[slot]), kGarderButtonPos[slot], false);
         ok = ok && cardImagePath(scene.cards[slot], path, sizeof path) &&
              blitFile(job, canvas, path, kCardPos[slot], false);
     }

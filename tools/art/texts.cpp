@@ -1,8 +1,8 @@
 // Lettered pictures of the game screen: the four messages, the combination
 // captions with the help caption, and the panel behind the score numbers.
 #include "art/art.h"
-#include "cards/purse.h"
 #include "cards/display_state.h"
+#include "cards/purse.h"
 
 namespace art {
 
@@ -89,8 +89,8 @@ void paintScoreBackdrop(cairo_t* cr, const Fonts* fonts)
     fillFramedPanel(cr, 1, 1, w - 2, h - 2, 10);
 
     // In Purse order, like the score slots.
-    const std::array<const char*, 7> labels = {"BANQUE", "MISE", "GAIN", "Gagnées", "Perdues",
-                                               "Meilleur gain", "Total gagné"};
+    const std::array<const char*, 7> labels = {"BANQUE",  "MISE",          "GAIN",       "Gagnées",
+                                               "Perdues", "Meilleur gain", "Total gagné"};
     for (size_t slot = 0; slot < labels.size(); ++slot) {
         paintScoreLabel(cr, fonts, slot, labels[slot]);
     }
