@@ -65,9 +65,9 @@ TEST(EvaluateHand, ExampleHandsAndShapes)
         EXPECT_EQ(evaluateHand(&hand), code) << text;
     }
 
-    // Other lengths are nothing; four cards end in a null link, so reading a
-    // fifth would fault.
-    for (const char* text : {"", "10H JH QH KH", "10H JH QH KH AH 2C"}) {
+    // Other lengths are nothing: four cards end in a null link, so reading a
+    // fifth would fault, and the first five of these six are a royal flush.
+    for (const char* text : {"", "10H JH QH KH", "10H JH QH KH AH AS"}) {
         const CardList list = handOf(&cards, text);
         EXPECT_EQ(evaluateHand(&list), kHandRien) << text;
     }

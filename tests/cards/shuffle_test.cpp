@@ -169,6 +169,42 @@ void drawAndCheck(Table* t, unsigned pattern)
     EXPECT_EQ(idsOf(t->gather), discards);
 }
 
+TEST(ShuffleDeck, ScriptedKeysGiveTheStockOrderWorkedOutByHand)
+{
+    // Keys rising from the k-th card of a list on, wrapping round: sorting
+    // on them moves the first k cards to the back. Every pass keys the
+    // gathered deck (k = 1) and then the stock (k = 10).
+    gScript.clear();
+    for (int pass = 0; pass < 5; ++pass) {
+        for (const size_t k : {1, 10}) {
+            gScript.push_back(999);  // dropped
+            for (size_t i = 0; i < kDeckSize; ++i) {
+                gScript.push_back(static_cast<int32_t>(100 + (i + kDeckSize - k) % kDeckSize));
+            }
+        }
+    }
+    gCalls = 0;
+    Table t;
+    shuffleDeck(&t.stock, &t.hand, &t.gather);
+    EXPECT_EQ(gCalls, 530u);
+    // Five sorts on the gathered keys and four on the stock keys (the last
+    // stock keys come after the last sort): the start-up order turned by
+    // 5 + 40 = 45 cards, so it starts at its 46th card, the seven of clubs.
+    const Ids stock = {
+        21, 17, 13, 9,  5,  1,  49,                        // clubs 7 to 2, ace
+        48, 44, 40, 36, 32, 28, 24, 20, 16, 12, 8, 4, 52,  // spades king to 2, ace
+        47, 43, 39, 35, 31, 27, 23, 19, 15, 11, 7, 3, 51,  // hearts
+        46, 42, 38, 34, 30, 26, 22, 18, 14, 10, 6, 2, 50,  // diamonds
+        45, 41, 37, 33, 29, 25,                            // clubs king to 8
+    };
+    EXPECT_EQ(idsOf(t.stock), stock);
+    EXPECT_TRUE(t.gather.count == 0 && t.hand.count == 0);
+    dealHand(&t.stock, &t.hand, &t.display);
+    EXPECT_EQ(t.display.handCards, (std::array<int32_t, 5>{21, 17, 13, 9, 5}));
+    EXPECT_EQ(idsOf(t.hand), (Ids{5, 9, 13, 17, 21}));
+    EXPECT_EQ(idsOf(t.stock), Ids(stock.begin() + 5, stock.end()));
+}
+
 TEST(ShuffleDeck, CollectsEveryCardFromAnyDistribution)
 {
     // How many cards of the keyed start-up deck go to the hand, then to the

