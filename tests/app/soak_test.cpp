@@ -10,6 +10,7 @@
 #include <random>
 #include <string>
 
+#include "../cards/list_check.h"
 #include "session.h"
 
 namespace {
@@ -17,41 +18,9 @@ namespace {
 constexpr int kTotalEvents = 100000;
 constexpr int kBatch = 100;
 
-// Each list well formed and every card in exactly one of the three.
-void expectDeckIntact(const Session& s)
-{
-    std::array<int, kDeckSize + 1> seen{};
-    int32_t total = 0;
-    for (const CardList* list : {&s.gatherList, &s.stockList, &s.handList}) {
-        ASSERT_GE(list->count, 0);
-        total += list->count;
-        if (list->count == 0) {
-            ASSERT_EQ(list->head, nullptr);
-            ASSERT_EQ(list->tail, nullptr);
-            continue;
-        }
-        const Card* card = list->head;
-        for (int32_t i = 0; i < list->count; ++i) {
-            ASSERT_NE(card, nullptr);
-            ASSERT_GE(card->id, 1);
-            ASSERT_LE(card->id, kDeckSize);
-            ++seen[static_cast<size_t>(card->id)];
-            if (i == list->count - 1) {
-                ASSERT_EQ(card, list->tail);
-                ASSERT_EQ(card->next, nullptr);
-            }
-            card = card->next;
-        }
-    }
-    ASSERT_EQ(total, kDeckSize);
-    for (int id = 1; id <= kDeckSize; ++id) {
-        ASSERT_EQ(seen[static_cast<size_t>(id)], 1) << "card " << id;
-    }
-}
-
 void expectHandShown(const Session& s)
 {
-    std::vector<int32_t> inList = listIds(s.handList);
+    const Ids inList = idsOf(s.handList);
     ASSERT_TRUE(std::is_sorted(inList.begin(), inList.end()));
     std::vector<int32_t> shown(s.display.handCards.begin(), s.display.handCards.end());
     std::sort(shown.begin(), shown.end());
@@ -147,7 +116,8 @@ TEST(Soak, HundredThousandRandomEventsKeepTheGameConsistent)
         ASSERT_EQ(s.running, 1);
         ASSERT_GE(s.purse.bank, 0);
         ASSERT_GE(s.purse.bet, 0);
-        expectDeckIntact(s);
+        expectDeckIntact(s.gatherList, s.stockList, s.handList);
+        ASSERT_FALSE(HasFailure());
         if (s.mode == kModeFirstHand || s.mode == kModeResult) {
             expectHandShown(s);
         }

@@ -39,7 +39,7 @@ TEST(Records, ResetsGiveTheStartValues)
 
 TEST(Purse, BetsAndPayoutsMoveMoneyWithoutOverflow)
 {
-    enum Op { CHIP, ALLIN, RESET, PAY };
+    enum Op { kChip, kAllin, kReset, kPay };
     struct Row {
         int32_t bank, bet;
         Op op;
@@ -47,29 +47,29 @@ TEST(Purse, BetsAndPayoutsMoveMoneyWithoutOverflow)
         int32_t bankAfter, betAfter, winAfter;
     };
     const Row rows[] = {
-        {5, 3, CHIP, 20, 0, 8, 0},  // a chip worth more than the bank stakes what is left
-        {20, 0, CHIP, 20, 0, 20, 0},
-        {0, 7, CHIP, 200, 0, 7, 0},
-        {1000, 10, CHIP, 200, 800, 210, 0},
-        {50, 4, CHIP, -5, 50, 4, 0},  // not a chip: nothing moves
-        {50, 10, ALLIN, 0, 0, 60, 0},
-        {0, 60, RESET, 0, 60, 0, 0},
-        {100, 10, PAY, -1, 100, 10, 0},  // codes outside the table pay nothing
-        {100, 10, PAY, kHandCodeCount, 100, 10, 0},
-        {100, 10, PAY, kMax, 100, 10, 0},
+        {5, 3, kChip, 20, 0, 8, 0},  // a chip worth more than the bank stakes what is left
+        {20, 0, kChip, 20, 0, 20, 0},
+        {0, 7, kChip, 200, 0, 7, 0},
+        {1000, 10, kChip, 200, 800, 210, 0},
+        {50, 4, kChip, -5, 50, 4, 0},  // not a chip: nothing moves
+        {50, 10, kAllin, 0, 0, 60, 0},
+        {0, 60, kReset, 0, 60, 0, 0},
+        {100, 10, kPay, -1, 100, 10, 0},  // codes outside the table pay nothing
+        {100, 10, kPay, kHandCodeCount, 100, 10, 0},
+        {100, 10, kPay, kMax, 100, 10, 0},
         // Beyond 32 bits every sum stops at the limit; reaching it exactly is exact.
-        {kMax - 5, 2000000000, PAY, kHandQuinteFlushRoyal, kMax, 2000000000, kMax},
-        {kMax - 21, 1, PAY, kHandQuinteFlushRoyal, kMax, 1, 21},
-        {kMax, kMax, ALLIN, 0, 0, kMax, 0},
-        {kMax, kMax, RESET, 0, kMax, 0, 0},
+        {kMax - 5, 2000000000, kPay, kHandQuinteFlushRoyal, kMax, 2000000000, kMax},
+        {kMax - 21, 1, kPay, kHandQuinteFlushRoyal, kMax, 1, 21},
+        {kMax, kMax, kAllin, 0, 0, kMax, 0},
+        {kMax, kMax, kReset, 0, kMax, 0, 0},
     };
     for (const Row& row : rows) {
         Purse purse = purseWith(row.bank, row.bet);
         switch (row.op) {
-        case CHIP: addChip(&purse, row.value); break;
-        case ALLIN: allIn(&purse); break;
-        case RESET: resetBet(&purse); break;
-        case PAY: payOut(&purse, row.value); break;
+        case kChip: addChip(&purse, row.value); break;
+        case kAllin: allIn(&purse); break;
+        case kReset: resetBet(&purse); break;
+        case kPay: payOut(&purse, row.value); break;
         }
         EXPECT_EQ(purse.bank, row.bankAfter) << &row - rows;
         EXPECT_EQ(purse.bet, row.betAfter) << &row - rows;

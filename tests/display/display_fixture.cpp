@@ -1,5 +1,7 @@
 #include "display_fixture.h"
 
+#include "sdl_events.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -58,25 +60,9 @@ void armAlarm(unsigned seconds)
     alarm(seconds);
 }
 
-void pushMouse(Uint8 type, Uint8 button, int x, int y)
-{
-    SDL_Event event{};
-    event.button = {type,
-                    0,
-                    button,
-                    type == SDL_MOUSEBUTTONDOWN ? Uint8{SDL_PRESSED} : Uint8{SDL_RELEASED},
-                    static_cast<Uint16>(x),
-                    static_cast<Uint16>(y)};
-    push(event);
-}
+void pushMouse(Uint8 type, Uint8 button, int x, int y) { push(mouseEvent(type, x, y, button)); }
 
-void pushKey(SDLKey key)
-{
-    SDL_Event event{};
-    event.key.type = SDL_KEYDOWN;
-    event.key.keysym.sym = key;
-    push(event);
-}
+void pushKey(SDLKey key) { push(keyDown(key)); }
 
 int queuedEvents()
 {

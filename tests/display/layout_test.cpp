@@ -47,17 +47,23 @@ TEST(FixedTables, AreTheGameAsDesigned)
         << kIconFile << ' ' << kFontFile << '\n';
     putFiles(out, "background", kBackgroundImages);
     out << "background" << kBackgroundPos << '\n';
-    const std::pair<const char*, const ImageTable<2>*> twoState[] = {
-        {"aide", &kAideButtonImages},           {"apropos", &kAproposButtonImages}, {"retour", &kRetourButtonImages},
-        {"continuer", &kContinuerButtonImages}, {"newgame", &kNewGameButtonImages}, {"option", &kOptionButtonImages},
-        {"garder", &kGarderButtonImages}};
-    for (const auto& [name, table] : twoState) {
-        putFiles(out, name, *table);
+    struct TwoState {
+        const char* name;
+        const ImageTable<2>& images;
+        ScreenPos pos;
+        HitRect rect;
+    };
+    const TwoState twoState[] = {{"aide", kAideButtonImages, kAideButtonPos, kAideRect},
+                                 {"apropos", kAproposButtonImages, kAproposButtonPos, kAproposRect},
+                                 {"retour", kRetourButtonImages, kRetourButtonPos, kRetourRect},
+                                 {"continuer", kContinuerButtonImages, kContinuerButtonPos, kContinuerRect},
+                                 {"newgame", kNewGameButtonImages, kNewGameButtonPos, kNewGameRect},
+                                 {"option", kOptionButtonImages, kOptionButtonPos, kOptionRect}};
+    for (const TwoState& b : twoState) {
+        out << b.name << ' ' << b.images[0] << ' ' << b.images[1] << b.pos << b.rect << '\n';
     }
-    out << "aide" << kAideButtonPos << kAideRect << "\napropos" << kAproposButtonPos << kAproposRect << "\nretour"
-        << kRetourButtonPos << kRetourRect << "\ncontinuer" << kContinuerButtonPos << kContinuerRect << "\nnewgame"
-        << kNewGameButtonPos << kNewGameRect << "\noption" << kOptionButtonPos << kOptionRect << "\nresume"
-        << kResumeButtonPos << "\ncarte" << kCarteButtonPos << kCarteRect << '\n';
+    out << "garder " << kGarderButtonImages[0] << ' ' << kGarderButtonImages[1] << "\nresume" << kResumeButtonPos
+        << "\ncarte" << kCarteButtonPos << kCarteRect << '\n';
     putFiles(out, "resume", kResumeButtonImages);
     putFiles(out, "carte", kCarteButtonImages);
     for (size_t i = 0; i < kCardPos.size(); ++i) {
@@ -75,9 +81,11 @@ TEST(FixedTables, AreTheGameAsDesigned)
     out << "message" << kMessagePos << '\n';
     putFiles(out, "combination", kCombinationImages);
     out << "combination" << kCombinationPos << "\nbackdrop " << kScoreBackdropImage << kScoreBackdropPos << '\n';
+    out << "score";
     for (const TextSlot& slot : kScoreSlots) {
-        out << "score" << slot.pos << ' ' << slot.pointSize << "pt" << kScoreColor << '\n';
+        out << slot.pos << ' ' << slot.pointSize << "pt";
     }
+    out << kScoreColor << '\n';
     out << "aide text " << kWebAddress << kAideAddressPos << ' ' << kAideTextPt << "pt" << kPageTextColor
         << "\napropos text " << kWebAddress << kAproposAddressPos << ' ' << kVersionText << kAproposVersionPos << ' '
         << kAproposTextPt << "pt" << kPageTextColor << "\nsizes " << kSmallButtonWidth << 'x' << kSmallButtonHeight
@@ -93,26 +101,13 @@ background 3 image/backgroundApropos.bmp
 background 4 image/backgroundAide.bmp
 background 5 image/backgroundGameOver.bmp
 background @0,0
-aide 0 image/bouton/boutonAideUp.bmp
-aide 1 image/bouton/boutonAideDown.bmp
-apropos 0 image/bouton/boutonApropoUp.bmp
-apropos 1 image/bouton/boutonApropoDown.bmp
-retour 0 image/bouton/boutonRetourUp.bmp
-retour 1 image/bouton/boutonRetourDown.bmp
-continuer 0 image/bouton/boutonContinuerUp.bmp
-continuer 1 image/bouton/boutonContinuerDown.bmp
-newgame 0 image/bouton/boutonNewGameUp.bmp
-newgame 1 image/bouton/boutonNewGameDown.bmp
-option 0 image/bouton/boutonOptionUp.bmp
-option 1 image/bouton/boutonOptionDown.bmp
-garder 0 image/bouton/boutonGarderUp.bmp
-garder 1 image/bouton/boutonGarderDown.bmp
-aide @6,425 [7,426,114,452]
-apropos @6,456 [7,457,114,483]
-retour @6,456 [7,457,114,483]
-continuer @6,456 [7,457,114,483]
-newgame @282,143 [283,144,586,180]
-option @282,260 [283,261,586,297]
+aide image/bouton/boutonAideUp.bmp image/bouton/boutonAideDown.bmp @6,425 [7,426,114,452]
+apropos image/bouton/boutonApropoUp.bmp image/bouton/boutonApropoDown.bmp @6,456 [7,457,114,483]
+retour image/bouton/boutonRetourUp.bmp image/bouton/boutonRetourDown.bmp @6,456 [7,457,114,483]
+continuer image/bouton/boutonContinuerUp.bmp image/bouton/boutonContinuerDown.bmp @6,456 [7,457,114,483]
+newgame image/bouton/boutonNewGameUp.bmp image/bouton/boutonNewGameDown.bmp @282,143 [283,144,586,180]
+option image/bouton/boutonOptionUp.bmp image/bouton/boutonOptionDown.bmp @282,260 [283,261,586,297]
+garder image/bouton/boutonGarderUp.bmp image/bouton/boutonGarderDown.bmp
 resume @282,202
 carte @385,440 [386,441,537,477]
 resume 0 image/bouton/boutonResumeUp.bmp
@@ -164,13 +159,7 @@ combination 9 image/texte/combinaison/texteQuinteFlushRoyal.bmp
 combination 10 image/texte/texteAide.bmp
 combination @118,378
 backdrop image/backTexte.bmp @10,93
-score @140,108 18pt rgb 247,201,17
-score @84,131 18pt rgb 247,201,17
-score @84,155 18pt rgb 247,201,17
-score @452,108 14pt rgb 247,201,17
-score @452,127 14pt rgb 247,201,17
-score @335,144 14pt rgb 247,201,17
-score @335,162 14pt rgb 247,201,17
+score @140,108 18pt @84,131 18pt @84,155 18pt @452,108 14pt @452,127 14pt @335,144 14pt @335,162 14pt rgb 247,201,17
 aide text www.vantrel.example @275,380 12pt rgb 247,247,247
 apropos text www.vantrel.example @101,359 1.0 @126,183 20pt rgb 247,247,247
 sizes 108x27 304x37 152x37 68x68 70x15

@@ -14,6 +14,7 @@
 
 #include "input/handlers.h"
 #include "input/hit_areas.h"
+#include "sdl_events.h"
 
 extern "C" int __real_SDL_WaitEvent(SDL_Event* event);
 
@@ -109,38 +110,11 @@ void callHandler(Game* game)
     }
 }
 
-SDL_Event ofType(Uint8 type)
-{
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = type;
-    return event;
-}
-
 using Point = std::array<int, 2>;  // x, y
-
 Point centre(const HitRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-SDL_Event click(Uint8 type, Point p, Uint8 button = SDL_BUTTON_LEFT)
-{
-    SDL_Event event = ofType(type);
-    event.button.button = button;
-    event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.button.x = static_cast<Uint16>(p[0]);
-    event.button.y = static_cast<Uint16>(p[1]);
-    return event;
-}
-
-SDL_Event press(Point p, Uint8 button = SDL_BUTTON_LEFT) { return click(SDL_MOUSEBUTTONDOWN, p, button); }
-SDL_Event release(Point p, Uint8 button = SDL_BUTTON_LEFT) { return click(SDL_MOUSEBUTTONUP, p, button); }
-
-SDL_Event key(Uint8 type, SDLKey sym)
-{
-    SDL_Event event = ofType(type);
-    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = sym;
-    return event;
-}
+SDL_Event press(Point p, Uint8 button = SDL_BUTTON_LEFT) { return pressAt(p[0], p[1], button); }
+SDL_Event release(Point p, Uint8 button = SDL_BUTTON_LEFT) { return releaseAt(p[0], p[1], button); }
 
 // A press each stage acts on without leaving it: after ignored events it
 // proves the handler passed over them and stopped there.
@@ -160,8 +134,8 @@ void expectRun(const Game& game, std::vector<SDL_Event> events, const Game* afte
     if (after == nullptr) {
         events.push_back(witnessFor(game.mode, &expected));
     }
-    events.push_back(key(SDL_KEYDOWN, SDLK_ESCAPE));
-    events.push_back(ofType(SDL_QUIT));
+    events.push_back(keyEvent(SDL_KEYDOWN, SDLK_ESCAPE));
+    events.push_back(eventOfType(SDL_QUIT));
     ASSERT_LT(events.size(), 127U) << "the queue holds 127 events";
     for (SDL_Event event : events) {
         ASSERT_EQ(SDL_PushEvent(&event), 0);
@@ -268,18 +242,18 @@ TEST(AllInput, IgnoredEventsChangeNothing)
             noise.push_back(press(p, button));
             noise.push_back(release(p, button));
         }
-        SDL_Event motion = ofType(SDL_MOUSEMOTION);
+        SDL_Event motion = eventOfType(SDL_MOUSEMOTION);
         motion.motion.state = SDL_BUTTON(SDL_BUTTON_LEFT);
         motion.motion.x = static_cast<Uint16>(p[0]);
         motion.motion.y = static_cast<Uint16>(p[1]);
         noise.push_back(motion);
     }
     for (SDLKey sym : {SDLK_RETURN, SDLK_SPACE, SDLK_q}) {
-        noise.push_back(key(SDL_KEYDOWN, sym));
+        noise.push_back(keyEvent(SDL_KEYDOWN, sym));
     }
-    noise.push_back(key(SDL_KEYUP, SDLK_ESCAPE));
+    noise.push_back(keyEvent(SDL_KEYUP, SDLK_ESCAPE));
     for (Uint8 type : {SDL_ACTIVEEVENT, SDL_VIDEOEXPOSE, SDL_USEREVENT}) {
-        noise.push_back(ofType(type));
+        noise.push_back(eventOfType(type));
     }
     // Outside everything, the band between Aide and Apropos, and the closed
     // Resume button of the start screen.
@@ -302,30 +276,6 @@ TEST(AllInput, IgnoredEventsChangeNothing)
             }
         }
         expectRun(gameAt(mode), events);
-    }
-}
-
-TEST(BetInput, ChipPressesStakeWhatTheBankHolds)
-{
-    struct Case {
-        size_t chip;
-        int32_t bank, bet, bankAfter, betAfter;
-    };
-    const Case cases[] = {
-        {7, 30, 0, 0, 30},  // jeton 200 with a bank of 30
-        {0, 0, 40, 0, 40},  // an empty bank: marked down, nothing moves
-        {7, 0, 40, 0, 40}, {kChipAllin, 0, 40, 0, 40}, {kChipReset, 50, 0, 50, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.chip);
-        Game game = gameAt(kModeBet);
-        game.purse.bank = c.bank;
-        game.purse.bet = c.bet;
-        Game after = game;
-        after.display.chipButtons[c.chip] = kButtonDown;
-        after.purse.bank = c.bankAfter;
-        after.purse.bet = c.betAfter;
-        expectRun(game, {press(centre(kChipRects[c.chip]))}, &after);
     }
 }
 
@@ -375,7 +325,8 @@ TEST(FirstHandInput, GarderTogglesOnThePressOnly)
 
 TEST(AllInput, EscapeCloseOrAFailedWaitQuitChangingNothingElse)
 {
-    const std::vector<std::vector<SDL_Event>> requests = {{key(SDL_KEYDOWN, SDLK_ESCAPE)}, {ofType(SDL_QUIT)}, {}};
+    const std::vector<std::vector<SDL_Event>> requests = {
+        {keyEvent(SDL_KEYDOWN, SDLK_ESCAPE)}, {eventOfType(SDL_QUIT)}, {}};
     for (int32_t mode : {kModeStart, kModeOption, kModeBet, kModeFirstHand, kModeResult, kModeGameOver}) {
         for (size_t i = 0; i < requests.size(); ++i) {
             SCOPED_TRACE("mode " + std::to_string(mode) + " request " + std::to_string(i));
