@@ -44,7 +44,7 @@ TEST(FixedTables, AreTheGameAsDesigned)
 {
     std::ostringstream out;
     out << "window " << kScreenWidth << 'x' << kScreenHeight << 'x' << kScreenDepth << ' ' << kWindowCaption << ' '
-        << kIconFile << ' ' << kFontFile << '\n';
+        << kIconFile << " up to " << kMaxIconSide << "px " << kFontFile << '\n';
     putFiles(out, "background", kBackgroundImages);
     out << "background" << kBackgroundPos << '\n';
     struct TwoState {
@@ -93,7 +93,7 @@ TEST(FixedTables, AreTheGameAsDesigned)
         << kCarteButtonHeight << ' ' << kChipSize << 'x' << kChipSize << ' ' << kGarderButtonWidth << 'x'
         << kGarderButtonHeight << '\n';
 
-    EXPECT_EQ(out.str(), R"(window 872x488x32 Vantrel image/icon.png arial.ttf
+    EXPECT_EQ(out.str(), R"(window 872x488x32 Vantrel image/icon.png up to 256px arial.ttf
 background 0 image/backgroundStart.bmp
 background 1 image/backgroundOption.bmp
 background 2 image/backgroundJeu.bmp
