@@ -92,82 +92,8 @@ TEST_F(GameTest, NormalRoundPaysTheEvaluatedHand)
     finishSession(&s);
 }
 
-TEST_F(GameTest, LosingTheWholeBankEndsTheGameThenANewOneStartsFresh)
-{
-    startSession(&s, 7);
-    step(clickOn(kNewGameRect));
-    for (int round = 0; round < 300 && s.mode == kModeBet; ++round) {
-        step(clickOn(kChipRects[kChipAllin]));
-        step(clickOn(kCarteRect));
-        step(clickOn(kCarteRect));
-        ASSERT_EQ(s.mode, kModeResult);
-        step(clickOn(kCarteRect));  // Rejouer: an empty bank ends the game here
-    }
-    ASSERT_EQ(s.mode, kModeGameOver);
-    EXPECT_EQ(s.display.screen, kScreenGameover);
-    EXPECT_EQ(s.purse.bank, 1);
-    EXPECT_GT(s.purse.handsLost, 0);
-
-    step(clickOn(kContinuerRect));
-    EXPECT_EQ(s.mode, kModeStart);
-    EXPECT_EQ(s.display.screen, kScreenStart);
-
-    step(clickOn(kNewGameRect));
-    EXPECT_EQ(s.mode, kModeBet);
-    EXPECT_EQ(s.purse.bank, 50);
-    EXPECT_EQ(s.purse.handsWon, 0);
-    EXPECT_EQ(s.purse.handsLost, 0);
-    EXPECT_EQ(s.purse.bestWin, 0);
-    EXPECT_EQ(s.purse.totalWon, 0);
-    finishSession(&s);
-}
-
-TEST_F(GameTest, OptionsRoundTripAndPagesReturnToTheirScreen)
-{
-    startSession(&s, 3);
-    step(clickOn(kOptionRect));
-    EXPECT_EQ(s.mode, kModeOption);
-    EXPECT_EQ(s.display.screen, kScreenOption);
-    step(clickOn(kRetourRect));
-    EXPECT_EQ(s.mode, kModeStart);
-    EXPECT_EQ(s.display.screen, kScreenStart);
-
-    // Apropos from the start screen.
-    step(clickOn(kAproposRect));
-    EXPECT_EQ(s.display.screen, kScreenApropos);
-    step(clickOn(kRetourRect));
-    EXPECT_EQ(s.display.screen, kScreenStart);
-    EXPECT_EQ(s.mode, kModeStart);
-
-    // Aide from the bet screen comes back to the bet screen with the stake.
-    step(clickOn(kNewGameRect));
-    step(clickOn(kChipRects[1]));
-    step(clickOn(kAideRect));
-    EXPECT_EQ(s.display.screen, kScreenAide);
-    step(clickOn(kRetourRect));
-    EXPECT_EQ(s.display.screen, kScreenJeu);
-    EXPECT_EQ(s.mode, kModeBet);
-    EXPECT_EQ(s.purse.bet, 2);
-    EXPECT_EQ(s.display.aideButton, kButtonUp);
-
-    // And from the result screen, keeping the round's outcome.
-    step(clickOn(kCarteRect));
-    step(clickOn(kCarteRect));
-    ASSERT_EQ(s.mode, kModeResult);
-    const int32_t combination = s.display.combination;
-    const int32_t message = s.display.message;
-    step(clickOn(kAideRect));
-    EXPECT_EQ(s.display.screen, kScreenAide);
-    step(clickOn(kRetourRect));
-    EXPECT_EQ(s.display.screen, kScreenJeu);
-    EXPECT_EQ(s.mode, kModeResult);
-    EXPECT_EQ(s.display.combination, combination);
-    EXPECT_EQ(s.display.message, message);
-    finishSession(&s);
-}
-
-// A few hundred events over every screen and both pages; also run under
-// valgrind as the leak check.
+// A few hundred events over every screen and both pages, losing the whole
+// bank in the end; also run under valgrind as the leak check.
 TEST_F(GameTest, ScriptedSessionVisitsEveryScreenAndPage)
 {
     startSession(&s, 42);
@@ -178,7 +104,9 @@ TEST_F(GameTest, ScriptedSessionVisitsEveryScreenAndPage)
         EXPECT_EQ(s.display.screen, kScreenStart);
     }
     step(clickOn(kOptionRect));
+    EXPECT_TRUE(s.mode == kModeOption && s.display.screen == kScreenOption);
     step(clickOn(kRetourRect));
+    EXPECT_TRUE(s.mode == kModeStart && s.display.screen == kScreenStart);
     step(clickOn(kNewGameRect));
     for (int round = 0; s.mode == kModeBet; ++round) {
         if (round < 10) {
@@ -188,9 +116,11 @@ TEST_F(GameTest, ScriptedSessionVisitsEveryScreenAndPage)
         } else {
             step(clickOn(kChipRects[kChipAllin]));  // then lose it all
         }
-        if (round % 3 == 0) {
+        if (round % 3 == 0) {  // a page keeps the stake
+            const int32_t bet = s.purse.bet;
             step(clickOn(round % 2 ? kAideRect : kAproposRect));
             step(clickOn(kRetourRect));
+            EXPECT_TRUE(s.mode == kModeBet && s.display.screen == kScreenJeu && s.purse.bet == bet);
         }
         step(clickOn(kCarteRect));
         ASSERT_EQ(s.mode, kModeFirstHand);
@@ -201,17 +131,25 @@ TEST_F(GameTest, ScriptedSessionVisitsEveryScreenAndPage)
         }
         step(clickOn(kCarteRect));
         ASSERT_EQ(s.mode, kModeResult);
-        if (round % 4 == 2) {
+        if (round % 4 == 2) {  // and the round's outcome
+            const DisplayState before = s.display;
             step(clickOn(kAideRect));
             step(clickOn(kRetourRect));
+            EXPECT_TRUE(s.mode == kModeResult && s.display.screen == kScreenJeu);
+            EXPECT_TRUE(s.display.combination == before.combination && s.display.message == before.message);
         }
         step(clickOn(kCarteRect));
         ASSERT_LT(round, 300);
     }
     ASSERT_EQ(s.mode, kModeGameOver);
+    EXPECT_EQ(s.display.screen, kScreenGameover);
+    EXPECT_EQ(s.purse.bank, 1);  // so that the next pass reaches the start screen
+    EXPECT_GT(s.purse.handsLost, 0);
     step(clickOn(kContinuerRect));
-    step(clickOn(kNewGameRect));
+    EXPECT_TRUE(s.mode == kModeStart && s.display.screen == kScreenStart);
+    step(clickOn(kNewGameRect));  // a new game starts fresh
     EXPECT_EQ(s.purse.bank, 50);
+    EXPECT_EQ(s.purse.handsWon + s.purse.handsLost + s.purse.bestWin + s.purse.totalWon, 0);
     finishSession(&s);
 }
 

@@ -57,13 +57,7 @@ extern "C" void __wrap_SDL_WM_SetIcon(SDL_Surface* icon, Uint8* mask)
     __real_SDL_WM_SetIcon(icon, mask);
 }
 
-extern "C" time_t __wrap_time(time_t* out)
-{
-    if (out != nullptr) {
-        *out = gSeen.now;
-    }
-    return gSeen.now;
-}
+extern "C" time_t __wrap_time(time_t* /*out: main passes null*/) { return gSeen.now; }
 
 // Stands in for the round loop (renamed by the build): deals once from the
 // deck main prepared and notes the caption.

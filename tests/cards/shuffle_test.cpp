@@ -209,10 +209,7 @@ TEST(ShuffleDeck, CollectsEveryCardFromAnyDistribution)
         }
         expectDeckIntact(t);
 
-        gCalls = 0;
         shuffleAndDeal(&t);
-        // Five passes of two key assignments, 1 + 52 draws each (no repeated value with this seed).
-        EXPECT_EQ(gCalls, 530u);
     }
 }
 

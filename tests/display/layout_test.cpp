@@ -3,6 +3,7 @@
 // expectations from the tables; this is what pins the tables themselves.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <sstream>
 #include <string>
 
@@ -69,8 +70,12 @@ TEST(FixedTables, AreTheGameAsDesigned)
     for (size_t i = 0; i < kCardPos.size(); ++i) {
         out << "slot " << i << kCardPos[i] << kGarderButtonPos[i] << kGarderRects[i] << '\n';
     }
-    for (const int32_t id : {0, 1, 2, 36, 49, 52, 53}) {
-        out << "card " << id << ' ' << cardPath(id) << '\n';
+    for (const auto& ids : {std::array<int32_t, 4>{0, 1, 2, 36}, std::array<int32_t, 4>{49, 52, 53, -1}}) {
+        out << "cards";
+        for (const int32_t id : ids) {
+            out << ' ' << id << ' ' << cardPath(id);
+        }
+        out << '\n';
     }
     for (size_t i = 0; i < kChipImages.size(); ++i) {
         out << "chip " << i << ' ' << kChipImages[i][0] << ' ' << kChipImages[i][1] << kChipPos[i] << kChipRects[i]
@@ -123,13 +128,8 @@ slot 1 @152,221 @147,321 [148,322,217,336]
 slot 2 @243,221 @238,321 [239,322,308,336]
 slot 3 @334,221 @329,321 [330,322,399,336]
 slot 4 @425,221 @420,321 [421,322,490,336]
-card 0 image/carte/back.bmp
-card 1 image/carte/2Trefle.bmp
-card 2 image/carte/2Carreau.bmp
-card 36 image/carte/10Pique.bmp
-card 49 image/carte/asTrefle.bmp
-card 52 image/carte/asPique.bmp
-card 53 none
+cards 0 image/carte/back.bmp 1 image/carte/2Trefle.bmp 2 image/carte/2Carreau.bmp 36 image/carte/10Pique.bmp
+cards 49 image/carte/asTrefle.bmp 52 image/carte/asPique.bmp 53 none -1 none
 chip 0 image/jeton/jeton1Up.bmp image/jeton/jeton1Down.bmp @46,209 [47,210,114,277]
 chip 1 image/jeton/jeton2Up.bmp image/jeton/jeton2Down.bmp @129,209 [130,210,197,277]
 chip 2 image/jeton/jeton5Up.bmp image/jeton/jeton5Down.bmp @212,209 [213,210,280,277]

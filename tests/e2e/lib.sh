@@ -63,11 +63,6 @@ click() {
     xdotool mousemove --window "$WIN" "$1" "$2" mousedown 1 mouseup 1
 }
 
-key() {
-    # Only the press: the game is gone before a release could be delivered.
-    xdotool keydown --window "$WIN" "$1"
-}
-
 # shot NAME: screenshot of the window into $E2E_TMP/NAME.png.
 shot() {
     import -window "$WIN" "$E2E_TMP/$1.png" || fail "screenshot $1"
@@ -133,7 +128,7 @@ wait_exit() {
 
 # quit_with_escape: Escape must end the game with status 0.
 quit_with_escape() {
-    key Escape
+    xdotool keydown --window "$WIN" Escape  # only the press: the game is gone before a release
     wait_exit
     [ "$EXIT_STATUS" = 0 ] || fail "Escape must exit 0, not $EXIT_STATUS"
 }
