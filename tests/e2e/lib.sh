@@ -45,7 +45,8 @@ start_x() {
 }
 
 # start_game DIR COMMAND...: runs the game from DIR and waits for its start
-# screen (the image folder of DIR/image).
+# screen, drawn from the art of the folder the game runs in (a launcher may
+# change into another before it execs the game).
 start_game() {
     local dir=$1
     shift
@@ -53,7 +54,8 @@ start_game() {
     GAME_PID=$!
     WIN=$(timeout "$E2E_WAIT" xdotool search --sync --onlyvisible --name '^Vantrel$' | head -n1)
     [ -n "$WIN" ] || fail "no window titled Vantrel"
-    wait_for 282 143 "$dir/image/bouton/boutonNewGameUp.bmp" >/dev/null || fail "no start screen"
+    wait_for 282 143 "$(readlink "/proc/$GAME_PID/cwd")/image/bouton/boutonNewGameUp.bmp" >/dev/null ||
+        fail "no start screen"
 }
 
 # click X Y: a left press and release at window coordinates. It does not
