@@ -54,8 +54,7 @@ start_game() {
     GAME_PID=$!
     WIN=$(timeout "$E2E_WAIT" xdotool search --sync --onlyvisible --name '^Vantrel$' | head -n1)
     [ -n "$WIN" ] || fail "no window titled Vantrel"
-    wait_for 282 143 "$(readlink "/proc/$GAME_PID/cwd")/image/bouton/boutonNewGameUp.bmp" >/dev/null ||
-        fail "no start screen"
+    wait_for 282 143 "$(readlink "/proc/$GAME_PID/cwd")/image/bouton/boutonNewGameUp.bmp" >/dev/null || fail "no start"
 }
 
 # click X Y: a left press and release at window coordinates. It does not
