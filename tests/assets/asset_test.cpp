@@ -22,8 +22,8 @@
 
 #include "art/art_layout.h"
 #include "cards/card_list.h"
+#include "cards/display_state.h"
 #include "cards/evaluate.h"
-#include "display/display_state.h"
 #include "display/layout.h"
 #include "input/hit_areas.h"
 
@@ -48,7 +48,7 @@ std::vector<std::string> cardPaths()
 {
     std::vector<std::string> paths;
     char path[kCardPathSize];
-    for (int32_t id = 0; id <= DECK_SIZE; ++id) {
+    for (int32_t id = 0; id <= kDeckSize; ++id) {
         paths.push_back(cardImagePath(id, path, sizeof path) ? path : "");
     }
     return paths;
@@ -125,7 +125,9 @@ std::vector<std::string> filesUnder(const std::string& dir)
 
 int runTool(const std::string& outDir)
 {
-    return std::system(("'" + std::string(VANTREL_ART_TOOL) + "' '" + outDir + "'").c_str());
+    std::string command = "'";  // appended, not summed: g++ 12 warns falsely on the sum in C++20
+    command.append(VANTREL_ART_TOOL).append("' '").append(outDir).append("'");
+    return std::system(command.c_str());
 }
 
 // Runs the tool into a fresh temporary folder; empty when it failed.
@@ -332,7 +334,7 @@ TEST_F(AssetTest, ElementsCoverTheirClickRectanglesAndDoNotOverlap)
 TEST_F(AssetTest, CardsSitCentredOverTheirButtonsAndAreAllDifferent)
 {
     const Picture back = picture(kCardBackImage);
-    const Picture garder = picture(kGarderButtonImages[BUTTON_UP]);
+    const Picture garder = picture(kGarderButtonImages[kButtonUp]);
     ASSERT_GT(back.w, 0);
     const double ratio = static_cast<double>(back.w) / back.h;
     EXPECT_TRUE(ratio > 0.66 && ratio < 0.75) << "not a playing card's proportions: " << ratio;
@@ -344,13 +346,13 @@ TEST_F(AssetTest, CardsSitCentredOverTheirButtonsAndAreAllDifferent)
 
     const std::vector<std::string> cards = cardPaths();
     std::vector<Picture> faces;
-    for (int32_t id = 0; id <= DECK_SIZE; ++id) {
+    for (int32_t id = 0; id <= kDeckSize; ++id) {
         faces.push_back(picture(cards[static_cast<size_t>(id)]));
         const int32_t rank = rankOfId(id);
-        if (id == 0 || (rank > 10 && rank < RANK_ACE)) {
+        if (id == 0 || (rank > 10 && rank < kRankAce)) {
             continue;  // the back and the court figures wear every colour
         }
-        const bool redSuit = suitOfId(id) == SUIT_COEUR || suitOfId(id) == SUIT_CARREAU;
+        const bool redSuit = suitOfId(id) == kSuitCoeur || suitOfId(id) == kSuitCarreau;
         const auto reddish = std::count_if(faces.back().pixels.begin(), faces.back().pixels.end(),
                                            [](uint32_t p) { return red(p) > 150 && green(p) < 90 && blue(p) < 90; });
         EXPECT_TRUE(redSuit ? reddish > 40 : reddish == 0) << cards[static_cast<size_t>(id)] << " has the wrong colour";
@@ -364,8 +366,8 @@ TEST_F(AssetTest, CardsSitCentredOverTheirButtonsAndAreAllDifferent)
     // The twelve court cards are twelve figures, not one figure per rank in
     // other frames: the middle of any two differs over a good part of it.
     std::vector<size_t> courts;
-    for (int32_t id = 1; id <= DECK_SIZE; ++id) {
-        if (rankOfId(id) > 10 && rankOfId(id) < RANK_ACE) {
+    for (int32_t id = 1; id <= kDeckSize; ++id) {
+        if (rankOfId(id) > 10 && rankOfId(id) < kRankAce) {
             courts.push_back(static_cast<size_t>(id));
         }
     }
@@ -391,13 +393,13 @@ TEST_F(AssetTest, CardsSitCentredOverTheirButtonsAndAreAllDifferent)
 
 TEST_F(AssetTest, ChipsAreKeyedOutsideTheirDiscWithoutAGreenFringe)
 {
-    const Picture felt = picture(imageFor(kBackgroundImages, SCREEN_JEU));
+    const Picture felt = picture(imageFor(kBackgroundImages, kScreenJeu));
     ASSERT_GT(felt.w, 0);
     constexpr double kCentre = kArtChipSize / 2.0;
     constexpr double kR = kArtChipRadius;
     for (size_t chip = 0; chip < kChipImages.size(); ++chip) {
         std::array<std::vector<bool>, 2> keyed;
-        for (int32_t face : {BUTTON_UP, BUTTON_DOWN}) {
+        for (int32_t face : {kButtonUp, kButtonDown}) {
             const std::string path = imageFor(kChipImages[chip], face);
             SCOPED_TRACE(path);
             const Picture p = picture(path);
@@ -430,7 +432,7 @@ TEST_F(AssetTest, ChipsAreKeyedOutsideTheirDiscWithoutAGreenFringe)
         }
         // Up and down replace each other without the felt being redrawn: the
         // same pixels must be see-through in both.
-        EXPECT_EQ(keyed[BUTTON_UP], keyed[BUTTON_DOWN]) << kChipImages[chip][BUTTON_DOWN];
+        EXPECT_EQ(keyed[kButtonUp], keyed[kButtonDown]) << kChipImages[chip][kButtonDown];
     }
 }
 
@@ -459,8 +461,8 @@ TEST_F(AssetTest, TextsFindRoomBesideTheirLabelsAndKeepToTheirAreas)
     }
 
     // Every caption wears the same frame; the help text keeps inside it.
-    const Picture help = picture(imageFor(kCombinationImages, COMBINATION_AIDE));
-    const Picture plain = picture(imageFor(kCombinationImages, HAND_RIEN));
+    const Picture help = picture(imageFor(kCombinationImages, kCombinationAide));
+    const Picture plain = picture(imageFor(kCombinationImages, kHandRien));
     ASSERT_TRUE(help.w == plain.w && help.h == plain.h && help.w > 8 && help.h > 8);
     int strayed = 0;
     for (int y = 0; y < help.h; ++y) {
@@ -471,8 +473,8 @@ TEST_F(AssetTest, TextsFindRoomBesideTheirLabelsAndKeepToTheirAreas)
     }
     EXPECT_EQ(strayed, 0) << "the help caption's text reaches its frame";
 
-    const Picture apropos = picture(imageFor(kBackgroundImages, SCREEN_APROPOS));
-    const Picture aide = picture(imageFor(kBackgroundImages, SCREEN_AIDE));
+    const Picture apropos = picture(imageFor(kBackgroundImages, kScreenApropos));
+    const Picture aide = picture(imageFor(kBackgroundImages, kScreenAide));
     ASSERT_TRUE(apropos.w == kScreenWidth && aide.w == kScreenWidth);
     const Box version = textBox(kAproposVersionPos, kAproposTextPt, kVersionText);
     EXPECT_TRUE(isPlain(apropos, version));
@@ -481,7 +483,7 @@ TEST_F(AssetTest, TextsFindRoomBesideTheirLabelsAndKeepToTheirAreas)
     EXPECT_TRUE(isPlain(aide, textBox(kAideAddressPos, kAideTextPt, kWebAddress)));
 
     // The pay table is lettered where the layout keeps the game screen free.
-    EXPECT_GT(marksIn(picture(imageFor(kBackgroundImages, SCREEN_JEU)), kPayTableBox, 0, 170), 1500);
+    EXPECT_GT(marksIn(picture(imageFor(kBackgroundImages, kScreenJeu)), kPayTableBox, 0, 170), 1500);
 }
 
 TEST_F(AssetTest, PressedStatesAreDarkerAndUnavailableOnesGrey)
@@ -497,8 +499,8 @@ TEST_F(AssetTest, PressedStatesAreDarkerAndUnavailableOnesGrey)
     }
     EXPECT_EQ(pressed, 20);  // ten buttons and ten chips
     const std::pair<const char*, const char*> unavailable[] = {
-        {imageFor(kCarteButtonImages, CARTE_UP), imageFor(kCarteButtonImages, CARTE_DISABLED)},
-        {imageFor(kResumeButtonImages, BUTTON_UP), imageFor(kResumeButtonImages, RESUME_CLOSED)},
+        {imageFor(kCarteButtonImages, kCarteUp), imageFor(kCarteButtonImages, kCarteDisabled)},
+        {imageFor(kResumeButtonImages, kButtonUp), imageFor(kResumeButtonImages, kResumeClosed)},
     };
     for (const auto& [up, off] : unavailable) {
         const double grey = toneOf(picture(off)).second;

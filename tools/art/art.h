@@ -58,18 +58,18 @@ constexpr int kIconSize = 32;
 constexpr int kStripTop = 418;
 
 // ---- fonts, loaded from their files ----
-constexpr int32_t FONT_SANS = 0;         // DejaVu Sans
-constexpr int32_t FONT_SANS_BOLD = 1;    // DejaVu Sans Bold
-constexpr int32_t FONT_SERIF_BOLD = 2;   // DejaVu Serif Bold
-constexpr int32_t FONT_NARROW_BOLD = 3;  // Liberation Sans Narrow Bold
-constexpr int32_t FONT_SCORE = 4;        // Liberation Sans: the game's own font
-constexpr int32_t FONT_LABEL = 5;        // Liberation Sans Bold
-constexpr int32_t FONT_COUNT = 6;
+constexpr int32_t kFontSans = 0;        // DejaVu Sans
+constexpr int32_t kFontSansBold = 1;    // DejaVu Sans Bold
+constexpr int32_t kFontSerifBold = 2;   // DejaVu Serif Bold
+constexpr int32_t kFontNarrowBold = 3;  // Liberation Sans Narrow Bold
+constexpr int32_t kFontScore = 4;       // Liberation Sans: the game's own font
+constexpr int32_t kFontLabel = 5;       // Liberation Sans Bold
+constexpr int32_t kFontCount = 6;
 
 struct Fonts {
     FT_Library library;
-    std::array<FT_Face, FONT_COUNT> faces;
-    std::array<cairo_font_face_t*, FONT_COUNT> cairoFaces;
+    std::array<FT_Face, kFontCount> faces;
+    std::array<cairo_font_face_t*, kFontCount> cairoFaces;
 };
 
 bool loadFonts(Fonts* fonts);
@@ -115,14 +115,14 @@ void addStop(cairo_pattern_t* gradient, double offset, Rgb c, double alpha = 1.0
 // A rounded panel filled with the current source and edged in gold with a
 // fine inner line: the frame of every display on the cabinet.
 void fillFramedPanel(cairo_t* cr, double x, double y, double w, double h, double radius);
-// Suit symbol path centred on (cx, cy), `size` high; SUIT_* from the card rules.
+// Suit symbol path centred on (cx, cy), `size` high; kSuit* from the card rules.
 void suitPath(cairo_t* cr, int32_t suit, double cx, double cy, double size);
 Rgb suitColor(int32_t suit);
 bool isRedSuit(int32_t suit);
 
-constexpr int32_t ALIGN_LEFT = 0;
-constexpr int32_t ALIGN_CENTER = 1;
-constexpr int32_t ALIGN_RIGHT = 2;
+constexpr int32_t kAlignLeft = 0;
+constexpr int32_t kAlignCenter = 1;
+constexpr int32_t kAlignRight = 2;
 void setFont(cairo_t* cr, const Fonts* fonts, int32_t font, double size);
 double textWidth(cairo_t* cr, const char* text);
 // Text with its baseline at `baseline`; x is the left, centre or right edge.
@@ -136,13 +136,13 @@ void showEmbossed(cairo_t* cr, const char* text, double cx, double baseline, Rgb
 int scoreAscent(const Fonts* fonts, int pointSize);
 
 // ---- the pictures ----
-constexpr int32_t BUTTON_STYLE_GOLD = 0;   // the main action of a screen
-constexpr int32_t BUTTON_STYLE_WINE = 1;   // everything else
-constexpr int32_t BUTTON_STYLE_NIGHT = 2;  // the card-exchange buttons
+constexpr int32_t kButtonStyleGold = 0;   // the main action of a screen
+constexpr int32_t kButtonStyleWine = 1;   // everything else
+constexpr int32_t kButtonStyleNight = 2;  // the card-exchange buttons
 // How a button or chip stands: raised, pressed, or greyed out.
-constexpr int32_t STATE_RAISED = 0;
-constexpr int32_t STATE_PRESSED = 1;
-constexpr int32_t STATE_OFF = 2;
+constexpr int32_t kStateRaised = 0;
+constexpr int32_t kStatePressed = 1;
+constexpr int32_t kStateOff = 2;
 struct ButtonLook {
     const char* label;
     int32_t style;
@@ -182,18 +182,18 @@ struct PayRow {
     int32_t code;
     int32_t multiplier;
 };
-constexpr PayRow payRow(const char* name, int32_t code) { return {name, code, payTable[static_cast<size_t>(code)]}; }
-constexpr std::array<PayRow, HAND_CODE_COUNT> kPayRows = {{
-    payRow("Quinte flush royale", HAND_QUINTE_FLUSH_ROYAL),
-    payRow("Quinte flush", HAND_QUINTE_FLUSH),
-    payRow("Carré", HAND_CARRE),
-    payRow("Full", HAND_FULL_HOUSE),
-    payRow("Couleur", HAND_COULEUR),
-    payRow("Suite", HAND_SUITE),
-    payRow("Brelan", HAND_BRELAN),
-    payRow("Double paire", HAND_DOUBLE_PAIRE),
-    payRow("Paire", HAND_PAIRE),
-    payRow("Rien", HAND_RIEN),
+constexpr PayRow payRow(const char* name, int32_t code) { return {name, code, kPayTable[static_cast<size_t>(code)]}; }
+constexpr std::array<PayRow, kHandCodeCount> kPayRows = {{
+    payRow("Quinte flush royale", kHandQuinteFlushRoyal),
+    payRow("Quinte flush", kHandQuinteFlush),
+    payRow("Carré", kHandCarre),
+    payRow("Full", kHandFullHouse),
+    payRow("Couleur", kHandCouleur),
+    payRow("Suite", kHandSuite),
+    payRow("Brelan", kHandBrelan),
+    payRow("Double paire", kHandDoublePaire),
+    payRow("Paire", kHandPaire),
+    payRow("Rien", kHandRien),
 }};
 
 }  // namespace art

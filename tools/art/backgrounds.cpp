@@ -6,7 +6,7 @@
 
 #include "art/art.h"
 #include "cards/card_list.h"
-#include "display/display_state.h"
+#include "cards/display_state.h"
 
 namespace art {
 
@@ -37,9 +37,9 @@ void paintCabinet(cairo_t* cr, const Fonts* fonts)
     cairo_line_to(cr, kW, kStripTop + 1.5);
     cairo_stroke(cr);
 
-    setFont(cr, fonts, FONT_SANS, 11);
+    setFont(cr, fonts, kFontSans, 11);
     setColor(cr, kAsh);
-    showText(cr, "Échap\u202F: quitter", kW - 14, kH - 14, ALIGN_RIGHT);
+    showText(cr, "Échap\u202F: quitter", kW - 14, kH - 14, kAlignRight);
 }
 
 // Night-blue panel with a gold edge.
@@ -70,15 +70,15 @@ void paintWineGlow(cairo_t* cr, double cy, double radius, double strength)
 // A heading in gold serif letters with a dark shadow.
 void paintHeading(cairo_t* cr, const Fonts* fonts, const char* text, double cx, double baseline, double size)
 {
-    setFont(cr, fonts, FONT_SERIF_BOLD, size);
+    setFont(cr, fonts, kFontSerifBold, size);
     setColorAlpha(cr, kShadow, 0.6);
-    showText(cr, text, cx + 2, baseline + 3, ALIGN_CENTER);
+    showText(cr, text, cx + 2, baseline + 3, kAlignCenter);
     cairo_pattern_t* gold = cairo_pattern_create_linear(0, baseline - size * 0.75, 0, baseline);
     addStop(gold, 0, kGoldPale);
     addStop(gold, 0.55, kGold);
     addStop(gold, 1, kGoldDeep);
     cairo_set_source(cr, gold);
-    showText(cr, text, cx, baseline, ALIGN_CENTER);
+    showText(cr, text, cx, baseline, kAlignCenter);
     cairo_pattern_destroy(gold);
 }
 
@@ -102,10 +102,10 @@ void paintSuitRule(cairo_t* cr, double cx, double y, double halfWidth)
 void paintLines(cairo_t* cr, const Fonts* fonts, const char* const* lines, size_t count, double x, double baseline,
                 double step, double size)
 {
-    setFont(cr, fonts, FONT_SANS, size);
+    setFont(cr, fonts, kFontSans, size);
     setColor(cr, kPageText);
     for (size_t i = 0; i < count; ++i) {
-        showText(cr, lines[i], x, baseline + step * static_cast<double>(i), ALIGN_LEFT);
+        showText(cr, lines[i], x, baseline + step * static_cast<double>(i), kAlignLeft);
     }
 }
 
@@ -113,12 +113,12 @@ void paintPayTable(cairo_t* cr, const Fonts* fonts, ArtBox box)
 {
     paintPanel(cr, box.x, box.y, box.w, box.h);
     const double cx = box.x + box.w / 2.0;
-    setFont(cr, fonts, FONT_SANS_BOLD, 15);
+    setFont(cr, fonts, kFontSansBold, 15);
     setColor(cr, kGold);
-    showText(cr, "TABLE DES GAINS", cx, box.y + 30, ALIGN_CENTER);
-    setFont(cr, fonts, FONT_SANS, 10.5);
+    showText(cr, "TABLE DES GAINS", cx, box.y + 30, kAlignCenter);
+    setFont(cr, fonts, kFontSans, 10.5);
     setColor(cr, kCream);
-    showText(cr, "gain pour 1\u00A0crédit misé, mise comprise", cx, box.y + 47, ALIGN_CENTER);
+    showText(cr, "gain pour 1\u00A0crédit misé, mise comprise", cx, box.y + 47, kAlignCenter);
     paintSuitRule(cr, cx, box.y + 62, box.w / 2.0 - 16);
 
     const double top = box.y + 74;
@@ -132,14 +132,14 @@ void paintPayTable(cairo_t* cr, const Fonts* fonts, ArtBox box)
         }
         const double baseline = rowTop + step / 2 + 5;
         const bool top3 = i < 3;
-        setFont(cr, fonts, top3 ? FONT_SANS_BOLD : FONT_SANS, 14);
+        setFont(cr, fonts, top3 ? kFontSansBold : kFontSans, 14);
         setColor(cr, top3 ? kGoldPale : kCream);
-        showText(cr, kPayRows[i].name, box.x + 18, baseline, ALIGN_LEFT);
+        showText(cr, kPayRows[i].name, box.x + 18, baseline, kAlignLeft);
         char multiplier[16];
         std::snprintf(multiplier, sizeof multiplier, "×\u202F%d", kPayRows[i].multiplier);
-        setFont(cr, fonts, FONT_SANS_BOLD, 15);
+        setFont(cr, fonts, kFontSansBold, 15);
         setColor(cr, kPayRows[i].multiplier == 0 ? kAsh : kGold);
-        showText(cr, multiplier, box.x + box.w - 18, baseline, ALIGN_RIGHT);
+        showText(cr, multiplier, box.x + box.w - 18, baseline, kAlignRight);
     }
 }
 
@@ -171,7 +171,7 @@ void paintChipAt(cairo_t* cr, const Fonts* fonts, int32_t chip, double x, double
     cairo_arc(cr, kArtChipSize / 2.0 + 2, kArtChipSize / 2.0 + 3, kArtChipRadius, 0, 2 * kPi);
     setColorAlpha(cr, kShadow, 0.4);
     cairo_fill(cr);
-    paintChip(cr, fonts, chip, STATE_RAISED);
+    paintChip(cr, fonts, chip, kStateRaised);
     cairo_restore(cr);
 }
 
@@ -180,13 +180,13 @@ void paintStart(cairo_t* cr, const Fonts* fonts)
     paintWineGlow(cr, 80, 330, 0.6);
 
     paintHeading(cr, fonts, "Vantrel", kW / 2, 88, 74);
-    setFont(cr, fonts, FONT_SANS_BOLD, 13);
+    setFont(cr, fonts, kFontSansBold, 13);
     setColor(cr, kCream);
-    showText(cr, "V I D É O   P O K E R", kW / 2, 112, ALIGN_CENTER);
+    showText(cr, "V I D É O   P O K E R", kW / 2, 112, kAlignCenter);
     paintSuitRule(cr, kW / 2, 126, 150);
 
-    const std::array<int32_t, 5> royal = {cardId(10, SUIT_PIQUE), cardId(11, SUIT_PIQUE), cardId(12, SUIT_PIQUE),
-                                          cardId(13, SUIT_PIQUE), cardId(14, SUIT_PIQUE)};
+    const std::array<int32_t, 5> royal = {cardId(10, kSuitPique), cardId(11, kSuitPique), cardId(12, kSuitPique),
+                                          cardId(13, kSuitPique), cardId(14, kSuitPique)};
     paintFan(cr, fonts, royal.data(), 5, 150, 420, 1.15, 0.3);
 
     paintChipAt(cr, fonts, 6, 660, 300, 1.0);
@@ -194,10 +194,10 @@ void paintStart(cairo_t* cr, const Fonts* fonts)
     paintChipAt(cr, fonts, 2, 700, 190, 1.0);
     paintChipAt(cr, fonts, 8, 760, 320, 0.9);
 
-    setFont(cr, fonts, FONT_SANS, 13);
+    setFont(cr, fonts, kFontSans, 13);
     setColor(cr, kCream);
-    showText(cr, "Une partie commence avec 50\u00A0crédits.", kW / 2 + 1, 336, ALIGN_CENTER);
-    showText(cr, "Une banque vide met fin à la partie.", kW / 2 + 1, 356, ALIGN_CENTER);
+    showText(cr, "Une partie commence avec 50\u00A0crédits.", kW / 2 + 1, 336, kAlignCenter);
+    showText(cr, "Une banque vide met fin à la partie.", kW / 2 + 1, 356, kAlignCenter);
 }
 
 void paintOptions(cairo_t* cr, const Fonts* fonts)
@@ -205,9 +205,9 @@ void paintOptions(cairo_t* cr, const Fonts* fonts)
     paintHeading(cr, fonts, "Options", kW / 2, 62, 40);
     paintSuitRule(cr, kW / 2, 84, 180);
     paintPanel(cr, 156, 104, 560, 280);
-    setFont(cr, fonts, FONT_SANS_BOLD, 15);
+    setFont(cr, fonts, kFontSansBold, 15);
     setColor(cr, kGold);
-    showText(cr, "Réglages de la partie", kW / 2, 136, ALIGN_CENTER);
+    showText(cr, "Réglages de la partie", kW / 2, 136, kAlignCenter);
     const std::array<const char*, 7> lines = {
         "Banque de départ\u202F: 50\u00A0crédits",
         "Jetons\u202F: 1, 2, 5, 10, 20, 50, 100 et 200\u00A0crédits",
@@ -234,14 +234,14 @@ void paintGame(cairo_t* cr, const Fonts* fonts)
     cairo_stroke(cr);
 
     // The house name in the free corner above the score.
-    setFont(cr, fonts, FONT_SERIF_BOLD, 30);
+    setFont(cr, fonts, kFontSerifBold, 30);
     setColorAlpha(cr, kShadow, 0.5);
-    showText(cr, "Vantrel", 99, 52, ALIGN_CENTER);
+    showText(cr, "Vantrel", 99, 52, kAlignCenter);
     setColor(cr, kGold);
-    showText(cr, "Vantrel", 97, 49, ALIGN_CENTER);
-    setFont(cr, fonts, FONT_SANS_BOLD, 9.5);
+    showText(cr, "Vantrel", 97, 49, kAlignCenter);
+    setFont(cr, fonts, kFontSansBold, 9.5);
     setColor(cr, kCream);
-    showText(cr, "V I D É O   P O K E R", 97, 68, ALIGN_CENTER);
+    showText(cr, "V I D É O   P O K E R", 97, 68, kAlignCenter);
 
     paintPayTable(cr, fonts, kPayTableBox);
 }
@@ -251,9 +251,9 @@ void paintAide(cairo_t* cr, const Fonts* fonts)
     paintHeading(cr, fonts, "Aide", 280, 50, 36);
     paintSuitRule(cr, 280, 70, 220);
     paintPanel(cr, 20, 84, 520, 326);
-    setFont(cr, fonts, FONT_SANS, 13);
+    setFont(cr, fonts, kFontSans, 13);
     setColor(cr, kPageText);
-    showText(cr, "But\u202F: faire la meilleure main de poker avec cinq cartes.", 38, 114, ALIGN_LEFT);
+    showText(cr, "But\u202F: faire la meilleure main de poker avec cinq cartes.", 38, 114, kAlignLeft);
     // Numbered steps: continuation lines start where their item's text does.
     struct Step {
         const char* number;
@@ -274,15 +274,15 @@ void paintAide(cairo_t* cr, const Fonts* fonts)
     constexpr double kStepLine = 20.5;
     for (size_t i = 0; i < steps.size(); ++i) {
         const double baseline = kStepTop + kStepLine * static_cast<double>(i);
-        showText(cr, steps[i].number, 38, baseline, ALIGN_LEFT);
-        showText(cr, steps[i].text, 60, baseline, ALIGN_LEFT);
+        showText(cr, steps[i].number, 38, baseline, kAlignLeft);
+        showText(cr, steps[i].text, 60, baseline, kAlignLeft);
     }
-    showText(cr, "Échap quitte le jeu à tout moment.", 38, kStepTop + kStepLine * 10, ALIGN_LEFT);
+    showText(cr, "Échap quitte le jeu à tout moment.", 38, kStepTop + kStepLine * 10, kAlignLeft);
     // The page writes the web address at (275, 380); its label ends just before.
-    setFont(cr, fonts, FONT_SANS_BOLD, 12);
+    setFont(cr, fonts, kFontSansBold, 12);
     setColor(cr, kGold);
     showText(cr, "Site web\u202F:", kAideAddressPos.x - 6, kAideAddressPos.y + scoreAscent(fonts, kAideTextPt),
-             ALIGN_RIGHT);
+             kAlignRight);
     paintPayTable(cr, fonts, {560, 84, 296, 326});
 }
 
@@ -296,10 +296,10 @@ void paintApropos(cairo_t* cr, const Fonts* fonts)
     // The page writes the version at (126, 183) and the web address at
     // (101, 359), both in 20 pt; their labels end just left of them.
     const int ascent = scoreAscent(fonts, kAproposTextPt);
-    setFont(cr, fonts, FONT_LABEL, kAproposTextPt);
+    setFont(cr, fonts, kFontLabel, kAproposTextPt);
     setColor(cr, kGold);
-    showText(cr, "Version", kAproposVersionPos.x - 8, kAproposVersionPos.y + ascent, ALIGN_RIGHT);
-    showText(cr, "Site", kAproposAddressPos.x - 8, kAproposAddressPos.y + ascent, ALIGN_RIGHT);
+    showText(cr, "Version", kAproposVersionPos.x - 8, kAproposVersionPos.y + ascent, kAlignRight);
+    showText(cr, "Site", kAproposAddressPos.x - 8, kAproposAddressPos.y + ascent, kAlignRight);
 
     const std::array<const char*, 5> lines = {
         "Vidéo poker à cinq cartes, avec un échange.",      "Une banque de 50\u00A0crédits par partie\u202F;",
@@ -308,8 +308,8 @@ void paintApropos(cairo_t* cr, const Fonts* fonts)
     };
     paintLines(cr, fonts, lines.data(), lines.size(), 44, 236, 22, 14);
 
-    const std::array<int32_t, 4> aces = {cardId(14, SUIT_TREFLE), cardId(14, SUIT_CARREAU), cardId(14, SUIT_COEUR),
-                                         cardId(14, SUIT_PIQUE)};
+    const std::array<int32_t, 4> aces = {cardId(14, kSuitTrefle), cardId(14, kSuitCarreau), cardId(14, kSuitCoeur),
+                                         cardId(14, kSuitPique)};
     paintFan(cr, fonts, aces.data(), 4, 706, 380, 1.35, 0.26);
 }
 
@@ -335,15 +335,15 @@ void paintEmptyBank(cairo_t* cr, const Fonts* fonts, double cx, double top)
     constexpr double kPanelH = 64;
     setColor(cr, kNightDeep);
     fillFramedPanel(cr, cx - kPanelW / 2, top, kPanelW, kPanelH, 10);
-    setFont(cr, fonts, FONT_LABEL, 20);
+    setFont(cr, fonts, kFontLabel, 20);
     setColor(cr, kCream);
-    showText(cr, "BANQUE", cx - 12, top + 41, ALIGN_RIGHT);
-    setFont(cr, fonts, FONT_SCORE, 36);
+    showText(cr, "BANQUE", cx - 12, top + 41, kAlignRight);
+    setFont(cr, fonts, kFontScore, 36);
     setColor(cr, kGold);
-    showText(cr, "0", cx + 4, top + 45, ALIGN_LEFT);
-    setFont(cr, fonts, FONT_LABEL, 20);
+    showText(cr, "0", cx + 4, top + 45, kAlignLeft);
+    setFont(cr, fonts, kFontLabel, 20);
     setColor(cr, kAsh);
-    showText(cr, "crédit", cx + 32, top + 41, ALIGN_LEFT);
+    showText(cr, "crédit", cx + 32, top + 41, kAlignLeft);
 }
 
 // A gold arrow along a curve from (x0, y0) to (x1, y1), its head at the end.
@@ -379,19 +379,19 @@ void paintGameOver(cairo_t* cr, const Fonts* fonts)
     paintHeading(cr, fonts, "Partie terminée", kW / 2, 104, 52);
     paintSuitRule(cr, kW / 2, 128, 200);
     paintEmptyBank(cr, fonts, kW / 2, 148);
-    setFont(cr, fonts, FONT_SANS_BOLD, 20);
+    setFont(cr, fonts, kFontSansBold, 20);
     setColor(cr, kCream);
-    showText(cr, "Votre banque est vide\u202F: la partie est finie.", kW / 2, 250, ALIGN_CENTER);
-    setFont(cr, fonts, FONT_SANS, 15);
-    showText(cr, "Une nouvelle partie vous attend à l’accueil, avec 50\u00A0crédits.", kW / 2, 280, ALIGN_CENTER);
+    showText(cr, "Votre banque est vide\u202F: la partie est finie.", kW / 2, 250, kAlignCenter);
+    setFont(cr, fonts, kFontSans, 15);
+    showText(cr, "Une nouvelle partie vous attend à l’accueil, avec 50\u00A0crédits.", kW / 2, 280, kAlignCenter);
 
     // The three empty chip places on the left, the face-down hand on the right.
     paintEmptyChipPlace(cr, 112, 200, 30);
     paintEmptyChipPlace(cr, 84, 262, 30);
     paintEmptyChipPlace(cr, 146, 262, 30);
-    setFont(cr, fonts, FONT_SANS, 12);
+    setFont(cr, fonts, kFontSans, 12);
     setColor(cr, mix(kCream, kAsh, 0.4));
-    showText(cr, "plus un jeton", 115, 314, ALIGN_CENTER);
+    showText(cr, "plus un jeton", 115, 314, kAlignCenter);
     const std::array<int32_t, 5> backs = {0, 0, 0, 0, 0};
     paintFan(cr, fonts, backs.data(), 5, 760, 330, 0.7, 0.16);
 
@@ -404,13 +404,13 @@ void paintGameOver(cairo_t* cr, const Fonts* fonts)
     cairo_set_line_width(cr, 1.5);
     setColor(cr, kGoldPale);
     cairo_stroke(cr);
-    setFont(cr, fonts, FONT_SANS_BOLD, 17);
+    setFont(cr, fonts, kFontSansBold, 17);
     setColor(cr, kGold);
-    showText(cr, "Cliquez sur CONTINUER pour revenir à l’accueil.", kW / 2, 338, ALIGN_CENTER);
+    showText(cr, "Cliquez sur CONTINUER pour revenir à l’accueil.", kW / 2, 338, kAlignCenter);
     paintArrow(cr, 236, 352, 150, 372, kContinuerButtonPos.x + kSmallButtonSize.w + 10, buttonY - 4);
-    setFont(cr, fonts, FONT_SANS_BOLD, 14);
+    setFont(cr, fonts, kFontSansBold, 14);
     showText(cr, "Nouvelle partie\u202F: c’est ici.", kContinuerButtonPos.x + kSmallButtonSize.w + 26, buttonY + 5,
-             ALIGN_LEFT);
+             kAlignLeft);
 }
 
 }  // namespace
@@ -418,15 +418,15 @@ void paintGameOver(cairo_t* cr, const Fonts* fonts)
 void paintBackground(cairo_t* cr, const Fonts* fonts, int32_t screen)
 {
     paintCabinet(cr, fonts);
-    if (screen == SCREEN_START) {
+    if (screen == kScreenStart) {
         paintStart(cr, fonts);
-    } else if (screen == SCREEN_OPTION) {
+    } else if (screen == kScreenOption) {
         paintOptions(cr, fonts);
-    } else if (screen == SCREEN_JEU) {
+    } else if (screen == kScreenJeu) {
         paintGame(cr, fonts);
-    } else if (screen == SCREEN_APROPOS) {
+    } else if (screen == kScreenApropos) {
         paintApropos(cr, fonts);
-    } else if (screen == SCREEN_AIDE) {
+    } else if (screen == kScreenAide) {
         paintAide(cr, fonts);
     } else {
         paintGameOver(cr, fonts);

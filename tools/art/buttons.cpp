@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "art/art.h"
-#include "display/display_state.h"
+#include "cards/display_state.h"
 
 namespace art {
 
@@ -18,22 +18,22 @@ struct Shade {
 
 Shade shadeFor(int32_t style, int32_t state)
 {
-    if (state == STATE_OFF) {
+    if (state == kStateOff) {
         return {kAsh, kAshDeep, kOffButtonEdge, kOffButtonLabel};
     }
     Shade shade = {kWineButtonTop, kWineDeep, kGold, kCream};
-    if (style == BUTTON_STYLE_GOLD) {
+    if (style == kButtonStyleGold) {
         shade = {kGoldButtonTop, kGoldButtonBottom, kGoldDeep, kWineDeep};
-    } else if (style == BUTTON_STYLE_NIGHT) {
+    } else if (style == kButtonStyleNight) {
         shade = {kNightButtonTop, kNightDeep, kNightButtonEdge, kCream};
     }
-    if (state == STATE_PRESSED) {
+    if (state == kStatePressed) {
         // Pressed: darker, lit from below as if sunk into the panel.
         const Rgb top = mix(shade.bottom, kInk, 0.35);
         shade.bottom = mix(shade.top, kInk, 0.4);
         shade.top = top;
         shade.border = mix(shade.border, kInk, 0.3);
-        shade.label = style == BUTTON_STYLE_GOLD ? kInk : kGold;
+        shade.label = style == kButtonStyleGold ? kInk : kGold;
     }
     return shade;
 }
@@ -41,18 +41,18 @@ Shade shadeFor(int32_t style, int32_t state)
 void paintLabel(cairo_t* cr, const Fonts* fonts, Size size, const char* text, Rgb color, double drop, bool embossed)
 {
     double points = size.h * 0.44;
-    setFont(cr, fonts, FONT_SANS_BOLD, points);
+    setFont(cr, fonts, kFontSansBold, points);
     const double room = size.w - 14;
     if (textWidth(cr, text) > room) {
         points *= room / textWidth(cr, text);
-        setFont(cr, fonts, FONT_SANS_BOLD, points);
+        setFont(cr, fonts, kFontSansBold, points);
     }
     const double baseline = (size.h - 2) / 2.0 + points * 0.36 + drop;
     if (embossed) {
         showEmbossed(cr, text, size.w / 2.0, baseline, color);
     } else {
         setColor(cr, color);
-        showText(cr, text, size.w / 2.0, baseline, ALIGN_CENTER);
+        showText(cr, text, size.w / 2.0, baseline, kAlignCenter);
     }
 }
 
@@ -65,7 +65,7 @@ struct ButtonArt {
     Size size;
     int32_t screen;
     ScreenPos pos;
-    std::array<const char*, 3> paths;  // by STATE_*
+    std::array<const char*, 3> paths;  // by kState*
 };
 template <size_t N>
 constexpr std::array<const char*, 3> statePaths(const ImageTable<N>& table, int32_t raised, int32_t pressed,
@@ -74,26 +74,26 @@ constexpr std::array<const char*, 3> statePaths(const ImageTable<N>& table, int3
     return {imageFor(table, raised), imageFor(table, pressed), imageFor(table, off)};
 }
 constexpr std::array<ButtonArt, 10> kButtons = {{
-    {"AIDE", BUTTON_STYLE_WINE, kSmallButtonSize, SCREEN_START, kAideButtonPos,
-     statePaths(kAideButtonImages, BUTTON_UP, BUTTON_DOWN)},
-    {"À PROPOS", BUTTON_STYLE_WINE, kSmallButtonSize, SCREEN_START, kAproposButtonPos,
-     statePaths(kAproposButtonImages, BUTTON_UP, BUTTON_DOWN)},
-    {"RETOUR", BUTTON_STYLE_WINE, kSmallButtonSize, SCREEN_OPTION, kRetourButtonPos,
-     statePaths(kRetourButtonImages, BUTTON_UP, BUTTON_DOWN)},
-    {"CONTINUER", BUTTON_STYLE_GOLD, kSmallButtonSize, SCREEN_GAMEOVER, kContinuerButtonPos,
-     statePaths(kContinuerButtonImages, BUTTON_UP, BUTTON_DOWN)},
-    {"CHANGER", BUTTON_STYLE_NIGHT, kGarderButtonSize, SCREEN_JEU, kGarderButtonPos[0],
-     statePaths(kGarderButtonImages, BUTTON_UP, BUTTON_DOWN)},
-    {"NOUVELLE PARTIE", BUTTON_STYLE_GOLD, kLargeButtonSize, SCREEN_START, kNewGameButtonPos,
-     statePaths(kNewGameButtonImages, BUTTON_UP, BUTTON_DOWN)},
-    {"OPTIONS", BUTTON_STYLE_WINE, kLargeButtonSize, SCREEN_START, kOptionButtonPos,
-     statePaths(kOptionButtonImages, BUTTON_UP, BUTTON_DOWN)},
-    {"REPRENDRE", BUTTON_STYLE_WINE, kLargeButtonSize, SCREEN_START, kResumeButtonPos,
-     statePaths(kResumeButtonImages, BUTTON_UP, BUTTON_DOWN, RESUME_CLOSED)},
-    {"CARTE", BUTTON_STYLE_GOLD, kCarteButtonSize, SCREEN_JEU, kCarteButtonPos,
-     statePaths(kCarteButtonImages, CARTE_UP, CARTE_DOWN, CARTE_DISABLED)},
-    {"REJOUER", BUTTON_STYLE_GOLD, kCarteButtonSize, SCREEN_JEU, kCarteButtonPos,
-     statePaths(kCarteButtonImages, REJOUER_UP, REJOUER_DOWN)},
+    {"AIDE", kButtonStyleWine, kSmallButtonSize, kScreenStart, kAideButtonPos,
+     statePaths(kAideButtonImages, kButtonUp, kButtonDown)},
+    {"À PROPOS", kButtonStyleWine, kSmallButtonSize, kScreenStart, kAproposButtonPos,
+     statePaths(kAproposButtonImages, kButtonUp, kButtonDown)},
+    {"RETOUR", kButtonStyleWine, kSmallButtonSize, kScreenOption, kRetourButtonPos,
+     statePaths(kRetourButtonImages, kButtonUp, kButtonDown)},
+    {"CONTINUER", kButtonStyleGold, kSmallButtonSize, kScreenGameover, kContinuerButtonPos,
+     statePaths(kContinuerButtonImages, kButtonUp, kButtonDown)},
+    {"CHANGER", kButtonStyleNight, kGarderButtonSize, kScreenJeu, kGarderButtonPos[0],
+     statePaths(kGarderButtonImages, kButtonUp, kButtonDown)},
+    {"NOUVELLE PARTIE", kButtonStyleGold, kLargeButtonSize, kScreenStart, kNewGameButtonPos,
+     statePaths(kNewGameButtonImages, kButtonUp, kButtonDown)},
+    {"OPTIONS", kButtonStyleWine, kLargeButtonSize, kScreenStart, kOptionButtonPos,
+     statePaths(kOptionButtonImages, kButtonUp, kButtonDown)},
+    {"REPRENDRE", kButtonStyleWine, kLargeButtonSize, kScreenStart, kResumeButtonPos,
+     statePaths(kResumeButtonImages, kButtonUp, kButtonDown, kResumeClosed)},
+    {"CARTE", kButtonStyleGold, kCarteButtonSize, kScreenJeu, kCarteButtonPos,
+     statePaths(kCarteButtonImages, kCarteUp, kCarteDown, kCarteDisabled)},
+    {"REJOUER", kButtonStyleGold, kCarteButtonSize, kScreenJeu, kCarteButtonPos,
+     statePaths(kCarteButtonImages, kRejouerUp, kRejouerDown)},
 }};
 
 }  // namespace
@@ -104,8 +104,8 @@ void paintButton(cairo_t* cr, const Fonts* fonts, Size size, ButtonLook look)
     const double radius = size.h < 24 ? 4 : 6;
     const double w = size.w - 2;
     const double h = size.h - 2.5;
-    const bool up = look.state == STATE_RAISED;
-    const double drop = look.state == STATE_PRESSED ? 1.5 : 0;
+    const bool up = look.state == kStateRaised;
+    const double drop = look.state == kStatePressed ? 1.5 : 0;
 
     if (up) {
         // Raised: a soft shadow under it.
@@ -123,9 +123,9 @@ void paintButton(cairo_t* cr, const Fonts* fonts, Size size, ButtonLook look)
     if (up) {
         // A highlight along the top edge.
         roundedRect(cr, 3, 2.2, w - 4, h * 0.42, radius - 2);
-        setColorAlpha(cr, kHighlight, look.style == BUTTON_STYLE_GOLD ? 0.28 : 0.14);
+        setColorAlpha(cr, kHighlight, look.style == kButtonStyleGold ? 0.28 : 0.14);
         cairo_fill(cr);
-    } else if (look.state == STATE_PRESSED) {
+    } else if (look.state == kStatePressed) {
         // The upper rim casts a shadow into the sunk button.
         cairo_pattern_t* shadow = cairo_pattern_create_linear(0, drop, 0, drop + 6);
         addStop(shadow, 0, kShadow, 0.5);
@@ -137,16 +137,16 @@ void paintButton(cairo_t* cr, const Fonts* fonts, Size size, ButtonLook look)
     }
     // Light lettering gets a shadow; the dark lettering of gold buttons does not.
     paintLabel(cr, fonts, size, look.label, shade.label, drop,
-               look.style != BUTTON_STYLE_GOLD || look.state == STATE_OFF);
+               look.style != kButtonStyleGold || look.state == kStateOff);
 }
 
 bool writeButtons(const Job* job, const std::array<cairo_surface_t*, 6>& screens)
 {
     for (const ButtonArt& button : kButtons) {
-        if (button.paths[STATE_RAISED] == nullptr || button.paths[STATE_PRESSED] == nullptr) {
+        if (button.paths[kStateRaised] == nullptr || button.paths[kStatePressed] == nullptr) {
             return false;  // a state lost its picture in the layout tables
         }
-        for (int32_t state = STATE_RAISED; state <= STATE_OFF; ++state) {
+        for (int32_t state = kStateRaised; state <= kStateOff; ++state) {
             const char* path = button.paths[static_cast<size_t>(state)];
             if (path == nullptr) {
                 continue;

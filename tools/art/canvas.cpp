@@ -14,7 +14,7 @@ namespace art {
 
 namespace {
 
-constexpr std::array<const char*, FONT_COUNT> kFontFiles = {
+constexpr std::array<const char*, kFontCount> kFontFiles = {
     VANTREL_SANS_FONT,   VANTREL_SANS_BOLD_FONT, VANTREL_SERIF_BOLD_FONT,
     VANTREL_NARROW_FONT, VANTREL_SOURCE_FONT,    VANTREL_LABEL_FONT,
 };
@@ -275,9 +275,9 @@ double textWidth(cairo_t* cr, const char* text) { return runText(cr, text, false
 void showText(cairo_t* cr, const char* text, double x, double baseline, int32_t align)
 {
     double left = x;
-    if (align != ALIGN_LEFT) {
+    if (align != kAlignLeft) {
         const double width = textWidth(cr, text);
-        left = align == ALIGN_CENTER ? x - width / 2 : x - width;
+        left = align == kAlignCenter ? x - width / 2 : x - width;
     }
     cairo_move_to(cr, left, baseline);
     runText(cr, text, true);
@@ -286,16 +286,16 @@ void showText(cairo_t* cr, const char* text, double x, double baseline, int32_t 
 void showEmbossed(cairo_t* cr, const char* text, double cx, double baseline, Rgb color)
 {
     setColorAlpha(cr, kInk, 0.55);
-    showText(cr, text, cx + 1, baseline + 1.5, ALIGN_CENTER);
+    showText(cr, text, cx + 1, baseline + 1.5, kAlignCenter);
     setColor(cr, color);
-    showText(cr, text, cx, baseline, ALIGN_CENTER);
+    showText(cr, text, cx, baseline, kAlignCenter);
 }
 
 int scoreAscent(const Fonts* fonts, int pointSize)
 {
     // Same arithmetic as the game's text library: the face's ascender scaled
     // to the nominal size at 72 dpi, rounded up to a whole pixel.
-    const FT_Face face = fonts->faces[static_cast<size_t>(FONT_SCORE)];
+    const FT_Face face = fonts->faces[static_cast<size_t>(kFontScore)];
     const FT_Fixed scale = FT_DivFix(pointSize * 64, face->units_per_EM);
     const FT_Long ascent = FT_MulFix(face->ascender, scale);
     return static_cast<int>((ascent + 63) / 64);

@@ -73,22 +73,22 @@ void fillSuit(cairo_t* cr, int32_t suit, double cx, double cy, double size, bool
 // bottom right, as on a real card.
 void paintIndices(cairo_t* cr, const Fonts* fonts, int32_t rank, int32_t suit)
 {
-    const char* text = kIndexTexts[static_cast<size_t>(rank - RANK_TWO)];
+    const char* text = kIndexTexts[static_cast<size_t>(rank - kRankTwo)];
     for (int turn = 0; turn < 2; ++turn) {
         cairo_save(cr);
         if (turn == 1) {
             cairo_translate(cr, kCardW, kCardH);
             cairo_rotate(cr, kPi);
         }
-        setFont(cr, fonts, FONT_NARROW_BOLD, rank == 10 ? 14 : 15);
+        setFont(cr, fonts, kFontNarrowBold, rank == 10 ? 14 : 15);
         setColor(cr, suitColor(suit));
         cairo_save(cr);
         if (rank == 10) {
             cairo_translate(cr, 8, 0);
             cairo_scale(cr, 0.86, 1);
-            showText(cr, text, 0, 15, ALIGN_CENTER);
+            showText(cr, text, 0, 15, kAlignCenter);
         } else {
-            showText(cr, text, 8, 15, ALIGN_CENTER);
+            showText(cr, text, 8, 15, kAlignCenter);
         }
         cairo_restore(cr);
         fillSuit(cr, suit, 8, 23, 9, false);
@@ -101,7 +101,7 @@ void paintPips(cairo_t* cr, int32_t rank, int32_t suit)
     constexpr double kTop = 18;
     constexpr double kBottom = 80;
     constexpr double kColumnStep = 13;
-    const PipLayout& layout = kPipLayouts[static_cast<size_t>(rank - RANK_TWO)];
+    const PipLayout& layout = kPipLayouts[static_cast<size_t>(rank - kRankTwo)];
     const double size = rank >= 9 ? 13 : 14;
     for (int i = 0; i < layout.count; ++i) {
         const Pip& pip = layout.pips[static_cast<size_t>(i)];
@@ -113,7 +113,7 @@ void paintPips(cairo_t* cr, int32_t rank, int32_t suit)
 
 void paintAce(cairo_t* cr, int32_t suit)
 {
-    if (suit == SUIT_PIQUE) {
+    if (suit == kSuitPique) {
         // The ace of spades carries the traditional ornament round its pip.
         cairo_save(cr);
         cairo_translate(cr, kCardW / 2, kCardH / 2);
@@ -142,9 +142,9 @@ constexpr double kFrameH = 80;
 constexpr double kMiddle = kFrameY + kFrameH / 2;
 constexpr double kSide = kFrameX + kFrameW - 6;  // where the attribute is held
 
-constexpr int32_t FIGURE_JACK = 0;
-constexpr int32_t FIGURE_QUEEN = 1;
-constexpr int32_t FIGURE_KING = 2;
+constexpr int32_t kFigureJack = 0;
+constexpr int32_t kFigureQueen = 1;
+constexpr int32_t kFigureKing = 2;
 
 enum class Attribute { Halberd, Shield, Torch, Bow, Flower, Fan, Mirror, Sceptre, Orb, Axe, Sword, Harp };
 
@@ -241,7 +241,7 @@ void paintHead(cairo_t* cr, const CourtLook& look, int32_t figure, double cx, do
 {
     // Hair behind the head: long for queens, short for the others.
     setColor(cr, look.hair);
-    if (figure == FIGURE_QUEEN) {
+    if (figure == kFigureQueen) {
         roundedRect(cr, cx - 8.5, headY - 6, 17, 16, 6);
     } else {
         cairo_new_path(cr);
@@ -255,13 +255,13 @@ void paintHead(cairo_t* cr, const CourtLook& look, int32_t figure, double cx, do
     cairo_restore(cr);
     setColor(cr, kSkin);
     cairo_fill(cr);
-    if (figure == FIGURE_KING) {
+    if (figure == kFigureKing) {
         cairo_move_to(cr, cx - 6, headY + 1);
         cairo_curve_to(cr, cx - 5.5, headY + 10, cx + 5.5, headY + 10, cx + 6, headY + 1);
         cairo_curve_to(cr, cx + 3, headY + 4.5, cx - 3, headY + 4.5, cx - 6, headY + 1);
         setColor(cr, look.hair);
         cairo_fill(cr);
-    } else if (figure == FIGURE_JACK) {
+    } else if (figure == kFigureJack) {
         line(cr, 1, look.hair, cx - 2.8, headY + 2.4, cx + 2.8, headY + 2.4);  // moustache
     }
     disc(cr, cx - 2.3, headY - 0.6, 0.8, kPipBlack);
@@ -272,10 +272,10 @@ void paintHead(cairo_t* cr, const CourtLook& look, int32_t figure, double cx, do
 // Crown for kings, diadem for queens, a feathered cap for jacks.
 void paintHeadwear(cairo_t* cr, const CourtLook& look, int32_t figure, double cx, double headY)
 {
-    if (figure == FIGURE_KING) {
+    if (figure == kFigureKing) {
         paintCrown(cr, cx, headY - 16, 3, 15, 10);
         disc(cr, cx, headY - 9, 1.2, look.second);
-    } else if (figure == FIGURE_QUEEN) {
+    } else if (figure == kFigureQueen) {
         paintCrown(cr, cx, headY - 12.5, 4, 13, 6);
         disc(cr, cx, headY - 9.5, 1.1, look.second);
     } else {
@@ -458,7 +458,7 @@ void paintCourt(cairo_t* cr, int32_t rank, int32_t suit)
 void paintCardFront(cairo_t* cr, const Fonts* fonts, int32_t rank, int32_t suit)
 {
     paintBlank(cr);
-    if (rank == RANK_ACE) {
+    if (rank == kRankAce) {
         paintAce(cr, suit);
     } else if (rank >= 11) {
         paintCourt(cr, rank, suit);
@@ -516,10 +516,10 @@ void paintCardBack(cairo_t* cr)
     setColor(cr, kGold);
     cairo_stroke(cr);
     // A gold spade over a red heart in the medallion.
-    suitPath(cr, SUIT_PIQUE, kCardW / 2, kCardH / 2 - 5, 13);
+    suitPath(cr, kSuitPique, kCardW / 2, kCardH / 2 - 5, 13);
     setColor(cr, kGold);
     cairo_fill(cr);
-    fillSuit(cr, SUIT_COEUR, kCardW / 2, kCardH / 2 + 9, 11, false);
+    fillSuit(cr, kSuitCoeur, kCardW / 2, kCardH / 2 + 9, 11, false);
 }
 
 void paintCard(cairo_t* cr, const Fonts* fonts, int32_t cardId)
@@ -533,7 +533,7 @@ void paintCard(cairo_t* cr, const Fonts* fonts, int32_t cardId)
 
 bool writeCards(const Job* job, cairo_surface_t* gameScreen)
 {
-    for (int32_t id = 0; id <= DECK_SIZE; ++id) {
+    for (int32_t id = 0; id <= kDeckSize; ++id) {
         char path[kCardPathSize];
         if (!cardImagePath(id, path, sizeof path)) {
             return false;

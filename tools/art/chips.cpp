@@ -4,7 +4,7 @@
 
 #include "art/art.h"
 #include "cards/card_list.h"
-#include "display/display_state.h"
+#include "cards/display_state.h"
 
 namespace art {
 
@@ -88,7 +88,7 @@ void paintChipInlay(cairo_t* cr, const Fonts* fonts, const ChipLook& look, bool 
     setColor(cr, mix(look.body, kInk, 0.3));
     cairo_stroke(cr);
 
-    const int32_t font = word ? FONT_NARROW_BOLD : FONT_SANS_BOLD;
+    const int32_t font = word ? kFontNarrowBold : kFontSansBold;
     const double points = word ? 13 : 16;
     setFont(cr, fonts, font, points);
     const double room = 2 * inlay - 6;
@@ -96,7 +96,7 @@ void paintChipInlay(cairo_t* cr, const Fonts* fonts, const ChipLook& look, bool 
         setFont(cr, fonts, font, points * room / textWidth(cr, look.text));
     }
     setColor(cr, ivory || word ? look.spots : mix(look.body, kInk, 0.25));
-    showText(cr, look.text, kCentre, kCentre + (word ? 4 : 5.5), ALIGN_CENTER);
+    showText(cr, look.text, kCentre, kCentre + (word ? 4 : 5.5), kAlignCenter);
 }
 
 // Raised: light from the top left. Pressed: darker, as if pushed below the
@@ -130,7 +130,7 @@ void paintChipLight(cairo_t* cr, bool pressed)
 void paintChip(cairo_t* cr, const Fonts* fonts, int32_t chip, int32_t state)
 {
     const ChipLook& look = kChipLooks[static_cast<size_t>(chip)];
-    const bool pressed = state == STATE_PRESSED;
+    const bool pressed = state == kStatePressed;
     paintChipRim(cr, look);
     // A pressed chip sinks: everything inside the rim shifts down a little.
     cairo_save(cr);
@@ -159,10 +159,10 @@ bool writeChips(const Job* job, cairo_surface_t* gameScreen)
 
     bool ok = true;
     for (size_t chip = 0; chip < kChipImages.size() && ok; ++chip) {
-        for (int32_t button = BUTTON_UP; button <= BUTTON_DOWN && ok; ++button) {
+        for (int32_t button = kButtonUp; button <= kButtonDown && ok; ++button) {
             cairo_surface_t* layer = newLayer(kArtChipSize, kArtChipSize);
             cairo_t* cr = beginDrawing(layer);
-            paintChip(cr, job->fonts, static_cast<int32_t>(chip), button == BUTTON_UP ? STATE_RAISED : STATE_PRESSED);
+            paintChip(cr, job->fonts, static_cast<int32_t>(chip), button == kButtonUp ? kStateRaised : kStatePressed);
             cairo_destroy(cr);
 
             cairo_surface_t* image = cropImage(gameScreen, kChipPos[chip], kArtChipSize, kArtChipSize);
@@ -212,7 +212,7 @@ void paintIcon(cairo_t* cr)
         cairo_close_path(cr);
         cairo_fill(cr);
     }
-    suitPath(cr, SUIT_PIQUE, c, c + 0.5, 15);
+    suitPath(cr, kSuitPique, c, c + 0.5, 15);
     setColor(cr, kGold);
     cairo_fill(cr);
 }

@@ -11,8 +11,9 @@
 
 #include "art/art.h"
 #include "cards/card_list.h"
+#include "cards/display_state.h"
 #include "cards/evaluate.h"
-#include "display/display_state.h"
+#include "cards/modes.h"
 #include "display/elements.h"
 #include "display/screens.h"
 #include "display/text_panels.h"
@@ -74,8 +75,8 @@ struct Scene {
     int32_t screen;                 // for the screens outside a round
     std::array<int32_t, 7> values;  // bank, bet, win, won, lost, best, total
     int32_t pressedChip;
-    std::array<int32_t, HAND_SLOTS> cards;
-    std::array<int32_t, HAND_SLOTS> garder;
+    std::array<int32_t, kHandSlots> cards;
+    std::array<int32_t, kHandSlots> garder;
     int32_t carte;
     int32_t message;
     int32_t combination;
@@ -83,34 +84,34 @@ struct Scene {
 
 constexpr int32_t kNoChip = -1;
 constexpr std::array<Scene, 8> kScenes = {{
-    {"Accueil", MODE_START, SCREEN_START, {}, kNoChip, {}, {}, CARTE_UP, MSG_MISE, COMBINATION_AIDE},
-    {"Mise", MODE_BET, SCREEN_JEU, {30, 20, 0, 3, 2, 40, 70}, 3, {}, {}, CARTE_UP, MSG_MISE, COMBINATION_AIDE},
+    {"Accueil", kModeStart, kScreenStart, {}, kNoChip, {}, {}, kCarteUp, kMsgMise, kCombinationAide},
+    {"Mise", kModeBet, kScreenJeu, {30, 20, 0, 3, 2, 40, 70}, 3, {}, {}, kCarteUp, kMsgMise, kCombinationAide},
     {"Première main",
-     MODE_FIRST_HAND,
-     SCREEN_JEU,
+     kModeFirstHand,
+     kScreenJeu,
      {30, 20, 0, 3, 2, 40, 70},
      kNoChip,
-     {cardId(5, SUIT_TREFLE), cardId(9, SUIT_CARREAU), cardId(12, SUIT_COEUR), cardId(12, SUIT_PIQUE),
-      cardId(11, SUIT_COEUR)},
-     {BUTTON_DOWN, BUTTON_DOWN, BUTTON_UP, BUTTON_UP, BUTTON_UP},
-     CARTE_UP,
-     MSG_FIRST_HAND,
-     COMBINATION_AIDE},
+     {cardId(5, kSuitTrefle), cardId(9, kSuitCarreau), cardId(12, kSuitCoeur), cardId(12, kSuitPique),
+      cardId(11, kSuitCoeur)},
+     {kButtonDown, kButtonDown, kButtonUp, kButtonUp, kButtonUp},
+     kCarteUp,
+     kMsgFirstHand,
+     kCombinationAide},
     {"Résultat, nombres à dix chiffres",
-     MODE_RESULT,
-     SCREEN_JEU,
+     kModeResult,
+     kScreenJeu,
      {2147483647, 1000000000, 1999999999, 1234567890, 987654321, 2000000000, 2147483647},
      kNoChip,
-     {cardId(7, SUIT_TREFLE), cardId(7, SUIT_COEUR), cardId(13, SUIT_CARREAU), cardId(13, SUIT_TREFLE),
-      cardId(13, SUIT_PIQUE)},
-     {BUTTON_UP, BUTTON_UP, BUTTON_UP, BUTTON_DOWN, BUTTON_DOWN},
-     REJOUER_UP,
-     MSG_WIN,
-     HAND_FULL_HOUSE},
-    {"Options", MODE_OPTION, SCREEN_OPTION, {}, kNoChip, {}, {}, CARTE_UP, MSG_MISE, COMBINATION_AIDE},
-    {"Aide", MODE_OPTION, SCREEN_AIDE, {}, kNoChip, {}, {}, CARTE_UP, MSG_MISE, COMBINATION_AIDE},
-    {"À propos", MODE_OPTION, SCREEN_APROPOS, {}, kNoChip, {}, {}, CARTE_UP, MSG_MISE, COMBINATION_AIDE},
-    {"Partie terminée", MODE_GAME_OVER, SCREEN_GAMEOVER, {}, kNoChip, {}, {}, CARTE_UP, MSG_MISE, COMBINATION_AIDE},
+     {cardId(7, kSuitTrefle), cardId(7, kSuitCoeur), cardId(13, kSuitCarreau), cardId(13, kSuitTrefle),
+      cardId(13, kSuitPique)},
+     {kButtonUp, kButtonUp, kButtonUp, kButtonDown, kButtonDown},
+     kRejouerUp,
+     kMsgWin,
+     kHandFullHouse},
+    {"Options", kModeOption, kScreenOption, {}, kNoChip, {}, {}, kCarteUp, kMsgMise, kCombinationAide},
+    {"Aide", kModeOption, kScreenAide, {}, kNoChip, {}, {}, kCarteUp, kMsgMise, kCombinationAide},
+    {"À propos", kModeOption, kScreenApropos, {}, kNoChip, {}, {}, kCarteUp, kMsgMise, kCombinationAide},
+    {"Partie terminée", kModeGameOver, kScreenGameover, {}, kNoChip, {}, {}, kCarteUp, kMsgMise, kCombinationAide},
 }};
 
 // Draws the scene on `screen` with the game's own routines, from the game's
@@ -128,7 +129,7 @@ void composeScene(const Scene& scene, SDL_Surface* screen)
     display.handCards = scene.cards;
     display.garderButtons = scene.garder;
     if (scene.pressedChip != kNoChip) {
-        display.chipButtons[static_cast<size_t>(scene.pressedChip)] = BUTTON_DOWN;
+        display.chipButtons[static_cast<size_t>(scene.pressedChip)] = kButtonDown;
     }
     Purse purse;
     resetPurse(&purse);
@@ -140,22 +141,22 @@ void composeScene(const Scene& scene, SDL_Surface* screen)
     purse.bestWin = scene.values[5];
     purse.totalWon = scene.values[6];
 
-    if (scene.mode == MODE_START) {
+    if (scene.mode == kModeStart) {
         showStartScreen(&display, screen);
-    } else if (scene.mode == MODE_BET) {
+    } else if (scene.mode == kModeBet) {
         showBetScreen(&display, &purse, screen);
-    } else if (scene.mode == MODE_FIRST_HAND || scene.mode == MODE_RESULT) {
+    } else if (scene.mode == kModeFirstHand || scene.mode == kModeResult) {
         showCardScreen(&display, &purse, screen);
     } else {
         drawBackground(&display, screen);
-        if (scene.screen == SCREEN_GAMEOVER) {
+        if (scene.screen == kScreenGameover) {
             drawContinuerButton(&display, screen);
         } else {
             drawRetourButton(&display, screen);
         }
-        if (scene.screen == SCREEN_AIDE) {
+        if (scene.screen == kScreenAide) {
             drawAideText(screen);
-        } else if (scene.screen == SCREEN_APROPOS) {
+        } else if (scene.screen == kScreenApropos) {
             drawAproposText(screen);
         }
     }
@@ -180,9 +181,9 @@ void breakRow(Flow* flow)
 void paintSection(cairo_t* cr, const Fonts* fonts, Flow* flow, const char* title)
 {
     breakRow(flow);
-    setFont(cr, fonts, FONT_SANS_BOLD, 17);
+    setFont(cr, fonts, kFontSansBold, 17);
     setColor(cr, kGold);
-    showText(cr, title, kMargin, flow->y + 18, ALIGN_LEFT);
+    showText(cr, title, kMargin, flow->y + 18, kAlignLeft);
     flow->y += 30;
 }
 
@@ -191,7 +192,7 @@ void placePicture(cairo_t* cr, const Fonts* fonts, Flow* flow, cairo_surface_t* 
 {
     const double w = cairo_image_surface_get_width(picture) * scale;
     const double h = cairo_image_surface_get_height(picture) * scale;
-    setFont(cr, fonts, FONT_SANS, 9.5);
+    setFont(cr, fonts, kFontSans, 9.5);
     if (flow->x + std::max(w, textWidth(cr, label)) > kSheetWidth - kMargin) {
         breakRow(flow);
     }
@@ -204,9 +205,9 @@ void placePicture(cairo_t* cr, const Fonts* fonts, Flow* flow, cairo_surface_t* 
     cairo_restore(cr);
     // The label is never cut: a picture narrower than its label gets the
     // label's width.
-    setFont(cr, fonts, FONT_SANS, 9.5);
+    setFont(cr, fonts, kFontSans, 9.5);
     setColor(cr, kSheetLabel);
-    showText(cr, label, flow->x, flow->y + h + 11, ALIGN_LEFT);
+    showText(cr, label, flow->x, flow->y + h + 11, kAlignLeft);
     flow->x += std::max(w, textWidth(cr, label)) + kGap;
     flow->rowHeight = std::max(flow->rowHeight, h);
 }
@@ -262,7 +263,7 @@ bool paintPictures(cairo_t* cr, const Job* job, Flow* flow)
         ok = ok && placeFile(cr, job, flow, path, 0.25);
     }
     paintSection(cr, job->fonts, flow, "Cartes");
-    for (int32_t id = 0; id <= DECK_SIZE && ok; ++id) {
+    for (int32_t id = 0; id <= kDeckSize && ok; ++id) {
         char path[kCardPathSize];
         ok = cardImagePath(id, path, sizeof path) && placeFile(cr, job, flow, path, 1.0);
     }
@@ -327,9 +328,9 @@ bool writeContactSheet(const Job* job, const char* sheetPath)
     cairo_t* cr = beginDrawing(sheet);
     setColor(cr, kSheetGround);
     cairo_paint(cr);
-    setFont(cr, job->fonts, FONT_SERIF_BOLD, 26);
+    setFont(cr, job->fonts, kFontSerifBold, 26);
     setColor(cr, kGold);
-    showText(cr, "Vantrel\u202F: toutes les images du jeu", kMargin, 40, ALIGN_LEFT);
+    showText(cr, "Vantrel\u202F: toutes les images du jeu", kMargin, 40, kAlignLeft);
     Flow flow = {kMargin, 56, 0};
     bool ok = paintGameScreens(cr, job, &flow) && paintPictures(cr, job, &flow);
     cairo_destroy(cr);

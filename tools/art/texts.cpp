@@ -1,8 +1,8 @@
 // Lettered pictures of the game screen: the four messages, the combination
 // captions with the help caption, and the panel behind the score numbers.
 #include "art/art.h"
+#include "cards/display_state.h"
 #include "cards/purse.h"
-#include "display/display_state.h"
 
 namespace art {
 
@@ -99,9 +99,9 @@ void paintStatsPanel(cairo_t* cr, const Fonts* fonts)
     setColorAlpha(cr, kGold, 0.35);
     cairo_stroke(cr);
     // The heading fills the corner the staggered rows leave free.
-    setFont(cr, fonts, FONT_LABEL, 11);
+    setFont(cr, fonts, kFontLabel, 11);
     setColor(cr, kGold);
-    showText(cr, "CETTE PARTIE", box.x + 10, box.y + 19, ALIGN_LEFT);
+    showText(cr, "CETTE PARTIE", box.x + 10, box.y + 19, kAlignLeft);
     cairo_set_line_width(cr, 1);
     setColorAlpha(cr, kGold, 0.5);
     cairo_move_to(cr, box.x + 10, box.y + 25.5);
@@ -119,7 +119,7 @@ void paintMessage(cairo_t* cr, const Fonts* fonts, int32_t message)
     setVerticalGradient(cr, 0, kPanelTop, h, kNightDeep);
     fillFramedPanel(cr, 1, 1, w - 2, h - 2, 9);
 
-    fitFont(cr, fonts, FONT_SANS_BOLD, 23, look.text, w - 36);
+    fitFont(cr, fonts, kFontSansBold, 23, look.text, w - 36);
     showEmbossed(cr, look.text, w / 2, h / 2 + 8, look.color);
 }
 
@@ -134,25 +134,25 @@ void paintCaption(cairo_t* cr, const Fonts* fonts, int32_t combination)
     setColorAlpha(cr, kGold, 0.75);
     cairo_stroke(cr);
 
-    if (combination == COMBINATION_AIDE) {
+    if (combination == kCombinationAide) {
         constexpr double kPoints = 12;
         for (size_t i = 0; i < kHelpLines.size(); ++i) {
             const HelpLine& line = kHelpLines[i];
-            setFont(cr, fonts, FONT_SANS_BOLD, kPoints);
+            setFont(cr, fonts, kFontSansBold, kPoints);
             const double lead = textWidth(cr, line.lead);
-            setFont(cr, fonts, FONT_SANS, kPoints);
+            setFont(cr, fonts, kFontSans, kPoints);
             const double left = (w - lead - textWidth(cr, line.rest)) / 2;
             const double baseline = h / 2 - 4 + 13.5 * static_cast<double>(i);
             setColor(cr, kCream);
-            showText(cr, line.rest, left + lead, baseline, ALIGN_LEFT);
-            setFont(cr, fonts, FONT_SANS_BOLD, kPoints);
+            showText(cr, line.rest, left + lead, baseline, kAlignLeft);
+            setFont(cr, fonts, kFontSansBold, kPoints);
             setColor(cr, kGold);
-            showText(cr, line.lead, left, baseline, ALIGN_LEFT);
+            showText(cr, line.lead, left, baseline, kAlignLeft);
         }
         return;
     }
     const PayRow& row = kPayRows[kPayRows.size() - 1 - static_cast<size_t>(combination)];
-    fitFont(cr, fonts, FONT_SANS_BOLD, 20, row.name, w - 24);
+    fitFont(cr, fonts, kFontSansBold, 20, row.name, w - 24);
     showEmbossed(cr, row.name, w / 2, h / 2 + 7, row.multiplier == 0 ? mix(kCream, kAsh, 0.3) : kGold);
 }
 
@@ -168,14 +168,14 @@ void paintScoreBackdrop(cairo_t* cr, const Fonts* fonts)
         const ScoreLabel& label = kScoreLabels[slot];
         const double baseline = slotBaseline(fonts, slot);
         if (label.money) {
-            setFont(cr, fonts, FONT_LABEL, 15);
+            setFont(cr, fonts, kFontLabel, 15);
             paintLeader(cr, label.text, baseline, slotLeft(slot));
             setColor(cr, kCream);
-            showText(cr, label.text, kMoneyLeft, baseline, ALIGN_LEFT);
+            showText(cr, label.text, kMoneyLeft, baseline, kAlignLeft);
         } else {
-            setFont(cr, fonts, FONT_LABEL, 11);
+            setFont(cr, fonts, kFontLabel, 11);
             setColor(cr, mix(kCream, kAsh, 0.2));
-            showText(cr, label.text, slotLeft(slot) - kLabelGap, baseline, ALIGN_RIGHT);
+            showText(cr, label.text, slotLeft(slot) - kLabelGap, baseline, kAlignRight);
         }
     }
 }
@@ -183,12 +183,12 @@ void paintScoreBackdrop(cairo_t* cr, const Fonts* fonts)
 bool writeTexts(const Job* job, cairo_surface_t* gameScreen)
 {
     bool ok = true;
-    for (int32_t message = MSG_MISE; message <= MSG_LOOSE && ok; ++message) {
+    for (int32_t message = kMsgMise; message <= kMsgLoose && ok; ++message) {
         Element element = beginElement(gameScreen, kMessagePos, kMessageSize.w, kMessageSize.h);
         paintMessage(element.cr, job->fonts, message);
         ok = finishElement(job, &element, imageFor(kMessageImages, message));
     }
-    for (int32_t combination = 0; combination <= COMBINATION_AIDE && ok; ++combination) {
+    for (int32_t combination = 0; combination <= kCombinationAide && ok; ++combination) {
         Element element = beginElement(gameScreen, kCombinationPos, kCaptionSize.w, kCaptionSize.h);
         paintCaption(element.cr, job->fonts, combination);
         ok = finishElement(job, &element, imageFor(kCombinationImages, combination));
