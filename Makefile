@@ -62,7 +62,7 @@ test: build
 	$(MAKE) --no-print-directory test-asan
 
 test-asan: deps
-	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_SANITIZE=ON
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_SANITIZE=ON -DVANTREL_REQUIRE_TESTS=ON
 	cmake --build $(ASAN_DIR) -j$(JOBS)
 	cd $(ASAN_DIR) && ctest --output-on-failure -j$(JOBS) -LE e2e
 

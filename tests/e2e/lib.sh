@@ -45,7 +45,22 @@ start_game() {
     GAME_PID=$!
     WIN=$(timeout 15 xdotool search --sync --onlyvisible --name '^Vantrel$' | head -n1)
     [ -n "$WIN" ] || fail "no window titled Vantrel"
+    check_sdl_library
     settle
+}
+
+# The SDL 1.2 the running game has mapped must be the one the run is for:
+# E2E_SDL=compat for the compatibility library (through LD_LIBRARY_PATH), the
+# classic one otherwise, so that neither run can silently test the other.
+check_sdl_library() {
+    local libs
+    libs=$(grep -o '/[^ ]*/libSDL-1\.2\.so[^ ]*' "/proc/$GAME_PID/maps" | sort -u)
+    [ -n "$libs" ] || fail "the game has no SDL 1.2 mapped"
+    if [ "${E2E_SDL:-classic}" = compat ]; then
+        [[ $libs == */sdl12-compat/* ]] || fail "the game runs on $libs, not on sdl12-compat"
+    else
+        [[ $libs != */sdl12-compat/* ]] || fail "the game runs on $libs, not on the classic SDL 1.2"
+    fi
 }
 
 # Waits until the window content stops changing (the game is parked in its wait).
