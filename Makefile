@@ -78,7 +78,8 @@ screenshots: build
 
 # PREFIX and DESTDIR as usual: make install PREFIX=/usr DESTDIR=/tmp/stage
 PREFIX ?= /usr/local
-install: build-play
+install: configure-play
+	cmake --build $(BUILD_DIR) -j$(JOBS) --target vantrel_dist
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 # A .deb for `apt install ./vantrel_*.deb`, written into the build folder.
