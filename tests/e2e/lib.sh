@@ -52,9 +52,11 @@ start_game() {
 # The SDL 1.2 the running game has mapped must be the one the run is for:
 # E2E_SDL=compat for the compatibility library (through LD_LIBRARY_PATH), the
 # classic one otherwise, so that neither run can silently test the other.
+# The window names its process (the game may run under a wrapper).
 check_sdl_library() {
-    local libs
-    libs=$(grep -o '/[^ ]*/libSDL-1\.2\.so[^ ]*' "/proc/$GAME_PID/maps" | sort -u)
+    local pid libs
+    pid=$(xdotool getwindowpid "$WIN") || fail "the window names no process"
+    libs=$(grep -o '/[^ ]*/libSDL-1\.2\.so[^ ]*' "/proc/$pid/maps" | sort -u)
     [ -n "$libs" ] || fail "the game has no SDL 1.2 mapped"
     if [ "${E2E_SDL:-classic}" = compat ]; then
         [[ $libs == */sdl12-compat/* ]] || fail "the game runs on $libs, not on sdl12-compat"
