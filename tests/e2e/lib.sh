@@ -120,5 +120,9 @@ wait_exit() {
 quit_with_escape() {
     key Escape
     wait_exit
+    # Release it in the X server too: SDL 2 (under sdl12-compat) reports keys
+    # held when a window gets focus as presses, so the next game started in
+    # this server would quit at once.
+    xdotool keyup Escape
     [ "$EXIT_STATUS" = 0 ] || fail "Escape must exit 0, not $EXIT_STATUS"
 }
