@@ -42,7 +42,7 @@ configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DVANTREL_REQUIRE_TESTS=ON
 
 configure-play: deps-play
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DVANTREL_REQUIRE_TESTS=OFF
 
 build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)
