@@ -12,7 +12,7 @@ PLAY_PACKAGES := \
 	libsdl1.2-dev libsdl-ttf2.0-dev libsdl-image1.2-dev \
 	libcairo2-dev fonts-liberation fonts-liberation2 fonts-dejavu-core
 TEST_PACKAGES := \
-	libgtest-dev libgmock-dev libbenchmark-dev \
+	libgtest-dev libgmock-dev libbenchmark-dev clang-format \
 	xvfb xdotool imagemagick valgrind dpkg-dev \
 	libsdl1.2-compat lintian desktop-file-utils appstream
 

@@ -19,7 +19,7 @@ until WIN=$(xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | head -
     sleep 0.1
 done
 end=$(date +%s.%N)
-key Escape
+xdotool key --window "$WIN" Escape
 wait "$make_pid" || fail "make play did not end cleanly"
 echo "compiles: $(grep -c 'Building CXX' "$E2E_TMP/make.log"), links: $(grep -c 'Linking CXX' "$E2E_TMP/make.log")"
 echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"

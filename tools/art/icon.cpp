@@ -74,7 +74,7 @@ void paintIcon(cairo_t* cr)
         cairo_close_path(cr);
         cairo_fill(cr);
     }
-    suitPath(cr, SUIT_PIQUE, c, c + 0.5, 15);
+    suitPath(cr, kSuitPique, c, c + 0.5, 15);
     setColor(cr, kGold);
     cairo_fill(cr);
 }
