@@ -19,6 +19,9 @@ until WIN=$(xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | head -
     sleep 0.1
 done
 end=$(date +%s.%N)
+# The first window seen may be replaced while the game sets its video mode.
+sleep 1
+WIN=$(xdotool search --onlyvisible --name '^Vantrel$' | tail -n1)
 xdotool key --window "$WIN" Escape
 wait "$make_pid" || fail "make play did not end cleanly"
 echo "compiles: $(grep -c 'Building CXX' "$E2E_TMP/make.log"), links: $(grep -c 'Linking CXX' "$E2E_TMP/make.log")"
