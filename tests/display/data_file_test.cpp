@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -45,7 +46,8 @@ protected:
     void TearDown() override
     {
         alarm(0);
-        std::system(("rm -rf '" + dir_ + "'").c_str());
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
     }
     std::string write(const char* name, const std::vector<uint8_t>& bytes)
     {

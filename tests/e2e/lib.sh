@@ -54,7 +54,24 @@ start_game() {
     GAME_PID=$!
     WIN=$(timeout "$E2E_WAIT" xdotool search --sync --onlyvisible --name '^Vantrel$' | head -n1)
     [ -n "$WIN" ] || fail "no window titled Vantrel"
+    check_sdl_library
     wait_for 282 143 "$(readlink "/proc/$GAME_PID/cwd")/image/bouton/boutonNewGameUp.bmp" >/dev/null || fail "no start"
+}
+
+# The SDL 1.2 the running game has mapped must be the one the run is for:
+# E2E_SDL=compat for the compatibility library (through LD_LIBRARY_PATH), the
+# classic one otherwise, so that neither run can silently test the other.
+# The window names its process (the game may run under a wrapper).
+check_sdl_library() {
+    local pid libs
+    pid=$(xdotool getwindowpid "$WIN") || fail "the window names no process"
+    libs=$(grep -o '/[^ ]*/libSDL-1\.2\.so[^ ]*' "/proc/$pid/maps" | sort -u)
+    [ -n "$libs" ] || fail "the game has no SDL 1.2 mapped"
+    if [ "${E2E_SDL:-classic}" = compat ]; then
+        [[ $libs == */sdl12-compat/* ]] || fail "the game runs on $libs, not on sdl12-compat"
+    else
+        [[ $libs != */sdl12-compat/* ]] || fail "the game runs on $libs, not on the classic SDL 1.2"
+    fi
 }
 
 # click X Y: a left press and release at window coordinates. It does not
@@ -131,5 +148,9 @@ wait_exit() {
 quit_with_escape() {
     xdotool keydown --window "$WIN" Escape  # only the press: the game is gone before a release
     wait_exit
+    # Release it in the X server too: SDL 2 (under sdl12-compat) reports keys
+    # held when a window gets focus as presses, so the next game started in
+    # this server would quit at once.
+    xdotool keyup Escape
     [ "$EXIT_STATUS" = 0 ] || fail "Escape must exit 0, not $EXIT_STATUS"
 }

@@ -10,16 +10,23 @@ cpack --config "$build/CPackConfig.cmake" -G DEB -B "$tmp/out" >"$tmp/cpack.log"
 deb=$(ls "$tmp"/out/vantrel_*.deb 2>/dev/null | head -n1)
 [ -n "$deb" ] || fail "no vantrel_*.deb written"
 
+# The package holds exactly what `make install` lays out (whose content the
+# install test checks), under /usr.
+DESTDIR=$tmp/stage cmake --install "$build" --prefix /usr >/dev/null || fail "staged install"
+(cd "$tmp/stage" && find . -type f | sort) >"$tmp/installed"
 dpkg-deb -x "$deb" "$tmp/root"
-for f in usr/games/vantrel usr/lib/games/vantrel/vantrel usr/share/games/vantrel/arial.ttf \
-         usr/share/games/vantrel/image/backgroundJeu.bmp usr/share/games/vantrel/image/carte/back.bmp \
-         usr/share/applications/vantrel.desktop usr/share/icons/hicolor/32x32/apps/vantrel.png; do
-    [ -f "$tmp/root/$f" ] || fail "missing from package: $f"
-done
+(cd "$tmp/root" && find . -type f | sort) >"$tmp/packaged"
+diff "$tmp/installed" "$tmp/packaged" || fail "package and install differ (< installed, > packaged)"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libsdl1.2debian libsdl-ttf2.0-0 libsdl-image1.2; do
-    echo "$depends" | grep -q "$p" || fail "Depends lacks $p: $depends"
+for p in "libsdl1.2debian | libsdl1.2-compat" libsdl-ttf2.0-0 libsdl-image1.2; do
+    echo "$depends" | grep -qF "$p" || fail "Depends lacks $p: $depends"
 done
+
+# Debian's own checker: any error or warning fails; informational tags may stay.
+lintian --fail-on error,warning "$deb" >"$tmp/lintian.log" 2>&1
+status=$?
+cat "$tmp/lintian.log"
+[ "$status" = 0 ] && ! grep -q '^[EW]: ' "$tmp/lintian.log" || fail "lintian reports errors or warnings"
 [ "$(dpkg-deb -f "$deb" Package)" = "vantrel" ] || fail "package name"
 echo "package: ok ($(basename "$deb"))"

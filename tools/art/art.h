@@ -169,6 +169,9 @@ bool writeChips(const Job* job, cairo_surface_t* gameScreen);
 bool writeCards(const Job* job, cairo_surface_t* gameScreen);
 bool writeTexts(const Job* job, cairo_surface_t* gameScreen);
 bool writeIcon(const Job* job);
+// The icon for the desktop: hicolor/<N>x<N>/apps/vantrel.png at every theme
+// size and hicolor/scalable/apps/vantrel.svg, under `themeDir`.
+bool writeThemeIcons(const char* themeDir);
 bool copyFont(const Job* job);
 
 // The reviewer's page: every picture and the composed screens in one PNG,

@@ -194,38 +194,4 @@ bool writeChips(const Job* job, cairo_surface_t* gameScreen)
     return ok;
 }
 
-void paintIcon(cairo_t* cr)
-{
-    constexpr double c = kIconSize / 2.0;
-    cairo_arc(cr, c, c, c - 0.5, 0, 2 * kPi);
-    setColor(cr, kGold);
-    cairo_fill(cr);
-    cairo_arc(cr, c, c, c - 3, 0, 2 * kPi);
-    setColor(cr, kWine);
-    cairo_fill(cr);
-    setColor(cr, kCream);
-    for (int i = 0; i < 6; ++i) {
-        const double a = i * kPi / 3;
-        cairo_new_path(cr);
-        cairo_arc(cr, c, c, c - 3, a - 0.2, a + 0.2);
-        cairo_arc_negative(cr, c, c, c - 7, a + 0.24, a - 0.24);
-        cairo_close_path(cr);
-        cairo_fill(cr);
-    }
-    suitPath(cr, kSuitPique, c, c + 0.5, 15);
-    setColor(cr, kGold);
-    cairo_fill(cr);
-}
-
-bool writeIcon(const Job* job)
-{
-    cairo_surface_t* icon = newLayer(kIconSize, kIconSize);
-    cairo_t* cr = beginDrawing(icon);
-    paintIcon(cr);
-    cairo_destroy(cr);
-    const bool ok = writePng(job, kIconFile, icon);
-    cairo_surface_destroy(icon);
-    return ok;
-}
-
 }  // namespace art

@@ -1,8 +1,9 @@
-// vantrel_art OUTDIR [--contact-sheet FILE]
+// vantrel_art OUTDIR [--contact-sheet FILE] [--icons DIR]
 //
 // Draws every runtime file of the game into OUTDIR: the bitmaps under image/,
 // the window icon and the font. The same inputs give the same bytes on every
-// run. With --contact-sheet it also writes one PNG page showing them all.
+// run. With --contact-sheet it also writes one PNG page showing them all; with
+// --icons, the desktop icons in the hicolor theme layout under DIR.
 #include <cstdio>
 #include <cstring>
 
@@ -13,9 +14,12 @@ int main(int argc, char** argv)
 {
     const char* outDir = nullptr;
     const char* sheet = nullptr;
+    const char* icons = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--contact-sheet") == 0 && i + 1 < argc) {
             sheet = argv[++i];
+        } else if (std::strcmp(argv[i], "--icons") == 0 && i + 1 < argc) {
+            icons = argv[++i];
         } else if (outDir == nullptr && argv[i][0] != '-') {
             outDir = argv[i];
         } else {
@@ -24,7 +28,7 @@ int main(int argc, char** argv)
         }
     }
     if (outDir == nullptr) {
-        std::fprintf(stderr, "usage: vantrel_art OUTDIR [--contact-sheet FILE.png]\n");
+        std::fprintf(stderr, "usage: vantrel_art OUTDIR [--contact-sheet FILE.png] [--icons DIR]\n");
         return 2;
     }
 
@@ -38,7 +42,8 @@ int main(int argc, char** argv)
     const bool ok = art::writeBackgrounds(&job, &screens) && art::writeButtons(&job, screens) &&
                     art::writeChips(&job, screens[kScreenJeu]) && art::writeCards(&job, screens[kScreenJeu]) &&
                     art::writeTexts(&job, screens[kScreenJeu]) && art::writeIcon(&job) && art::copyFont(&job) &&
-                    (sheet == nullptr || art::writeContactSheet(&job, sheet));
+                    (sheet == nullptr || art::writeContactSheet(&job, sheet)) &&
+                    (icons == nullptr || art::writeThemeIcons(icons));
     for (cairo_surface_t* screen : screens) {
         if (screen != nullptr) {
             cairo_surface_destroy(screen);

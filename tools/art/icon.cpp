@@ -1,0 +1,98 @@
+// The game's icon: the window icon image/icon.png, and the same design for
+// the desktop at every size of the hicolor theme and as a scalable SVG.
+#include <cairo-svg.h>
+
+#include <cstdio>
+
+#include "art/art.h"
+#include "cards/card_list.h"
+
+namespace art {
+
+namespace {
+
+// The sizes desktops look up in the hicolor theme.
+constexpr std::array<int, 8> kThemeSizes = {16, 22, 24, 32, 48, 64, 128, 256};
+// The scalable icon's nominal size, as the largest bitmap.
+constexpr int kSvgSize = 256;
+
+// The design is made for kIconSize; other sizes scale it, so every size
+// shows the same picture.
+void paintIconAt(cairo_t* cr, int size)
+{
+    cairo_scale(cr, size / double(kIconSize), size / double(kIconSize));
+    paintIcon(cr);
+}
+
+bool writeIconPng(const Job* job, const char* relPath, int size)
+{
+    cairo_surface_t* icon = newLayer(size, size);
+    cairo_t* cr = beginDrawing(icon);
+    paintIconAt(cr, size);
+    cairo_destroy(cr);
+    const bool ok = writePng(job, relPath, icon);
+    cairo_surface_destroy(icon);
+    return ok;
+}
+
+bool writeIconSvg(const char* path)
+{
+    if (!makeParentDirs(path)) {
+        return false;
+    }
+    cairo_surface_t* svg = cairo_svg_surface_create(path, kSvgSize, kSvgSize);
+    cairo_svg_surface_set_document_unit(svg, CAIRO_SVG_UNIT_PX);
+    cairo_t* cr = beginDrawing(svg);
+    paintIconAt(cr, kSvgSize);
+    cairo_destroy(cr);
+    cairo_surface_finish(svg);
+    const bool ok = cairo_surface_status(svg) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_destroy(svg);
+    if (!ok) {
+        std::fprintf(stderr, "vantrel_art: cannot write %s\n", path);
+    }
+    return ok;
+}
+
+}  // namespace
+
+void paintIcon(cairo_t* cr)
+{
+    constexpr double c = kIconSize / 2.0;
+    cairo_arc(cr, c, c, c - 0.5, 0, 2 * kPi);
+    setColor(cr, kGold);
+    cairo_fill(cr);
+    cairo_arc(cr, c, c, c - 3, 0, 2 * kPi);
+    setColor(cr, kWine);
+    cairo_fill(cr);
+    setColor(cr, kCream);
+    for (int i = 0; i < 6; ++i) {
+        const double a = i * kPi / 3;
+        cairo_new_path(cr);
+        cairo_arc(cr, c, c, c - 3, a - 0.2, a + 0.2);
+        cairo_arc_negative(cr, c, c, c - 7, a + 0.24, a - 0.24);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+    }
+    suitPath(cr, kSuitPique, c, c + 0.5, 15);
+    setColor(cr, kGold);
+    cairo_fill(cr);
+}
+
+bool writeIcon(const Job* job) { return writeIconPng(job, kIconFile, kIconSize); }
+
+bool writeThemeIcons(const char* themeDir)
+{
+    const Job theme = {themeDir, nullptr};
+    char path[512];
+    for (int size : kThemeSizes) {
+        std::snprintf(path, sizeof path, "hicolor/%dx%d/apps/vantrel.png", size, size);
+        if (!writeIconPng(&theme, path, size)) {
+            return false;
+        }
+    }
+    const int written = std::snprintf(path, sizeof path, "%s/hicolor/scalable/apps/vantrel.svg", themeDir);
+    return written > 0 && static_cast<size_t>(written) < sizeof path && writeIconSvg(path);
+}
+
+}  // namespace art
