@@ -1,0 +1,167 @@
+// Browser glue for the game's SDL 1.2 calls: what emscripten's SDL (its
+// library_sdl.js) leaves out or does differently from the desktop library.
+// Linked with --js-library, so these definitions replace the built-in ones.
+
+mergeInto(LibraryManager.library, {
+  // Sleeps until the page has queued input for SDL. Waking on input alone
+  // keeps an idle page at no wake-ups at all, where polling would spin.
+  // Only runs while the queue is empty (see SDL_WaitEvent in platform.cpp).
+  vantrel_wait_input__deps: ['$SDL', '$Asyncify', '$callUserCallback'],
+  vantrel_wait_input__postset:
+    // Every DOM event reaches SDL through SDL.receiveEvent, which SDL_Init
+    // and SDL_SetVideoMode register as a listener: wrap it before they run.
+    '(function() {' +
+    '  var receive = SDL.receiveEvent;' +
+    '  SDL.receiveEvent = function(event) {' +
+    '    receive(event);' +
+    '    var wake = SDL.vantrelWake;' +
+    '    if (wake && SDL.events.length > 0) {' +
+    '      SDL.vantrelWake = null;' +
+    '      callUserCallback(wake);' +
+    '    }' +
+    '  };' +
+    '})();',
+  vantrel_wait_input: function() {
+    Asyncify.handleSleep(function(wakeUp) {
+      if (SDL.events.length > 0) {
+        wakeUp();
+        return;
+      }
+      SDL.vantrelWake = wakeUp;
+      // The screen is complete whenever the game waits: the page and its
+      // tests count these moments.
+      if (Module['onIdle']) Module['onIdle']();
+    });
+  },
+
+  // The desktop library makes pixels of the key colour transparent; here it
+  // is a no-op, which leaves a green square around every chip. Surfaces are
+  // canvases, so the key pixels get alpha 0 once, when the key is set.
+  SDL_SetColorKey__deps: ['$SDL'],
+  SDL_SetColorKey: function(surf, flag, key) {
+    var data = SDL.surfaces[surf];
+    if (!data || !data.ctx || !(flag & 0x00020000 /* SDL_SRCCOLORKEY */)) return 0;
+    // SDL_MapRGB gives 0xAABBGGRR here.
+    var r = key & 0xff, g = (key >> 8) & 0xff, b = (key >> 16) & 0xff;
+    var image = data.ctx.getImageData(0, 0, data.width, data.height);
+    var px = image.data;
+    for (var i = 0; i < px.length; i += 4) {
+      if (px[i] === r && px[i + 1] === g && px[i + 2] === b) px[i + 3] = 0;
+    }
+    data.ctx.putImageData(image, 0, 0);
+    return 0;
+  },
+
+  // Slot 0 of SDL.rwops is a placeholder that keeps every real stream's id
+  // above 0 (0 is the null stream). The built-in SDL_FreeRW trims trailing
+  // empty slots down to nothing, after which the next stream gets id 0 and
+  // the game takes it for a missing file.
+  SDL_FreeRW__deps: ['$SDL'],
+  SDL_FreeRW: function(rwopsID) {
+    SDL.rwops[rwopsID] = null;
+    while (SDL.rwops.length > 1 && SDL.rwops[SDL.rwops.length - 1] === null) {
+      SDL.rwops.pop();
+    }
+  },
+
+  // Fonts. The built-in TTF_OpenFont never reads the file and draws with a
+  // CSS font named after it, falling back to a serif face. Here the font
+  // file is registered as a web font while the data package loads (see the
+  // preload plugin below), a missing file fails as with SDL_ttf, and text is
+  // placed on the font's ascent, as SDL_ttf places it.
+  $VantrelFonts__deps: ['$PATH_FS', '$FS'],
+  $VantrelFonts__postset:
+    'Module["noImageDecoding"] = true;' +
+    'Module["preloadPlugins"] = Module["preloadPlugins"] || [];' +
+    'Module["preloadPlugins"].unshift(VantrelFonts.plugin);',
+  $VantrelFonts: {
+    // Vertical metrics by absolute path, in font units.
+    metrics: {},
+
+    // hhea ascender and descender and head unitsPerEm: what FreeType, and so
+    // SDL_ttf, builds the ascent and descent from.
+    readMetrics: function(bytes) {
+      var view = new DataView(bytes.buffer, bytes.byteOffset, bytes.byteLength);
+      var tables = {};
+      var count = view.getUint16(4);
+      for (var i = 0; i < count; i++) {
+        var entry = 12 + 16 * i;
+        var tag = String.fromCharCode(bytes[entry], bytes[entry + 1], bytes[entry + 2], bytes[entry + 3]);
+        tables[tag] = view.getUint32(entry + 8);
+      }
+      if (tables['head'] === undefined || tables['hhea'] === undefined) return null;
+      return {
+        unitsPerEm: view.getUint16(tables['head'] + 18),
+        ascender: view.getInt16(tables['hhea'] + 4),
+        descender: view.getInt16(tables['hhea'] + 6),
+      };
+    },
+
+    plugin: {
+      'canHandle': function(name) { return /\.ttf$/i.test(name); },
+      'handle': function(byteArray, name, onload, onerror) {
+        var metrics;
+        try {
+          metrics = VantrelFonts.readMetrics(byteArray);
+        } catch (e) {
+          metrics = null;
+        }
+        if (!metrics) {
+          onerror();
+          return;
+        }
+        var face = new FontFace(name, byteArray);
+        face.load().then(function() {
+          document.fonts.add(face);
+          VantrelFonts.metrics[name] = metrics;
+          onload(byteArray);
+        }, function() { onerror(); });
+      },
+    },
+
+    // FreeType's FT_CEIL of a value scaled to the pixel size, as SDL_ttf
+    // takes it.
+    ceilScaled: function(units, size, unitsPerEm) {
+      return Math.ceil(units * size / unitsPerEm);
+    },
+  },
+
+  TTF_OpenFont__deps: ['$SDL', '$VantrelFonts', '$PATH_FS', '$FS'],
+  TTF_OpenFont: function(filename, size) {
+    var path = PATH_FS.resolve(UTF8ToString(filename));
+    var node = FS.analyzePath(path);
+    var metrics = VantrelFonts.metrics[path];
+    if (!node.exists || !FS.isFile(node.object.mode) || !metrics || size <= 0) return 0;
+    var ascent = VantrelFonts.ceilScaled(metrics.ascender, size, metrics.unitsPerEm);
+    var descent = VantrelFonts.ceilScaled(metrics.descender, size, metrics.unitsPerEm);
+    var id = SDL.fonts.length;
+    SDL.fonts.push({
+      name: path,
+      size: size,
+      css: size + 'px "' + path + '"',
+      ascent: ascent,
+      height: ascent - descent + 1,  // SDL_ttf counts the baseline row too
+    });
+    return id;
+  },
+
+  TTF_RenderText_Blended__deps: ['$SDL'],
+  TTF_RenderText_Blended: function(font, text, color) {
+    var fontData = SDL.fonts[font];
+    if (!fontData) return 0;
+    text = UTF8ToString(text) || ' ';
+    var measure = SDL.ttfContext;
+    measure.font = fontData.css;
+    var width = Math.ceil(measure.measureText(text).width) + 1;
+    var surf = SDL.makeSurface(width, fontData.height, 0, false, 'text:' + text);
+    var ctx = SDL.surfaces[surf].ctx;
+    ctx.save();
+    ctx.fillStyle = SDL.loadColorToCSSRGB(color);
+    ctx.font = fontData.css;
+    ctx.textBaseline = 'alphabetic';
+    ctx.fillText(text, 0, fontData.ascent);
+    ctx.restore();
+    return surf;
+  },
+  TTF_RenderText_Solid: 'TTF_RenderText_Blended',
+});
