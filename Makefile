@@ -13,15 +13,34 @@ DEB_PACKAGES := \
 	libcairo2-dev fonts-liberation fonts-dejavu-core \
 	xvfb xdotool imagemagick valgrind dpkg-dev
 
+# The browser build's toolchain and browser (about 1.5 GB): only `make web`
+# and `make test` install them, never `make play`.
+WEB_PACKAGES := emscripten chromium nodejs npm
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build play test test-asan bench screenshots install package clean
+.PHONY: deps deps-web configure build play test test-asan test-web web serve-web bench screenshots install package clean
 
 # Installs only what is missing; does nothing when everything is there.
 deps:
 	@missing=""; \
 	for p in $(DEB_PACKAGES); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
+	fi
+
+# As deps, for the web list. A package counts as there when an installed
+# one provides it (NodeSource's nodejs provides npm).
+deps-web:
+	@missing=""; \
+	for p in $(WEB_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || \
+	  dpkg-query -W -f='$${Status} $${Provides}\n' 2>/dev/null | grep -Eq "^install ok installed .*(^| |,)$$p( |,|\$$)" || \
+	  missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
@@ -40,15 +59,41 @@ play: build
 	cd $(BUILD_DIR)/game && ./vantrel
 
 # Every suite in the normal build, then the unit, display, loop and soak
-# suites again under AddressSanitizer and UBSan.
+# suites again under AddressSanitizer and UBSan, then the browser build.
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 	$(MAKE) --no-print-directory test-asan
+	$(MAKE) --no-print-directory test-web
 
 test-asan: deps
 	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_SANITIZE=ON
 	cmake --build $(ASAN_DIR) -j$(JOBS)
 	cd $(ASAN_DIR) && ctest --output-on-failure -j$(JOBS) -LE e2e
+
+# The browser build: build/web/ is a static folder (page, script, wasm, data)
+# made from the same sources and the art the native build draws. With
+# NodeSource's node, emcc finds Debian's JavaScript modules only through
+# NODE_PATH.
+WEB_DIR := $(BUILD_DIR)/web
+WEB_ENV := NODE_PATH=/usr/share/nodejs
+web: configure deps-web
+	cmake --build $(BUILD_DIR) -j$(JOBS) --target runtime_files
+	$(WEB_ENV) emcmake cmake -S web -B $(BUILD_DIR)/web-build -DCMAKE_BUILD_TYPE=Release \
+	  -DVANTREL_RUNTIME_DIR=$(CURDIR)/$(BUILD_DIR)/game -DVANTREL_WEB_OUTPUT=$(CURDIR)/$(WEB_DIR)
+	$(WEB_ENV) cmake --build $(BUILD_DIR)/web-build -j$(JOBS)
+
+# Serves build/web/ on http://127.0.0.1:8000/ (WEB_PORT to change it).
+WEB_PORT ?= 8000
+serve-web: web
+	node web/serve.js $(WEB_DIR) $(WEB_PORT)
+
+# The test driver (puppeteer-core, which downloads no browser) from the
+# lock file, reinstalled only when the lock file changes.
+web/node_modules/.package-lock.json: web/package-lock.json | deps-web
+	cd web && npm ci --no-audit --no-fund
+
+test-web: web web/node_modules/.package-lock.json
+	node web/test/browser_test.js $(WEB_DIR) $(BUILD_DIR)/game
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*/bench_*; do \
@@ -70,4 +115,4 @@ package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) web/node_modules
