@@ -3,7 +3,6 @@
 // main owns every piece of game state for the whole run and hands it to the
 // round loop by pointer; nothing else keeps state between calls.
 #include <SDL.h>
-#include <SDL_image.h>
 
 #include <array>
 #include <cstdint>
@@ -14,6 +13,7 @@
 #include "app/round_loop.h"
 #include "cards/card_list.h"
 #include "cards/purse.h"
+#include "display/data_file.h"
 #include "display/display_state.h"
 #include "display/layout.h"
 
@@ -40,8 +40,8 @@ int main(int /*argc*/, char* /*argv*/[])
         std::exit(1);
     }
 
-    // A missing icon is no error: the window simply keeps the default one.
-    SDL_Surface* icon = IMG_Load(kIconFile);
+    // A missing or unusable icon is no error: the window keeps the default one.
+    SDL_Surface* icon = loadIcon(kIconFile);
     if (icon != nullptr) {
         SDL_WM_SetIcon(icon, nullptr);
     }

@@ -1,11 +1,10 @@
 #include "display/elements.h"
 
+#include "display/data_file.h"
+
 SDL_Surface* loadImage(const char* path)
 {
-    if (path == nullptr) {
-        return nullptr;
-    }
-    SDL_RWops* stream = SDL_RWFromFile(path, "rb");
+    SDL_RWops* stream = openDataFile(path);
     if (stream == nullptr) {
         return nullptr;
     }

@@ -15,6 +15,8 @@ constexpr int kScreenHeight = 488;
 constexpr int kScreenDepth = 32;
 constexpr const char* kWindowCaption = "Vantrel";
 constexpr const char* kIconFile = "image/icon.png";
+// Largest icon side the window accepts; desktop icons go up to 256 px.
+constexpr int kMaxIconSide = 256;
 constexpr const char* kFontFile = "arial.ttf";
 
 struct ScreenPos {

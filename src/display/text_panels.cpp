@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "display/data_file.h"
 #include "display/elements.h"
 #include "display/layout.h"
 
@@ -16,7 +17,8 @@ namespace {
 // are skipped and the screen is still flipped.
 TTF_Font* openFont(bool fontsStarted, int pointSize)
 {
-    return fontsStarted ? TTF_OpenFont(kFontFile, pointSize) : nullptr;
+    SDL_RWops* stream = fontsStarted ? openDataFile(kFontFile) : nullptr;
+    return stream != nullptr ? TTF_OpenFontRW(stream, 1, pointSize) : nullptr;  // 1: the font owns the stream
 }
 
 void stopFonts(bool fontsStarted)

@@ -136,6 +136,33 @@ noicon|nofont)
     fi
     quit_with_escape
     ;;
+hostile)
+    # A data folder an attacker could write to: other formats posing as the
+    # icon (each once claimed a 65535-pixel picture and crashed a decoder),
+    # and FIFOs, which block whoever opens them, in place of the game
+    # background, every card, a chip and the font. The game must play a round
+    # and quit as usual, in bounded time.
+    copy=$E2E_TMP/game
+    start_x
+    for icon in gif pcx; do
+        rm -rf "$copy"
+        cp -r "$game_dir" "$copy"
+        if [ $icon = gif ]; then
+            printf 'GIF89a\xff\xff\xff\xff\xf0\0\0\0\0\0\xff\xff\xff,\0\0\0\0\xff\xff\xff\xff\0\2\2\x44\x01\0;'
+        else
+            printf '\x0a\5\1\x08\0\0\0\0\xfe\xff\xfe\xff'; head -c 116 /dev/zero
+        fi >"$copy/image/icon.png"
+        for f in "$copy"/image/backgroundJeu.bmp "$copy"/image/carte/*.bmp "$copy"/image/jeton/jeton1Up.bmp \
+                 "$copy"/arial.ttf; do
+            rm "$f" && mkfifo "$f"
+        done
+        start_game "$copy" timeout -s KILL 60 ./vantrel
+        click $NEWGAME; click $CHIP1; click $CARTE; click ${GARDER_X[0]} $GARDER_Y; click $CARTE
+        region_equals "$(shot hostile-$icon)" 385 440 "$img/bouton/boutonRejouerUp.bmp" || fail "$icon: no result screen"
+        click $CARTE
+        quit_with_escape
+    done
+    ;;
 close)
     start_x
     start_game "$game_dir" ./vantrel
