@@ -69,7 +69,7 @@ mergeInto(LibraryManager.library, {
   // file is registered as a web font while the data package loads (see the
   // preload plugin below), a missing file fails as with SDL_ttf, and text is
   // placed on the font's ascent, as SDL_ttf places it.
-  $VantrelFonts__deps: ['$PATH_FS', '$FS'],
+  $VantrelFonts__deps: ['$PATH_FS'],
   $VantrelFonts__postset:
     'Module["noImageDecoding"] = true;' +
     'Module["preloadPlugins"] = Module["preloadPlugins"] || [];' +
@@ -126,19 +126,21 @@ mergeInto(LibraryManager.library, {
     },
   },
 
-  TTF_OpenFont__deps: ['$SDL', '$VantrelFonts', '$PATH_FS', '$FS'],
-  TTF_OpenFont: function(filename, size) {
-    var path = PATH_FS.resolve(UTF8ToString(filename));
-    var node = FS.analyzePath(path);
-    var metrics = VantrelFonts.metrics[path];
-    if (!node.exists || !FS.isFile(node.object.mode) || !metrics || size <= 0) return 0;
+  // The game opens its font from a stream made by openDataFile (a named
+  // stream here, see glue/data_file.cpp), which checked it is a regular file.
+  TTF_OpenFontRW__deps: ['$SDL', '$VantrelFonts', 'SDL_FreeRW'],
+  TTF_OpenFontRW: function(rwopsID, freeSrc, size) {
+    var rwops = SDL.rwops[rwopsID];
+    var path = rwops ? rwops.filename : undefined;
+    if (rwops && freeSrc) _SDL_FreeRW(rwopsID);  // SDL_ttf closes the stream on failure too
+    var metrics = path === undefined ? undefined : VantrelFonts.metrics[PATH_FS.resolve(path)];
+    if (!metrics || size <= 0) return 0;
     var ascent = VantrelFonts.ceilScaled(metrics.ascender, size, metrics.unitsPerEm);
     var descent = VantrelFonts.ceilScaled(metrics.descender, size, metrics.unitsPerEm);
     var id = SDL.fonts.length;
     SDL.fonts.push({
-      name: path,
       size: size,
-      css: size + 'px "' + path + '"',
+      css: size + 'px "' + PATH_FS.resolve(path) + '"',
       ascent: ascent,
       height: ascent - descent + 1,  // SDL_ttf counts the baseline row too
     });
@@ -164,4 +166,7 @@ mergeInto(LibraryManager.library, {
     return surf;
   },
   TTF_RenderText_Solid: 'TTF_RenderText_Blended',
+
+  // Fonts stay registered with the page for its whole life.
+  TTF_Quit: function() {},
 });
