@@ -19,7 +19,7 @@ WEB_PACKAGES := emscripten chromium nodejs npm
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps deps-web configure build play test test-asan test-web web serve-web bench screenshots install package clean
+.PHONY: deps deps-web configure build play test test-asan test-web web serve-web bench screenshots screenshots-web install package clean
 
 # Installs only what is missing; does nothing when everything is there.
 deps:
@@ -94,6 +94,10 @@ web/node_modules/.package-lock.json: web/package-lock.json | deps-web
 
 test-web: web web/node_modules/.package-lock.json
 	node web/test/browser_test.js $(WEB_DIR) $(BUILD_DIR)/game
+
+# The README's picture of the page, taken by the browser suite.
+screenshots-web: web web/node_modules/.package-lock.json
+	node web/test/browser_test.js $(WEB_DIR) $(BUILD_DIR)/game docs
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*/bench_*; do \

@@ -73,8 +73,7 @@ async function clickToFrame(page, type, x, y) {
     }
     const { page, cdp } = loads[loads.length - 1];
     console.log(`navigation to first frame: median ${median(loads.map((l) => l.paint)).toFixed(0)} ms ` +
-                `(runs: ${loads.map((l) => l.paint.toFixed(0)).join(', ')}; game idle at ` +
-                `${median(loads.map((l) => l.idle)).toFixed(0)} ms)`);
+                `(runs, frame/game waiting: ${loads.map((l) => `${l.paint.toFixed(0)}/${l.idle.toFixed(0)}`).join(', ')})`);
     console.log(`bytes transferred (gzip): ${loads[0].bytes} (${(loads[0].bytes / 1024 / 1024).toFixed(2)} MiB)`);
 
     await cdp.send('Performance.enable');

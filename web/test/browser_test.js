@@ -1,7 +1,9 @@
 #!/usr/bin/env node
 // The browser build in headless Chromium, checked against the generated
 // bitmaps as the desktop end-to-end tests check the real window.
-// Usage: node web/test/browser_test.js WEB_FOLDER RUNTIME_FOLDER
+// Usage: node web/test/browser_test.js WEB_FOLDER RUNTIME_FOLDER [SCREENSHOT_FOLDER]
+// With a screenshot folder, the page at the result screen is saved there as
+// screenshot-browser.png for the README.
 'use strict';
 const assert = require('assert/strict');
 const fs = require('fs');
@@ -9,7 +11,7 @@ const path = require('path');
 const { startSession, waitIdle } = require('./browser');
 const { readPng, readBmp, pixel, countDiffering } = require('./pixels');
 
-const [webDir, runtimeDir] = process.argv.slice(2).map((p) => p && path.resolve(p));
+const [webDir, runtimeDir, shotsDir] = process.argv.slice(2).map((p) => p && path.resolve(p));
 if (!webDir || !runtimeDir) {
   console.error('usage: browser_test.js WEB_FOLDER RUNTIME_FOLDER');
   process.exit(2);
@@ -216,6 +218,7 @@ check('the draw: marked cards exchanged, the caption matches the final hand', as
   assert.ok(showsBitmap(s, 118, 378, caption), `${final} should show ${caption}`);
   assert.ok(showsBitmap(s, 385, 440, 'bouton/boutonRejouerUp.bmp'), 'Rejouer button');
   console.log(`    final hand ${final.join(' ')}: ${path.basename(caption)}`);
+  if (shotsDir) await page.screenshot({ path: path.join(shotsDir, 'screenshot-browser.png') });
 });
 
 check('Rejouer leads back to the bet screen', async () => {
