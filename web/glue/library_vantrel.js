@@ -101,6 +101,8 @@ mergeInto(LibraryManager.library, {
   },
 
   IMG_Load_RW__deps: ['$SDL', '$FS', '$VantrelImages', 'SDL_FreeRW'],
+  // Nothing for the browser to decode while the data package loads.
+  IMG_Load_RW__postset: 'Module["noImageDecoding"] = true;',
   IMG_Load_RW: function(rwopsID, freeSrc) {
     var rwops = SDL.rwops[rwopsID];
     var path = rwops ? rwops.filename : undefined;
@@ -127,7 +129,6 @@ mergeInto(LibraryManager.library, {
   // placed on the font's ascent, as SDL_ttf places it.
   $VantrelFonts__deps: ['$PATH_FS'],
   $VantrelFonts__postset:
-    'Module["noImageDecoding"] = true;' +
     'Module["preloadPlugins"] = Module["preloadPlugins"] || [];' +
     'Module["preloadPlugins"].unshift(VantrelFonts.plugin);',
   $VantrelFonts: {
@@ -155,7 +156,9 @@ mergeInto(LibraryManager.library, {
 
     plugin: {
       'canHandle': function(name) { return /\.ttf$/i.test(name); },
-      'handle': function(byteArray, name, onload, onerror) {
+      // A font the browser cannot use is still packaged but never opens, so
+      // the game draws without its texts, as the desktop game does.
+      'handle': function(byteArray, name, onload) {
         var metrics;
         try {
           metrics = VantrelFonts.readMetrics(byteArray);
@@ -163,7 +166,7 @@ mergeInto(LibraryManager.library, {
           metrics = null;
         }
         if (!metrics) {
-          onerror();
+          onload(byteArray);
           return;
         }
         var face = new FontFace(name, byteArray);
@@ -171,7 +174,7 @@ mergeInto(LibraryManager.library, {
           document.fonts.add(face);
           VantrelFonts.metrics[name] = metrics;
           onload(byteArray);
-        }, function() { onerror(); });
+        }, function() { onload(byteArray); });
       },
     },
 
