@@ -81,8 +81,13 @@ async function settled(action) {
   await waitIdle(page, before + 1, 5000);
 }
 
+// A move the game sees only when the pointer goes somewhere else.
+let pointer = null;
 async function click([x, y]) {
-  await settled(() => page.mouse.move(canvasBox.x + x, canvasBox.y + y));
+  if (!pointer || pointer[0] !== x || pointer[1] !== y) {
+    await settled(() => page.mouse.move(canvasBox.x + x, canvasBox.y + y));
+    pointer = [x, y];
+  }
   await settled(() => page.mouse.down());
   await settled(() => page.mouse.up());
 }
