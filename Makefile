@@ -73,14 +73,13 @@ test-asan: deps
 # The browser build: build/web/ is a static folder (page, script, wasm, data)
 # made from the same sources and the art the native build draws. With
 # NodeSource's node, emcc finds Debian's JavaScript modules only through
-# NODE_PATH.
+# NODE_PATH (web/CMakeLists.txt sets it for its own links).
 WEB_DIR := $(BUILD_DIR)/web
-WEB_ENV := NODE_PATH=/usr/share/nodejs
 web: configure deps-web
 	cmake --build $(BUILD_DIR) -j$(JOBS) --target runtime_files
-	$(WEB_ENV) emcmake cmake -S web -B $(BUILD_DIR)/web-build -DCMAKE_BUILD_TYPE=Release \
+	NODE_PATH=/usr/share/nodejs emcmake cmake -S web -B $(BUILD_DIR)/web-build -DCMAKE_BUILD_TYPE=Release \
 	  -DVANTREL_RUNTIME_DIR=$(CURDIR)/$(BUILD_DIR)/game -DVANTREL_WEB_OUTPUT=$(CURDIR)/$(WEB_DIR)
-	$(WEB_ENV) cmake --build $(BUILD_DIR)/web-build -j$(JOBS)
+	cmake --build $(BUILD_DIR)/web-build -j$(JOBS)
 
 # Serves build/web/ on http://127.0.0.1:8000/ (WEB_PORT to change it).
 WEB_PORT ?= 8000

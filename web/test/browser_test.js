@@ -34,13 +34,14 @@ const CHIP_KEY = [0, 150, 0];
 const SCORE_COLOUR = [247, 201, 17];
 const CARD_FILES = fs.readdirSync(path.join(runtimeDir, 'image/carte')).filter((f) => f.endsWith('.bmp'));
 
-// Ink of each score number (bank 49, bet 1, the rest 0) in the desktop
-// window, as [left, top, right, bottom], and the height of its text line.
-const SCORE_INK = [
-  { box: [140, 113, 158, 124], height: 21 }, { box: [85, 136, 92, 147], height: 21 },
-  { box: [84, 160, 93, 171], height: 21 }, { box: [452, 111, 459, 120], height: 16 },
-  { box: [452, 130, 459, 139], height: 16 }, { box: [335, 147, 342, 156], height: 16 },
-  { box: [335, 165, 342, 174], height: 16 },
+// Each score number (bank 49, bet 1, the rest 0): where the game draws its
+// text line and how tall the line is, and the number's ink in the desktop
+// window as [left, top, right, bottom].
+const SCORE_SLOTS = [
+  { at: [140, 108], line: 21, ink: [140, 113, 158, 124] }, { at: [84, 131], line: 21, ink: [85, 136, 92, 147] },
+  { at: [84, 155], line: 21, ink: [84, 160, 93, 171] }, { at: [452, 108], line: 16, ink: [452, 111, 459, 120] },
+  { at: [452, 127], line: 16, ink: [452, 130, 459, 139] }, { at: [335, 144], line: 16, ink: [335, 147, 342, 156] },
+  { at: [335, 162], line: 16, ink: [335, 165, 342, 174] },
 ];
 
 // The caption of each combination, weakest first.
@@ -161,12 +162,11 @@ check('chip corners are transparent over the felt', async () => {
 check('score numbers in place', async () => {
   const s = await shot();
   const backdrop = bmp('backTexte.bmp');  // drawn at 10, 93
-  SCORE_INK.forEach(({ box, height }, slot) => {
-    const [left, top] = box;
+  SCORE_SLOTS.forEach(({ at, line, ink: desktop }, slot) => {
     const ink = [Infinity, Infinity, -1, -1];
     let brightest = null;
-    for (let y = top - 5; y < top - 5 + height; y++) {
-      for (let x = left - 2; x < left + 40; x++) {
+    for (let y = at[1]; y < at[1] + line; y++) {
+      for (let x = at[0] - 2; x < at[0] + 40; x++) {
         const got = pixel(s, x, y), under = pixel(backdrop, x - 10, y - 93);
         if (got.reduce((d, v, k) => d + Math.abs(v - under[k]), 0) <= 60) continue;
         ink[0] = Math.min(ink[0], x); ink[1] = Math.min(ink[1], y);
@@ -174,8 +174,8 @@ check('score numbers in place', async () => {
         if (!brightest || got[0] + got[1] > brightest[0] + brightest[1]) brightest = got;
       }
     }
-    ink.forEach((v, k) => assert.ok(Math.abs(v - box[k]) <= 1,
-      `score slot ${slot}: ink at [${ink}], the desktop game's at [${box}]`));
+    ink.forEach((v, k) => assert.ok(Math.abs(v - desktop[k]) <= 1,
+      `score slot ${slot}: ink at [${ink}], the desktop game's at [${desktop}]`));
     assert.ok(brightest.every((v, k) => Math.abs(v - SCORE_COLOUR[k]) <= 8), `score slot ${slot}: colour ${brightest}`);
   });
 });
