@@ -29,13 +29,13 @@ function gzipOf(file, stat) {
 function createServer(root) {
   const base = path.resolve(root);
   return http.createServer((req, res) => {
-    const urlPath = decodeURIComponent(new URL(req.url, 'http://127.0.0.1').pathname);
-    const file = path.join(base, urlPath.endsWith('/') ? `${urlPath}index.html` : urlPath);
-    let stat;
+    let file, stat;
     try {
+      const urlPath = decodeURIComponent(new URL(req.url, 'http://127.0.0.1').pathname);
+      file = path.join(base, urlPath.endsWith('/') ? `${urlPath}index.html` : urlPath);
       stat = fs.statSync(file);
     } catch {
-      stat = null;
+      stat = null;  // a malformed address or no such file
     }
     // Only regular files inside the folder.
     if (!file.startsWith(base + path.sep) || !stat || !stat.isFile() || req.method !== 'GET') {
