@@ -38,7 +38,7 @@ function createServer(root) {
       stat = null;  // a malformed address or no such file
     }
     // Only regular files inside the folder.
-    if (!file.startsWith(base + path.sep) || !stat || !stat.isFile() || req.method !== 'GET') {
+    if (!stat || !file.startsWith(base + path.sep) || !stat.isFile() || req.method !== 'GET') {
       res.writeHead(404, { 'Content-Type': 'text/plain' });
       res.end('Not found\n');
       return;
