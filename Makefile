@@ -9,7 +9,7 @@ JOBS      ?= 2
 DEB_PACKAGES := \
 	cmake g++ make pkg-config \
 	libsdl1.2-dev libsdl-ttf2.0-dev libsdl-image1.2-dev \
-	libgtest-dev libgmock-dev libbenchmark-dev \
+	libgtest-dev libgmock-dev libbenchmark-dev clang-format \
 	libcairo2-dev fonts-liberation fonts-dejavu-core \
 	xvfb xdotool imagemagick valgrind dpkg-dev
 

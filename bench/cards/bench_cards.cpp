@@ -16,7 +16,7 @@ constexpr int64_t kAllHands = 2598960;
 // Every five-card hand, each built afresh through insertById and classified.
 void BM_EvaluateAllHands(benchmark::State& state)
 {
-    std::array<Card, DECK_SIZE> cards{};
+    std::array<Card, kDeckSize> cards{};
     fillDeckById(&cards);
     for (auto _ : state) {
         int64_t royals = 0;
@@ -28,7 +28,7 @@ void BM_EvaluateAllHands(benchmark::State& state)
             for (size_t index : pick) {
                 insertById(&cards[index], &hand);
             }
-            royals += evaluateHand(&hand) == HAND_QUINTE_FLUSH_ROYAL;
+            royals += evaluateHand(&hand) == kHandQuinteFlushRoyal;
         } while (nextHand(&pick));
         benchmark::DoNotOptimize(royals);
     }
@@ -39,14 +39,14 @@ BENCHMARK(BM_EvaluateAllHands)->Unit(benchmark::kMillisecond);
 // Shuffle, deal five and exchange three, as one round of play does.
 void BM_CardRound(benchmark::State& state)
 {
-    std::array<Card, DECK_SIZE> cards{};
+    std::array<Card, kDeckSize> cards{};
     CardList gather{}, stock{}, hand{};
     DisplayState display{};
     buildDeck(&cards, &gather, &stock, &hand);
     resetDisplayState(&display);
     std::srand(1);
     assignShuffleKeys(&gather);
-    display.garderButtons = {BUTTON_DOWN, BUTTON_UP, BUTTON_DOWN, BUTTON_UP, BUTTON_DOWN};
+    display.garderButtons = {kButtonDown, kButtonUp, kButtonDown, kButtonUp, kButtonDown};
 
     for (auto _ : state) {
         shuffleDeck(&stock, &hand, &gather);

@@ -12,12 +12,13 @@
 #include <system_error>
 
 #include "bmp_writer.h"
+#include "cards/display_state.h"
 #include "cards/purse.h"
-#include "display/display_state.h"
 #include "display/elements.h"
 #include "display/layout.h"
 #include "display/screens.h"
 #include "display/text_panels.h"
+#include "input/overlays.h"
 
 namespace {
 
@@ -43,10 +44,7 @@ public:
         purse.totalWon = 1480;
     }
 
-    void TearDown(benchmark::State& /*state*/) override
-    {
-        SDL_Quit();
-    }
+    void TearDown(benchmark::State& /*state*/) override { SDL_Quit(); }
 
 protected:
     SDL_Surface* screen = nullptr;
@@ -71,14 +69,14 @@ BENCHMARK_F(ScreenBench, ShowCardScreen)(benchmark::State& state)
 BENCHMARK_F(ScreenBench, RefreshBetScreen)(benchmark::State& state)
 {
     for (auto _ : state) {
-        refreshBetScreen(&display, &purse, screen, MODE_BET);
+        refreshBetScreen(&display, &purse, screen, kModeBet);
     }
 }
 
 BENCHMARK_F(ScreenBench, RefreshCardScreen)(benchmark::State& state)
 {
     for (auto _ : state) {
-        refreshCardScreen(&display, &purse, screen, MODE_FIRST_HAND);
+        refreshCardScreen(&display, &purse, screen, kModeFirstHand);
         SDL_Flip(screen);  // the round loop flips right after
     }
 }
@@ -93,7 +91,7 @@ BENCHMARK_F(ScreenBench, DrawScorePanel)(benchmark::State& state)
 // The full-window bitmap every whole screen starts with.
 BENCHMARK_F(ScreenBench, DrawBackground)(benchmark::State& state)
 {
-    display.screen = SCREEN_JEU;
+    display.screen = kScreenJeu;
     for (auto _ : state) {
         drawBackground(&display, screen);
     }
@@ -131,7 +129,7 @@ int main(int argc, char** argv)
     std::error_code error;
     const std::filesystem::path home = std::filesystem::current_path(error);
     std::string standIn;
-    if (!std::filesystem::exists(kBackgroundImages[SCREEN_JEU])) {
+    if (!std::filesystem::exists(kBackgroundImages[kScreenJeu])) {
         std::string pattern = (std::filesystem::temp_directory_path(error) / "vantrel_bench_XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr || chdir(pattern.c_str()) != 0) {
             std::fputs("cannot make a folder for the stand-in art\n", stderr);

@@ -12,19 +12,19 @@
 
 #include "app/round_loop.h"
 #include "cards/card_list.h"
+#include "cards/display_state.h"
 #include "cards/purse.h"
 #include "display/data_file.h"
-#include "display/display_state.h"
 #include "display/layout.h"
 
 int main(int /*argc*/, char* /*argv*/[])
 {
-    std::array<Card, DECK_SIZE> cards{};
+    std::array<Card, kDeckSize> cards{};
     CardList gatherList{};
     CardList stockList{};
     CardList handList{};
     buildDeck(&cards, &gatherList, &stockList, &handList);
-    int32_t mode = MODE_START;
+    int32_t mode = kModeStart;
     int32_t running = 1;
 
     Purse purse{};

@@ -25,23 +25,23 @@ struct Round {
 void applyCarteRule(const Purse* purse, DisplayState* display)
 {
     if (purse->bet == 0) {
-        display->carteButton = CARTE_DISABLED;
-    } else if (display->carteButton == CARTE_DISABLED) {
-        display->carteButton = CARTE_UP;
+        display->carteButton = kCarteDisabled;
+    } else if (display->carteButton == kCarteDisabled) {
+        display->carteButton = kCarteUp;
     }
 }
 
 void startScreenStage(const Round& r)
 {
     resetPurse(r.purse);  // entering the start screen always begins a new game
-    r.display->screen = SCREEN_START;
+    r.display->screen = kScreenStart;
     drawBackground(r.display, r.screen);
     drawAideButton(r.display, r.screen);
     drawAproposButton(r.display, r.screen);
     drawStartButtons(r.display, r.screen);
     SDL_Flip(r.screen);
     handleStartInput(r.display, r.mode, r.running);
-    while (*r.mode == MODE_START) {
+    while (*r.mode == kModeStart) {
         showAideOverlay(r.display, r.purse, r.screen, *r.mode);
         showAproposOverlay(r.display, r.purse, r.screen, *r.mode);
         drawAideButton(r.display, r.screen);
@@ -52,18 +52,26 @@ void startScreenStage(const Round& r)
     }
 }
 
-void optionStage(const Round& r)
+// The options and game-over stages: one background and one button that is
+// redrawn until its release leaves the stage.
+void singleButtonStage(const Round& r, int32_t stageMode)
 {
-    r.display->screen = SCREEN_OPTION;
+    const bool option = stageMode == kModeOption;
+    r.display->screen = option ? kScreenOption : kScreenGameover;
     drawBackground(r.display, r.screen);
-    drawRetourButton(r.display, r.screen);
-    SDL_Flip(r.screen);
-    handleOptionInput(r.display, r.mode, r.running);
-    while (*r.mode == MODE_OPTION) {
-        drawRetourButton(r.display, r.screen);
+    do {
+        if (option) {
+            drawRetourButton(r.display, r.screen);
+        } else {
+            drawContinuerButton(r.display, r.screen);
+        }
         SDL_Flip(r.screen);
-        handleOptionInput(r.display, r.mode, r.running);
-    }
+        if (option) {
+            handleOptionInput(r.display, r.mode, r.running);
+        } else {
+            handleGameOverInput(r.display, r.mode, r.running);
+        }
+    } while (*r.mode == stageMode);
 }
 
 void betStage(const Round& r)
@@ -71,7 +79,7 @@ void betStage(const Round& r)
     applyCarteRule(r.purse, r.display);
     showBetScreen(r.display, r.purse, r.screen);
     handleBetInput(r.display, r.purse, r.mode, r.running);
-    while (*r.mode == MODE_BET) {
+    while (*r.mode == kModeBet) {
         applyCarteRule(r.purse, r.display);
         refreshBetScreen(r.display, r.purse, r.screen, *r.mode);
         handleBetInput(r.display, r.purse, r.mode, r.running);
@@ -82,7 +90,7 @@ void betStage(const Round& r)
 // differs.
 void handleCardInput(const Round& r, int32_t stageMode)
 {
-    if (stageMode == MODE_FIRST_HAND) {
+    if (stageMode == kModeFirstHand) {
         handleFirstHandInput(r.display, r.mode, r.running);
     } else {
         handleResultInput(r.display, r.mode, r.running);
@@ -107,22 +115,8 @@ void settle(const Round& r)
     const int32_t code = evaluateHand(r.handList);
     payOut(r.purse, code);
     recordResult(r.purse, code);
-    r.display->message = code == HAND_RIEN ? MSG_LOOSE : MSG_WIN;
+    r.display->message = code == kHandRien ? kMsgLoose : kMsgWin;
     r.display->combination = code;
-}
-
-void gameOverStage(const Round& r)
-{
-    r.display->screen = SCREEN_GAMEOVER;
-    drawBackground(r.display, r.screen);
-    drawContinuerButton(r.display, r.screen);
-    SDL_Flip(r.screen);
-    handleGameOverInput(r.display, r.mode, r.running);
-    while (*r.mode == MODE_GAME_OVER) {
-        drawContinuerButton(r.display, r.screen);
-        SDL_Flip(r.screen);
-        handleGameOverInput(r.display, r.mode, r.running);
-    }
 }
 
 }  // namespace
@@ -130,37 +124,44 @@ void gameOverStage(const Round& r)
 // One pass is one round. The shuffle and the settlement run on every pass,
 // even one that only showed the start or options screen: with a bet of 0 they
 // pay nothing, and the statistics they touch are reset before they are shown.
-void runRoundLoop(CardList* gatherList, CardList* stockList, CardList* handList, Purse* purse,
-                  DisplayState* display, int32_t* mode, int32_t* running, SDL_Surface* screen)
+void runRoundLoop(CardList* gatherList, CardList* stockList, CardList* handList, Purse* purse, DisplayState* display,
+                  int32_t* mode, int32_t* running, SDL_Surface* screen)
 {
-    const Round r{gatherList, stockList, handList, purse, display, mode, running, screen};
+    const Round r{.gatherList = gatherList,
+                  .stockList = stockList,
+                  .handList = handList,
+                  .purse = purse,
+                  .display = display,
+                  .mode = mode,
+                  .running = running,
+                  .screen = screen};
     do {
         startRound(purse, mode);  // an empty bank leads to game over
         resetDisplayState(display);
 
-        if (*mode == MODE_START) {
+        if (*mode == kModeStart) {
             startScreenStage(r);
         }
-        if (*mode == MODE_OPTION) {
-            optionStage(r);
+        if (*mode == kModeOption) {
+            singleButtonStage(r, kModeOption);
         }
-        if (*mode == MODE_BET) {
+        if (*mode == kModeBet) {
             betStage(r);
         }
 
-        display->message = MSG_FIRST_HAND;
+        display->message = kMsgFirstHand;
         shuffleDeck(stockList, handList, gatherList);
         dealHand(stockList, handList, display);
 
-        if (*mode == MODE_FIRST_HAND) {
-            cardStage(r, MODE_FIRST_HAND);
+        if (*mode == kModeFirstHand) {
+            cardStage(r, kModeFirstHand);
         }
         settle(r);
-        if (*mode == MODE_RESULT) {
-            cardStage(r, MODE_RESULT);
+        if (*mode == kModeResult) {
+            cardStage(r, kModeResult);
         }
-        if (*mode == MODE_GAME_OVER) {
-            gameOverStage(r);
+        if (*mode == kModeGameOver) {
+            singleButtonStage(r, kModeGameOver);
         }
     } while (*running == 1);
 }

@@ -6,9 +6,10 @@
 #include <cstdint>
 
 #include "cards/card_list.h"
+#include "cards/display_state.h"
+#include "cards/modes.h"
 #include "cards/purse.h"
-#include "display/display_state.h"
 
 // Runs rounds until `*running` becomes -1. All state is main's, by pointer.
-void runRoundLoop(CardList* gatherList, CardList* stockList, CardList* handList, Purse* purse,
-                  DisplayState* display, int32_t* mode, int32_t* running, SDL_Surface* screen);
+void runRoundLoop(CardList* gatherList, CardList* stockList, CardList* handList, Purse* purse, DisplayState* display,
+                  int32_t* mode, int32_t* running, SDL_Surface* screen);

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-void buildDeck(std::array<Card, DECK_SIZE>* cards, CardList* gather, CardList* stock, CardList* hand)
+void buildDeck(std::array<Card, kDeckSize>* cards, CardList* gather, CardList* stock, CardList* hand)
 {
     *gather = CardList{nullptr, nullptr, 0};
     *stock = CardList{nullptr, nullptr, 0};
@@ -11,14 +11,14 @@ void buildDeck(std::array<Card, DECK_SIZE>* cards, CardList* gather, CardList* s
     // Link order: spades, hearts, diamonds, clubs; in each suit King down to
     // Two, then the Ace. Key assignments follow list order, so this order
     // decides which card gets which key until the first sort.
-    constexpr std::array<int32_t, 4> suitOrder = {SUIT_PIQUE, SUIT_COEUR, SUIT_CARREAU, SUIT_TREFLE};
-    constexpr std::array<int32_t, 13> rankOrder = {13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, RANK_ACE};
+    constexpr std::array<int32_t, 4> kSuitOrder = {kSuitPique, kSuitCoeur, kSuitCarreau, kSuitTrefle};
+    constexpr std::array<int32_t, 13> kRankOrder = {13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, kRankAce};
 
-    for (int32_t suit : suitOrder) {
-        for (int32_t rank : rankOrder) {
+    for (int32_t suit : kSuitOrder) {
+        for (int32_t rank : kRankOrder) {
             const int32_t id = cardId(rank, suit);
             Card* card = &(*cards)[static_cast<size_t>(id - 1)];
-            *card = Card{rank, suit, id, -1, nullptr};
+            *card = Card{.rank = rank, .suit = suit, .id = id, .shuffleKey = -1, .next = nullptr};
             if (gather->count == 0) {
                 gather->head = card;
             } else {
@@ -91,7 +91,7 @@ void moveAllByKey(CardList* source, CardList* destination)
     }
 }
 
-static bool hasDuplicate(const std::array<int32_t, DECK_SIZE>& table)
+static bool hasDuplicate(const std::array<int32_t, kDeckSize>& table)
 {
     for (size_t i = 0; i < table.size(); ++i) {
         for (size_t j = i + 1; j < table.size(); ++j) {
@@ -105,7 +105,7 @@ static bool hasDuplicate(const std::array<int32_t, DECK_SIZE>& table)
 
 void assignShuffleKeys(CardList* list)
 {
-    std::array<int32_t, DECK_SIZE> keyTable{};
+    std::array<int32_t, kDeckSize> keyTable{};
 
     // The first value after seeding is dropped once per call, not per attempt.
     (void)std::rand();
@@ -120,7 +120,7 @@ void assignShuffleKeys(CardList* list)
     }
 
     Card* card = list->head;
-    for (int32_t k = 0; k < list->count && k < DECK_SIZE; ++k) {
+    for (int32_t k = 0; k < list->count && k < kDeckSize; ++k) {
         card->shuffleKey = keyTable[static_cast<size_t>(k)];
         card = card->next;
     }

@@ -7,14 +7,14 @@
 #include <array>
 #include <cstdint>
 
-constexpr int32_t DECK_SIZE = 52;
-constexpr int32_t RANK_TWO = 2;
-constexpr int32_t RANK_ACE = 14;
+constexpr int32_t kDeckSize = 52;
+constexpr int32_t kRankTwo = 2;
+constexpr int32_t kRankAce = 14;
 
-constexpr int32_t SUIT_TREFLE = 0;   // clubs
-constexpr int32_t SUIT_CARREAU = 1;  // diamonds
-constexpr int32_t SUIT_COEUR = 2;    // hearts
-constexpr int32_t SUIT_PIQUE = 3;    // spades
+constexpr int32_t kSuitTrefle = 0;   // clubs
+constexpr int32_t kSuitCarreau = 1;  // diamonds
+constexpr int32_t kSuitCoeur = 2;    // hearts
+constexpr int32_t kSuitPique = 3;    // spades
 
 struct Card {
     int32_t rank;        // 2..14, 14 is the ace
@@ -38,7 +38,7 @@ constexpr int32_t suitOfId(int32_t id) { return (id - 1) % 4; }
 
 // Builds the 52 cards (stored by id: cards[id - 1]) and links them all into
 // `gather` in the fixed start-up order; `stock` and `hand` start empty.
-void buildDeck(std::array<Card, DECK_SIZE>* cards, CardList* gather, CardList* stock, CardList* hand);
+void buildDeck(std::array<Card, kDeckSize>* cards, CardList* gather, CardList* stock, CardList* hand);
 
 // Ordered inserts: `card` must not be in any list. Ties never happen in play.
 void insertByKey(Card* card, CardList* list);

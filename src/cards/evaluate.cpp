@@ -4,9 +4,9 @@ int32_t evaluateHand(const CardList* handList)
 {
     // Only a five-card list is a hand; checking the count first means the
     // walk below never goes past the last card.
-    constexpr int32_t HAND_SIZE = 5;
-    if (handList->count != HAND_SIZE) {
-        return HAND_RIEN;
+    constexpr int32_t kHandSize = 5;
+    if (handList->count != kHandSize) {
+        return kHandRien;
     }
 
     // The list is in id order, so ranks never decrease and equal ranks stand
@@ -22,17 +22,17 @@ int32_t evaluateHand(const CardList* handList)
 
     const bool consecutive = r2 == r1 + 1 && r3 == r2 + 1 && r4 == r3 + 1 && r5 == r4 + 1;
     // The ace plays low only in 2, 3, 4, 5, A; it sorts last.
-    const bool wheel = r1 == 2 && r2 == 3 && r3 == 4 && r4 == 5 && r5 == RANK_ACE;
+    const bool wheel = r1 == 2 && r2 == 3 && r3 == 4 && r4 == 5 && r5 == kRankAce;
     if (consecutive || wheel) {
         if (!suited) {
-            return HAND_SUITE;
+            return kHandSuite;
         }
         // Royal is ten to ace only; the five-high straight flush is an ordinary one.
-        return consecutive && r5 == RANK_ACE ? HAND_QUINTE_FLUSH_ROYAL : HAND_QUINTE_FLUSH;
+        return consecutive && r5 == kRankAce ? kHandQuinteFlushRoyal : kHandQuinteFlush;
     }
 
     if ((r1 == r2 && r2 == r3 && r3 == r4) || (r2 == r3 && r3 == r4 && r4 == r5)) {
-        return HAND_CARRE;
+        return kHandCarre;
     }
 
     const bool lowThree = r1 == r2 && r2 == r3;
@@ -40,19 +40,19 @@ int32_t evaluateHand(const CardList* handList)
     const bool highThree = r3 == r4 && r4 == r5;
     if (lowThree || midThree || highThree) {
         if ((r1 == r2 && highThree) || (r4 == r5 && lowThree)) {
-            return HAND_FULL_HOUSE;
+            return kHandFullHouse;
         }
-        return HAND_BRELAN;
+        return kHandBrelan;
     }
 
     if (suited) {
-        return HAND_COULEUR;
+        return kHandCouleur;
     }
     if ((r1 == r2 && (r3 == r4 || r4 == r5)) || (r2 == r3 && r4 == r5)) {
-        return HAND_DOUBLE_PAIRE;
+        return kHandDoublePaire;
     }
     if (r1 == r2 || r2 == r3 || r3 == r4 || r4 == r5) {
-        return HAND_PAIRE;
+        return kHandPaire;
     }
-    return HAND_RIEN;
+    return kHandRien;
 }

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "display/display_state.h"
+#include "cards/modes.h"
 
 // Money never wraps: sums stop at the largest 32-bit value.
 static int32_t saturatingAdd(int32_t a, int64_t b)
@@ -21,7 +21,7 @@ static int32_t saturatingAdd(int32_t a, int64_t b)
 
 void resetPurse(Purse* purse)
 {
-    purse->bank = STARTING_BANK;
+    purse->bank = kStartingBank;
     purse->bet = 0;
     purse->win = 0;
     purse->handsWon = 0;
@@ -55,7 +55,7 @@ void resetBet(Purse* purse)
     purse->bet = 0;
 }
 
-static bool isHandCode(int32_t code) { return code >= 0 && code < HAND_CODE_COUNT; }
+static bool isHandCode(int32_t code) { return code >= 0 && code < kHandCodeCount; }
 
 void payOut(Purse* purse, int32_t code)
 {
@@ -63,19 +63,19 @@ void payOut(Purse* purse, int32_t code)
         return;
     }
     // 64 bits: a large bet times 21 does not fit in 32.
-    const int64_t payout = static_cast<int64_t>(purse->bet) * payTable[static_cast<size_t>(code)];
+    const int64_t payout = static_cast<int64_t>(purse->bet) * kPayTable[static_cast<size_t>(code)];
     purse->bank = saturatingAdd(purse->bank, payout);
     purse->win = saturatingAdd(purse->win, payout);
 }
 
 void recordResult(Purse* purse, int32_t code)
 {
-    if (!isHandCode(code) || code == HAND_RIEN) {
+    if (!isHandCode(code) || code == kHandRien) {
         purse->handsLost = saturatingAdd(purse->handsLost, 1);
         return;
     }
     purse->handsWon = saturatingAdd(purse->handsWon, 1);
-    if (code == HAND_PAIRE) {
+    if (code == kHandPaire) {
         return;  // a pair only returns the stake: not counted as a gain
     }
     purse->totalWon = saturatingAdd(purse->totalWon, purse->win);
@@ -87,7 +87,7 @@ void recordResult(Purse* purse, int32_t code)
 void startRound(Purse* purse, int32_t* mode)
 {
     if (purse->bank == 0) {
-        *mode = MODE_GAME_OVER;
+        *mode = kModeGameOver;
         purse->bank = 1;
     }
     purse->bet = 0;

@@ -25,13 +25,13 @@ struct Purse {
     char totalWonText[20];
 };
 
-constexpr int32_t STARTING_BANK = 50;
+constexpr int32_t kStartingBank = 50;
 
 // The eight chips that stake a fixed amount, in button order; the ninth and
 // tenth buttons are all-in and reset.
-constexpr int32_t CHIP_COUNT = 10;
-constexpr int32_t CHIP_ALLIN = 8;
-constexpr int32_t CHIP_RESET = 9;
+constexpr int32_t kChipCount = 10;
+constexpr int32_t kChipAllin = 8;
+constexpr int32_t kChipReset = 9;
 constexpr std::array<int32_t, 8> kChipValues = {1, 2, 5, 10, 20, 50, 100, 200};
 
 // Starts a new game: bank 50, everything else 0; the text buffers stay.
@@ -44,7 +44,7 @@ void resetBet(Purse* purse);
 
 // Total return per credit staked, by combination code. The stake has already
 // left the bank, so a pair gives it back and nothing loses it.
-constexpr std::array<int32_t, HAND_CODE_COUNT> payTable = {0, 1, 2, 3, 4, 5, 6, 9, 11, 21};
+constexpr std::array<int32_t, kHandCodeCount> kPayTable = {0, 1, 2, 3, 4, 5, 6, 9, 11, 21};
 
 // Settles the round: bank and win grow by bet x multiplier (a code outside the
 // table pays nothing). Sums stop at the largest 32-bit value.

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int32_t SHUFFLE_PASSES = 5;
+constexpr int32_t kShufflePasses = 5;
 
 // Unlinks and returns the card with `id`, or null when the list lacks it. The
 // walk is bounded by count, so a broken slot never leads past the tail.
@@ -44,7 +44,7 @@ void shuffleDeck(CardList* stockList, CardList* handList, CardList* gatherList)
 
     // Each pass sorts the whole deck on keys it has just handed out, then
     // re-keys it; the last sort decides the stock order.
-    for (int32_t pass = 0; pass < SHUFFLE_PASSES; ++pass) {
+    for (int32_t pass = 0; pass < kShufflePasses; ++pass) {
         moveAllByKey(stockList, gatherList);
         assignShuffleKeys(gatherList);
         moveAllByKey(gatherList, stockList);
@@ -67,7 +67,7 @@ void dealHand(CardList* stockList, CardList* handList, DisplayState* display)
 void drawReplacements(CardList* stockList, CardList* handList, CardList* gatherList, DisplayState* display)
 {
     for (size_t slot = 0; slot < display->handCards.size(); ++slot) {
-        if (display->garderButtons[slot] != BUTTON_DOWN) {
+        if (display->garderButtons[slot] != kButtonDown) {
             continue;
         }
         // Without a card to give, the old one stays: the hand never shrinks.

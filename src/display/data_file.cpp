@@ -54,10 +54,7 @@ uint32_t bigEndian32(const uint8_t* bytes)
     return (uint32_t{bytes[0]} << 24) | (uint32_t{bytes[1]} << 16) | (uint32_t{bytes[2]} << 8) | uint32_t{bytes[3]};
 }
 
-bool isSaneIconSide(uint32_t side)
-{
-    return side >= 1 && side <= static_cast<uint32_t>(kMaxIconSide);
-}
+bool isSaneIconSide(uint32_t side) { return side >= 1 && side <= static_cast<uint32_t>(kMaxIconSide); }
 
 // A PNG opens with its signature and then the IHDR chunk, which gives the
 // size. Checking it first means a file claiming a huge picture is turned away

@@ -59,7 +59,7 @@ void drawCarteButton(const DisplayState* display, SDL_Surface* screen)
 
 void drawGarderButtons(const DisplayState* display, SDL_Surface* screen)
 {
-    std::array<SDL_Surface*, HAND_SLOTS> images{};
+    std::array<SDL_Surface*, kHandSlots> images{};
     for (size_t i = 0; i < images.size(); ++i) {
         images[i] = loadImage(imageFor(kGarderButtonImages, display->garderButtons[i]));
         blitImage(images[i], kGarderButtonPos[i], screen);
@@ -69,7 +69,7 @@ void drawGarderButtons(const DisplayState* display, SDL_Surface* screen)
 
 void drawHandCards(const DisplayState* display, SDL_Surface* screen)
 {
-    std::array<SDL_Surface*, HAND_SLOTS> images{};
+    std::array<SDL_Surface*, kHandSlots> images{};
     for (size_t i = 0; i < images.size(); ++i) {
         char path[kCardPathSize];
         if (cardImagePath(display->handCards[i], path, sizeof(path))) {
@@ -82,7 +82,7 @@ void drawHandCards(const DisplayState* display, SDL_Surface* screen)
 
 void drawChips(const DisplayState* display, SDL_Surface* screen)
 {
-    std::array<SDL_Surface*, CHIP_BUTTONS> images{};
+    std::array<SDL_Surface*, kChipButtons> images{};
     for (size_t i = 0; i < images.size(); ++i) {
         images[i] = loadImage(imageFor(kChipImages[i], display->chipButtons[i]));
         if (images[i] != nullptr) {
@@ -117,7 +117,4 @@ void drawCombination(const DisplayState* display, SDL_Surface* screen)
     drawImage(imageFor(kCombinationImages, display->combination), kCombinationPos, screen);
 }
 
-void drawScoreBackdrop(SDL_Surface* screen)
-{
-    drawImage(kScoreBackdropImage, kScoreBackdropPos, screen);
-}
+void drawScoreBackdrop(SDL_Surface* screen) { drawImage(kScoreBackdropImage, kScoreBackdropPos, screen); }

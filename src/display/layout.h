@@ -2,13 +2,17 @@
 //
 // Every file and place the game draws lives here, so the drawing code, the
 // asset generator and the tests all read one set of tables. Image tables are
-// indexed by the value of the display field that chooses the picture; a null
-// entry means "this value has no picture" and the element is skipped.
+// written as (field value, file) pairs and indexed by the value of the display
+// field that chooses the picture; a null entry means "this value has no
+// picture" and the element is skipped.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+
+#include "cards/display_state.h"
+#include "cards/evaluate.h"
 
 constexpr int kScreenWidth = 872;
 constexpr int kScreenHeight = 488;
@@ -33,6 +37,35 @@ struct Rgb {
 template <size_t N>
 using ImageTable = std::array<const char*, N>;
 
+// One picture of a table: the field value that selects it, and its file.
+struct ImageEntry {
+    int32_t value;
+    const char* file;
+};
+
+// A table indexed by field value, filled from (value, file) pairs; values
+// without a pair have no picture. A value outside 0..N-1, or given twice,
+// makes the table fail to compile.
+template <size_t N, size_t M>
+constexpr ImageTable<N> imagesByValue(const ImageEntry (&entries)[M])
+{
+    ImageTable<N> table{};
+    for (const ImageEntry& entry : entries) {
+        const auto index = static_cast<size_t>(entry.value);
+        if (entry.value < 0 || index >= N || table[index] != nullptr) {
+            throw "image table entry out of range or repeated";
+        }
+        table[index] = entry.file;
+    }
+    return table;
+}
+
+// The two faces of a two-state button.
+constexpr ImageTable<2> upDownImages(const char* up, const char* down)
+{
+    return imagesByValue<2>({{kButtonUp, up}, {kButtonDown, down}});
+}
+
 // The image a field value selects, or null when the value has none.
 template <size_t N>
 constexpr const char* imageFor(const ImageTable<N>& table, int32_t value)
@@ -41,26 +74,31 @@ constexpr const char* imageFor(const ImageTable<N>& table, int32_t value)
 }
 
 // Backgrounds, by `screen`.
-constexpr ImageTable<6> kBackgroundImages = {
-    "image/backgroundStart.bmp",   "image/backgroundOption.bmp",   "image/backgroundJeu.bmp",
-    "image/backgroundApropos.bmp", "image/backgroundAide.bmp",     "image/backgroundGameOver.bmp",
-};
+constexpr ImageTable<6> kBackgroundImages = imagesByValue<6>({
+    {kScreenStart, "image/backgroundStart.bmp"},
+    {kScreenOption, "image/backgroundOption.bmp"},
+    {kScreenJeu, "image/backgroundJeu.bmp"},
+    {kScreenApropos, "image/backgroundApropos.bmp"},
+    {kScreenAide, "image/backgroundAide.bmp"},
+    {kScreenGameover, "image/backgroundGameOver.bmp"},
+});
 constexpr ScreenPos kBackgroundPos = {0, 0};
 
-// Two-state buttons, by BUTTON_UP / BUTTON_DOWN.
-constexpr ImageTable<2> kAideButtonImages = {"image/bouton/boutonAideUp.bmp", "image/bouton/boutonAideDown.bmp"};
-constexpr ImageTable<2> kAproposButtonImages = {"image/bouton/boutonApropoUp.bmp",
-                                                "image/bouton/boutonApropoDown.bmp"};
-constexpr ImageTable<2> kRetourButtonImages = {"image/bouton/boutonRetourUp.bmp",
-                                               "image/bouton/boutonRetourDown.bmp"};
-constexpr ImageTable<2> kContinuerButtonImages = {"image/bouton/boutonContinuerUp.bmp",
-                                                  "image/bouton/boutonContinuerDown.bmp"};
-constexpr ImageTable<2> kGarderButtonImages = {"image/bouton/boutonGarderUp.bmp",
-                                               "image/bouton/boutonGarderDown.bmp"};
-constexpr ImageTable<2> kNewGameButtonImages = {"image/bouton/boutonNewGameUp.bmp",
-                                                "image/bouton/boutonNewGameDown.bmp"};
-constexpr ImageTable<2> kOptionButtonImages = {"image/bouton/boutonOptionUp.bmp",
-                                               "image/bouton/boutonOptionDown.bmp"};
+// Two-state buttons.
+constexpr ImageTable<2> kAideButtonImages =
+    upDownImages("image/bouton/boutonAideUp.bmp", "image/bouton/boutonAideDown.bmp");
+constexpr ImageTable<2> kAproposButtonImages =
+    upDownImages("image/bouton/boutonApropoUp.bmp", "image/bouton/boutonApropoDown.bmp");
+constexpr ImageTable<2> kRetourButtonImages =
+    upDownImages("image/bouton/boutonRetourUp.bmp", "image/bouton/boutonRetourDown.bmp");
+constexpr ImageTable<2> kContinuerButtonImages =
+    upDownImages("image/bouton/boutonContinuerUp.bmp", "image/bouton/boutonContinuerDown.bmp");
+constexpr ImageTable<2> kGarderButtonImages =
+    upDownImages("image/bouton/boutonGarderUp.bmp", "image/bouton/boutonGarderDown.bmp");
+constexpr ImageTable<2> kNewGameButtonImages =
+    upDownImages("image/bouton/boutonNewGameUp.bmp", "image/bouton/boutonNewGameDown.bmp");
+constexpr ImageTable<2> kOptionButtonImages =
+    upDownImages("image/bouton/boutonOptionUp.bmp", "image/bouton/boutonOptionDown.bmp");
 
 constexpr ScreenPos kAideButtonPos = {6, 425};
 constexpr ScreenPos kAproposButtonPos = {6, 456};
@@ -71,48 +109,30 @@ constexpr ScreenPos kResumeButtonPos = {282, 202};
 constexpr ScreenPos kOptionButtonPos = {282, 260};
 constexpr ScreenPos kCarteButtonPos = {385, 440};
 
-// Carte / Rejouer, by `carteButton` (2, 3, 4, 5 and 12).
-constexpr ImageTable<13> kCarteButtonImages = {
-    nullptr,
-    nullptr,
-    "image/bouton/boutonCarteUp.bmp",
-    "image/bouton/boutonCarteDown.bmp",
-    "image/bouton/boutonRejouerUp.bmp",
-    "image/bouton/boutonRejouerDown.bmp",
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    "image/bouton/boutonCarteDisa.bmp",
-};
+// Carte / Rejouer, by `carteButton`.
+constexpr ImageTable<kCarteDisabled + 1> kCarteButtonImages = imagesByValue<kCarteDisabled + 1>({
+    {kCarteUp, "image/bouton/boutonCarteUp.bmp"},
+    {kCarteDown, "image/bouton/boutonCarteDown.bmp"},
+    {kRejouerUp, "image/bouton/boutonRejouerUp.bmp"},
+    {kRejouerDown, "image/bouton/boutonRejouerDown.bmp"},
+    {kCarteDisabled, "image/bouton/boutonCarteDisa.bmp"},
+});
 
-// Resume, by `resumeButton` (0, 1 and 12).
-constexpr ImageTable<13> kResumeButtonImages = {
-    "image/bouton/boutonResumeUp.bmp",
-    "image/bouton/boutonResumeDown.bmp",
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    "image/bouton/boutonResumeClose.bmp",
-};
+// Resume, by `resumeButton`.
+constexpr ImageTable<kResumeClosed + 1> kResumeButtonImages = imagesByValue<kResumeClosed + 1>({
+    {kButtonUp, "image/bouton/boutonResumeUp.bmp"},
+    {kButtonDown, "image/bouton/boutonResumeDown.bmp"},
+    {kResumeClosed, "image/bouton/boutonResumeClose.bmp"},
+});
 
 // Five card slots and the Garder button under each, left to right.
-constexpr std::array<ScreenPos, 5> kCardPos = {{{61, 221}, {152, 221}, {243, 221}, {334, 221}, {425, 221}}};
-constexpr std::array<ScreenPos, 5> kGarderButtonPos = {{{56, 321}, {147, 321}, {238, 321}, {329, 321}, {420, 321}}};
+constexpr std::array<ScreenPos, kHandSlots> kCardPos = {{{61, 221}, {152, 221}, {243, 221}, {334, 221}, {425, 221}}};
+constexpr std::array<ScreenPos, kHandSlots> kGarderButtonPos = {
+    {{56, 321}, {147, 321}, {238, 321}, {329, 321}, {420, 321}}};
 
 // Card images: "image/carte/" + rank text + suit text + ".bmp"; id 0 is the back.
 constexpr const char* kCardBackImage = "image/carte/back.bmp";
-constexpr std::array<const char*, 13> kRankTexts = {"2", "3", "4", "5", "6", "7", "8",
-                                                    "9", "10", "J", "Q", "K", "as"};
+constexpr std::array<const char*, 13> kRankTexts = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "as"};
 constexpr std::array<const char*, 4> kSuitTexts = {"Trefle", "Carreau", "Coeur", "Pique"};
 constexpr size_t kCardPathSize = 40;  // longest is "image/carte/10Carreau.bmp"
 
@@ -120,41 +140,57 @@ constexpr size_t kCardPathSize = 40;  // longest is "image/carte/10Carreau.bmp"
 // string) for any other id.
 bool cardImagePath(int32_t id, char* out, size_t size);
 
-// Ten chips, in `chipButtons` order; [chip][BUTTON_UP / BUTTON_DOWN].
-constexpr std::array<ImageTable<2>, 10> kChipImages = {{
-    {"image/jeton/jeton1Up.bmp", "image/jeton/jeton1Down.bmp"},
-    {"image/jeton/jeton2Up.bmp", "image/jeton/jeton2Down.bmp"},
-    {"image/jeton/jeton5Up.bmp", "image/jeton/jeton5Down.bmp"},
-    {"image/jeton/jeton10Up.bmp", "image/jeton/jeton10Down.bmp"},
-    {"image/jeton/jeton20Up.bmp", "image/jeton/jeton20Down.bmp"},
-    {"image/jeton/jeton50Up.bmp", "image/jeton/jeton50Down.bmp"},
-    {"image/jeton/jeton100Up.bmp", "image/jeton/jeton100Down.bmp"},
-    {"image/jeton/jeton200Up.bmp", "image/jeton/jeton200Down.bmp"},
-    {"image/jeton/jetonAllinUp.bmp", "image/jeton/jetonAllinDown.bmp"},
-    {"image/jeton/jetonResetUp.bmp", "image/jeton/jetonResetDown.bmp"},
-}};
-constexpr std::array<ScreenPos, 10> kChipPos = {{
-    {46, 209}, {129, 209}, {212, 209}, {295, 209},  // 1, 2, 5, 10
-    {46, 292}, {129, 292}, {212, 292}, {295, 292},  // 20, 50, 100, 200
-    {400, 209}, {400, 292},                          // Allin, Reset
+// Ten chips, in `chipButtons` order; [chip][kButtonUp / kButtonDown].
+constexpr std::array<ImageTable<2>, kChipButtons> kChipImages = {
+    upDownImages("image/jeton/jeton1Up.bmp", "image/jeton/jeton1Down.bmp"),
+    upDownImages("image/jeton/jeton2Up.bmp", "image/jeton/jeton2Down.bmp"),
+    upDownImages("image/jeton/jeton5Up.bmp", "image/jeton/jeton5Down.bmp"),
+    upDownImages("image/jeton/jeton10Up.bmp", "image/jeton/jeton10Down.bmp"),
+    upDownImages("image/jeton/jeton20Up.bmp", "image/jeton/jeton20Down.bmp"),
+    upDownImages("image/jeton/jeton50Up.bmp", "image/jeton/jeton50Down.bmp"),
+    upDownImages("image/jeton/jeton100Up.bmp", "image/jeton/jeton100Down.bmp"),
+    upDownImages("image/jeton/jeton200Up.bmp", "image/jeton/jeton200Down.bmp"),
+    upDownImages("image/jeton/jetonAllinUp.bmp", "image/jeton/jetonAllinDown.bmp"),
+    upDownImages("image/jeton/jetonResetUp.bmp", "image/jeton/jetonResetDown.bmp"),
+};
+constexpr std::array<ScreenPos, kChipButtons> kChipPos = {{
+    {46, 209},   // 1
+    {129, 209},  // 2
+    {212, 209},  // 5
+    {295, 209},  // 10
+    {46, 292},   // 20
+    {129, 292},  // 50
+    {212, 292},  // 100
+    {295, 292},  // 200
+    {400, 209},  // Allin
+    {400, 292},  // Reset
 }};
 // Chips are round: this colour outside the disc is see-through.
 constexpr Rgb kChipColorKey = {0, 150, 0};
 
 // Message line at the top, by `message`.
-constexpr ImageTable<4> kMessageImages = {"image/texte/texteMise.bmp", "image/texte/texteFirstHand.bmp",
-                                          "image/texte/texteWin.bmp", "image/texte/texteLoose.bmp"};
+constexpr ImageTable<4> kMessageImages = imagesByValue<4>({
+    {kMsgMise, "image/texte/texteMise.bmp"},
+    {kMsgFirstHand, "image/texte/texteFirstHand.bmp"},
+    {kMsgWin, "image/texte/texteWin.bmp"},
+    {kMsgLoose, "image/texte/texteLoose.bmp"},
+});
 constexpr ScreenPos kMessagePos = {193, 7};
 
-// Combination caption, by `combination`: hand codes 0..9, then the help text.
-constexpr ImageTable<11> kCombinationImages = {
-    "image/texte/combinaison/texteRien.bmp",      "image/texte/combinaison/textePaire.bmp",
-    "image/texte/combinaison/texteDoublePaire.bmp", "image/texte/combinaison/texteBrelan.bmp",
-    "image/texte/combinaison/texteSuite.bmp",     "image/texte/combinaison/texteCouleur.bmp",
-    "image/texte/combinaison/texteFullHouse.bmp", "image/texte/combinaison/texteCarre.bmp",
-    "image/texte/combinaison/texteQuinteFlush.bmp", "image/texte/combinaison/texteQuinteFlushRoyal.bmp",
-    "image/texte/texteAide.bmp",
-};
+// Combination caption, by `combination`: a hand code, or the help text.
+constexpr ImageTable<kCombinationAide + 1> kCombinationImages = imagesByValue<kCombinationAide + 1>({
+    {kHandRien, "image/texte/combinaison/texteRien.bmp"},
+    {kHandPaire, "image/texte/combinaison/textePaire.bmp"},
+    {kHandDoublePaire, "image/texte/combinaison/texteDoublePaire.bmp"},
+    {kHandBrelan, "image/texte/combinaison/texteBrelan.bmp"},
+    {kHandSuite, "image/texte/combinaison/texteSuite.bmp"},
+    {kHandCouleur, "image/texte/combinaison/texteCouleur.bmp"},
+    {kHandFullHouse, "image/texte/combinaison/texteFullHouse.bmp"},
+    {kHandCarre, "image/texte/combinaison/texteCarre.bmp"},
+    {kHandQuinteFlush, "image/texte/combinaison/texteQuinteFlush.bmp"},
+    {kHandQuinteFlushRoyal, "image/texte/combinaison/texteQuinteFlushRoyal.bmp"},
+    {kCombinationAide, "image/texte/texteAide.bmp"},
+});
 constexpr ScreenPos kCombinationPos = {118, 378};
 
 // The panel behind the score numbers, redrawn before each score panel so new
@@ -174,13 +210,13 @@ struct TextSlot {
 };
 // In Purse order: bank, bet, win, handsWon, handsLost, bestWin, totalWon.
 constexpr std::array<TextSlot, 7> kScoreSlots = {{
-    {{140, 108}, kScoreLargePt},
-    {{84, 131}, kScoreLargePt},
-    {{84, 155}, kScoreLargePt},
-    {{452, 108}, kScoreSmallPt},
-    {{452, 127}, kScoreSmallPt},
-    {{335, 144}, kScoreSmallPt},
-    {{335, 162}, kScoreSmallPt},
+    {.pos = {140, 108}, .pointSize = kScoreLargePt},
+    {.pos = {84, 131}, .pointSize = kScoreLargePt},
+    {.pos = {84, 155}, .pointSize = kScoreLargePt},
+    {.pos = {452, 108}, .pointSize = kScoreSmallPt},
+    {.pos = {452, 127}, .pointSize = kScoreSmallPt},
+    {.pos = {335, 144}, .pointSize = kScoreSmallPt},
+    {.pos = {335, 162}, .pointSize = kScoreSmallPt},
 }};
 
 // A reserved documentation domain: never a real third party's address.

@@ -2,7 +2,6 @@
 
 #include "display/elements.h"
 #include "display/text_panels.h"
-#include "input/overlays.h"
 
 namespace {
 
@@ -10,7 +9,7 @@ namespace {
 // (chips, or Garder buttons and cards) differs.
 void drawGameScreenStart(DisplayState* display, SDL_Surface* screen)
 {
-    display->screen = SCREEN_JEU;
+    display->screen = kScreenJeu;
     drawBackground(display, screen);
     drawScoreBackdrop(screen);
     drawAideButton(display, screen);
@@ -30,7 +29,7 @@ void drawGameScreenEnd(const DisplayState* display, Purse* purse, SDL_Surface* s
 
 void showStartScreen(DisplayState* display, SDL_Surface* screen)
 {
-    display->screen = SCREEN_START;
+    display->screen = kScreenStart;
     drawBackground(display, screen);
     drawAideButton(display, screen);
     drawAproposButton(display, screen);
@@ -45,32 +44,10 @@ void showBetScreen(DisplayState* display, Purse* purse, SDL_Surface* screen)
     drawGameScreenEnd(display, purse, screen);
 }
 
-void refreshBetScreen(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo)
-{
-    showAideOverlay(display, purse, screen, returnTo);
-    showAproposOverlay(display, purse, screen, returnTo);
-    drawScoreBackdrop(screen);
-    drawScorePanel(purse, screen);  // flips
-    drawAproposButton(display, screen);
-    drawCarteButton(display, screen);
-    drawChips(display, screen);
-    SDL_Flip(screen);
-}
-
 void showCardScreen(DisplayState* display, Purse* purse, SDL_Surface* screen)
 {
     drawGameScreenStart(display, screen);
     drawGarderButtons(display, screen);
     drawHandCards(display, screen);
     drawGameScreenEnd(display, purse, screen);
-}
-
-void refreshCardScreen(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo)
-{
-    showAideOverlay(display, purse, screen, returnTo);
-    showAproposOverlay(display, purse, screen, returnTo);
-    drawAideButton(display, screen);
-    drawAproposButton(display, screen);
-    drawCarteButton(display, screen);
-    drawGarderButtons(display, screen);
 }

@@ -44,6 +44,46 @@ SDL_Surface* renderText(TTF_Font* font, const char* text, Rgb colour)
     return TTF_RenderText_Blended(font, text, color);
 }
 
+// One text of a routine: what it says, where, at which size and colour.
+struct TextJob {
+    const char* text;
+    ScreenPos pos;
+    int pointSize;
+    Rgb colour;
+};
+
+// The one place the text routines open and close fonts. Starts the font
+// library, opens one font per point size, renders and blits every text in
+// order, flips, then closes the fonts, stops the library and frees the texts.
+template <size_t N>
+void drawTexts(const std::array<TextJob, N>& jobs, SDL_Surface* screen)
+{
+    const bool fontsStarted = TTF_Init() == 0;
+    std::array<TTF_Font*, N> fonts{};
+    std::array<bool, N> ownsFont{};  // true where a text's size is met first
+    std::array<SDL_Surface*, N> texts{};
+    for (size_t i = 0; i < N; ++i) {
+        size_t first = 0;
+        while (jobs[first].pointSize != jobs[i].pointSize) {
+            ++first;
+        }
+        ownsFont[i] = first == i;
+        fonts[i] = ownsFont[i] ? openFont(fontsStarted, jobs[i].pointSize) : fonts[first];
+        texts[i] = renderText(fonts[i], jobs[i].text, jobs[i].colour);
+    }
+    for (size_t i = 0; i < N; ++i) {
+        blitImage(texts[i], jobs[i].pos, screen);
+    }
+    SDL_Flip(screen);
+    for (size_t i = 0; i < N; ++i) {
+        if (ownsFont[i]) {
+            closeFont(fonts[i]);
+        }
+    }
+    stopFonts(fontsStarted);
+    freeSurfaces(&texts);
+}
+
 struct ScoreValue {
     int32_t value;
     char* text;
@@ -56,10 +96,6 @@ static_assert(sizeof(Purse::betText) == kScoreTextSize && sizeof(Purse::totalWon
 
 void drawScorePanel(Purse* purse, SDL_Surface* screen)
 {
-    const bool fontsStarted = TTF_Init() == 0;
-    TTF_Font* smallFont = openFont(fontsStarted, kScoreSmallPt);
-    TTF_Font* largeFont = openFont(fontsStarted, kScoreLargePt);
-
     // Same order as the slots of the panel.
     const std::array<ScoreValue, kScoreSlots.size()> values = {{
         {purse->bank, purse->bankText},
@@ -70,50 +106,31 @@ void drawScorePanel(Purse* purse, SDL_Surface* screen)
         {purse->bestWin, purse->bestWinText},
         {purse->totalWon, purse->totalWonText},
     }};
-    for (const ScoreValue& entry : values) {
-        std::snprintf(entry.text, kScoreTextSize, "%d", static_cast<int>(entry.value));
+    std::array<TextJob, kScoreSlots.size()> jobs{};
+    for (size_t i = 0; i < jobs.size(); ++i) {
+        std::snprintf(values[i].text, kScoreTextSize, "%d", static_cast<int>(values[i].value));
+        jobs[i] = {.text = values[i].text,
+                   .pos = kScoreSlots[i].pos,
+                   .pointSize = kScoreSlots[i].pointSize,
+                   .colour = kScoreColor};
     }
-
-    std::array<SDL_Surface*, kScoreSlots.size()> texts{};
-    for (size_t i = 0; i < texts.size(); ++i) {
-        TTF_Font* font = kScoreSlots[i].pointSize == kScoreLargePt ? largeFont : smallFont;
-        texts[i] = renderText(font, values[i].text, kScoreColor);
-    }
-    for (size_t i = 0; i < texts.size(); ++i) {
-        blitImage(texts[i], kScoreSlots[i].pos, screen);
-    }
-    SDL_Flip(screen);
-
-    closeFont(smallFont);
-    closeFont(largeFont);
-    stopFonts(fontsStarted);
-    freeSurfaces(&texts);
+    drawTexts(jobs, screen);
 }
 
 void drawAideText(SDL_Surface* screen)
 {
-    const bool fontsStarted = TTF_Init() == 0;
-    TTF_Font* font = openFont(fontsStarted, kAideTextPt);
-    std::array<SDL_Surface*, 1> texts = {renderText(font, kWebAddress, kPageTextColor)};
-    blitImage(texts[0], kAideAddressPos, screen);
-    SDL_Flip(screen);
-    closeFont(font);
-    stopFonts(fontsStarted);
-    freeSurfaces(&texts);
+    drawTexts(std::array<TextJob, 1>{{
+                  {.text = kWebAddress, .pos = kAideAddressPos, .pointSize = kAideTextPt, .colour = kPageTextColor},
+              }},
+              screen);
 }
 
 void drawAproposText(SDL_Surface* screen)
 {
-    const bool fontsStarted = TTF_Init() == 0;
-    TTF_Font* font = openFont(fontsStarted, kAproposTextPt);
-    std::array<SDL_Surface*, 2> texts = {
-        renderText(font, kWebAddress, kPageTextColor),
-        renderText(font, kVersionText, kPageTextColor),
-    };
-    blitImage(texts[0], kAproposAddressPos, screen);
-    blitImage(texts[1], kAproposVersionPos, screen);
-    SDL_Flip(screen);
-    closeFont(font);
-    stopFonts(fontsStarted);
-    freeSurfaces(&texts);
+    drawTexts(
+        std::array<TextJob, 2>{{
+            {.text = kWebAddress, .pos = kAproposAddressPos, .pointSize = kAproposTextPt, .colour = kPageTextColor},
+            {.text = kVersionText, .pos = kAproposVersionPos, .pointSize = kAproposTextPt, .colour = kPageTextColor},
+        }},
+        screen);
 }

@@ -34,42 +34,50 @@ enum class Stake : uint8_t { None, Chip, AllIn, Reset };
 struct ButtonRule {
     HitRect rect;
     Field field;
-    int32_t slot;  // which chip or Garder button; 0 for the single buttons
+    int32_t slot = 0;  // which chip or Garder button; 0 for the single buttons
     Action press;
     Action release;
-    Stake stake;
-    bool needsCarteEnabled;  // both events ignored while Carte is greyed out
+    Stake stake = Stake::None;
+    bool needsCarteEnabled = false;  // both events ignored while Carte is greyed out
 };
 
 constexpr Action kIgnore = {Effect::Ignore, 0, kSameMode};
 
-constexpr Action setTo(int32_t value, int32_t nextMode = kSameMode)
-{
-    return {Effect::Set, value, nextMode};
-}
+constexpr Action setTo(int32_t value, int32_t nextMode = kSameMode) { return {Effect::Set, value, nextMode}; }
 
 // Down on the press, up on the release, which may also end the stage.
 constexpr ButtonRule pushButton(HitRect rect, Field field, int32_t releaseMode = kSameMode)
 {
-    return {rect, field, 0, setTo(BUTTON_DOWN), setTo(BUTTON_UP, releaseMode), Stake::None, false};
+    return {.rect = rect, .field = field, .press = setTo(kButtonDown), .release = setTo(kButtonUp, releaseMode)};
 }
 
 constexpr ButtonRule chipButton(int32_t slot, Stake stake)
 {
-    return {kChipRects[static_cast<std::size_t>(slot)], Field::Chip, slot, setTo(BUTTON_DOWN), setTo(BUTTON_UP),
-            stake, false};
+    return {.rect = kChipRects[static_cast<std::size_t>(slot)],
+            .field = Field::Chip,
+            .slot = slot,
+            .press = setTo(kButtonDown),
+            .release = setTo(kButtonUp),
+            .stake = stake};
 }
 
 // Garder marks stay until the next round, so only the press counts.
 constexpr ButtonRule garderButton(int32_t slot)
 {
-    return {kGarderRects[static_cast<std::size_t>(slot)], Field::Garder, slot, {Effect::Toggle, 0, kSameMode},
-            kIgnore, Stake::None, false};
+    return {.rect = kGarderRects[static_cast<std::size_t>(slot)],
+            .field = Field::Garder,
+            .slot = slot,
+            .press = {Effect::Toggle, 0, kSameMode},
+            .release = kIgnore};
 }
 
 constexpr ButtonRule carteButton(int32_t down, int32_t up, int32_t releaseMode, bool needsEnabled)
 {
-    return {kCarteRect, Field::Carte, 0, setTo(down), setTo(up, releaseMode), Stake::None, needsEnabled};
+    return {.rect = kCarteRect,
+            .field = Field::Carte,
+            .press = setTo(down),
+            .release = setTo(up, releaseMode),
+            .needsCarteEnabled = needsEnabled};
 }
 
 constexpr ButtonRule kAideRule = pushButton(kAideRect, Field::Aide);
@@ -78,14 +86,14 @@ constexpr ButtonRule kAproposRule = pushButton(kAproposRect, Field::Apropos);
 constexpr std::array<ButtonRule, 4> kStartRules = {
     kAideRule,
     kAproposRule,
-    pushButton(kNewGameRect, Field::NewGame, MODE_BET),
-    pushButton(kOptionRect, Field::Option, MODE_OPTION),
+    pushButton(kNewGameRect, Field::NewGame, kModeBet),
+    pushButton(kOptionRect, Field::Option, kModeOption),
 };
 
-constexpr std::array<ButtonRule, 1> kOptionRules = {pushButton(kRetourRect, Field::Retour, MODE_START)};
+constexpr std::array<ButtonRule, 1> kOptionRules = {pushButton(kRetourRect, Field::Retour, kModeStart)};
 
 constexpr std::array<ButtonRule, 13> kBetRules = {
-    carteButton(CARTE_DOWN, CARTE_UP, MODE_FIRST_HAND, true),
+    carteButton(kCarteDown, kCarteUp, kModeFirstHand, true),
     kAideRule,
     kAproposRule,
     chipButton(0, Stake::Chip),
@@ -96,12 +104,12 @@ constexpr std::array<ButtonRule, 13> kBetRules = {
     chipButton(5, Stake::Chip),
     chipButton(6, Stake::Chip),
     chipButton(7, Stake::Chip),
-    chipButton(CHIP_ALLIN, Stake::AllIn),
-    chipButton(CHIP_RESET, Stake::Reset),
+    chipButton(kChipAllin, Stake::AllIn),
+    chipButton(kChipReset, Stake::Reset),
 };
 
 constexpr std::array<ButtonRule, 8> kFirstHandRules = {
-    carteButton(CARTE_DOWN, REJOUER_UP, MODE_RESULT, false),
+    carteButton(kCarteDown, kRejouerUp, kModeResult, false),
     kAideRule,
     kAproposRule,
     garderButton(0),
@@ -112,7 +120,7 @@ constexpr std::array<ButtonRule, 8> kFirstHandRules = {
 };
 
 constexpr std::array<ButtonRule, 3> kResultRules = {
-    carteButton(REJOUER_DOWN, REJOUER_UP, MODE_BET, false),
+    carteButton(kRejouerDown, kRejouerUp, kModeBet, false),
     kAideRule,
     kAproposRule,
 };
@@ -120,8 +128,8 @@ constexpr std::array<ButtonRule, 3> kResultRules = {
 // No button is drawn where Aide sits on other screens, yet a release there
 // continues just like one on Continuer.
 constexpr std::array<ButtonRule, 2> kGameOverRules = {
-    pushButton(kContinuerRect, Field::Continuer, MODE_START),
-    ButtonRule{kAideRect, Field::Continuer, 0, kIgnore, setTo(BUTTON_UP, MODE_START), Stake::None, false},
+    pushButton(kContinuerRect, Field::Continuer, kModeStart),
+    ButtonRule{.rect = kAideRect, .field = Field::Continuer, .press = kIgnore, .release = setTo(kButtonUp, kModeStart)},
 };
 
 int32_t* fieldOf(DisplayState* display, Field field, int32_t slot)
@@ -157,13 +165,12 @@ void applyStake(Purse* purse, Stake stake, int32_t slot)
 // True when the action was taken.
 bool applyAction(const ButtonRule& rule, const Action& action, DisplayState* display, int32_t* mode)
 {
-    if (action.effect == Effect::Ignore ||
-        (rule.needsCarteEnabled && display->carteButton == CARTE_DISABLED)) {
+    if (action.effect == Effect::Ignore || (rule.needsCarteEnabled && display->carteButton == kCarteDisabled)) {
         return false;
     }
     int32_t* field = fieldOf(display, rule.field, rule.slot);
     if (action.effect == Effect::Toggle) {
-        *field = *field == BUTTON_UP ? BUTTON_DOWN : BUTTON_UP;
+        *field = *field == kButtonUp ? kButtonDown : kButtonUp;
     } else {
         *field = action.value;
     }
@@ -174,8 +181,8 @@ bool applyAction(const ButtonRule& rule, const Action& action, DisplayState* dis
 }
 
 // True when the click was acted on.
-bool actOnClick(const ButtonRule* rules, std::size_t count, const SDL_MouseButtonEvent& click,
-                DisplayState* display, Purse* purse, int32_t* mode)
+bool actOnClick(const ButtonRule* rules, std::size_t count, const SDL_MouseButtonEvent& click, DisplayState* display,
+                Purse* purse, int32_t* mode)
 {
     if (click.button != SDL_BUTTON_LEFT) {
         return false;
@@ -208,7 +215,7 @@ void waitForAction(const ButtonRule* rules, std::size_t count, DisplayState* dis
         // A failed wait fails again at once on every call; quitting beats
         // spinning on it forever.
         if (SDL_WaitEvent(&event) == 0 || isQuitRequest(event)) {
-            *mode = MODE_QUIT;
+            *mode = kModeQuit;
             *running = -1;
             return;
         }

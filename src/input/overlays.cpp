@@ -45,38 +45,31 @@ void drawPageText(SDL_Surface* screen, OverlayPage page)
 void rebuildScreen(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo)
 {
     switch (returnTo) {
-    case MODE_START:
-        showStartScreen(display, screen);
-        break;
-    case MODE_BET:
-        showBetScreen(display, purse, screen);
-        break;
-    case MODE_FIRST_HAND:
-    case MODE_RESULT:
-        showCardScreen(display, purse, screen);
-        break;
-    default:
-        break;  // the page stays on screen
+    case kModeStart: showStartScreen(display, screen); break;
+    case kModeBet: showBetScreen(display, purse, screen); break;
+    case kModeFirstHand:
+    case kModeResult: showCardScreen(display, purse, screen); break;
+    default: break;  // the page stays on screen
     }
 }
 
 void runOverlay(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo, OverlayPage page)
 {
     int32_t* trigger = page == OverlayPage::Aide ? &display->aideButton : &display->aproposButton;
-    if (*trigger != BUTTON_DOWN) {
+    if (*trigger != kButtonDown) {
         return;
     }
-    display->screen = page == OverlayPage::Aide ? SCREEN_AIDE : SCREEN_APROPOS;
+    display->screen = page == OverlayPage::Aide ? kScreenAide : kScreenApropos;
     drawPageButton(display, screen, page);  // still down: shown pressed over the current screen
     SDL_Flip(screen);
-    *trigger = BUTTON_UP;
+    *trigger = kButtonUp;
     waitRetour(display);  // normally the release of the button that opened the page
 
     drawBackground(display, screen);
     drawRetourButton(display, screen);
     drawPageText(screen, page);  // flips
     SDL_Flip(screen);
-    while (display->retourButton == BUTTON_UP) {
+    while (display->retourButton == kButtonUp) {
         waitRetour(display);
     }
 
@@ -99,15 +92,14 @@ void waitRetour(DisplayState* display)
             quitNow();
         }
         if (isLeftButton(event, SDL_MOUSEBUTTONDOWN) && hitTest(kRetourRect, event.button.x, event.button.y)) {
-            display->retourButton = BUTTON_DOWN;
+            display->retourButton = kButtonDown;
             return;
         }
         // The Aide band counts too, so the release of the Aide press that
         // opened a page is taken here.
-        if (isLeftButton(event, SDL_MOUSEBUTTONUP) &&
-            (hitTest(kAideRect, event.button.x, event.button.y) ||
-             hitTest(kRetourRect, event.button.x, event.button.y))) {
-            display->retourButton = BUTTON_UP;
+        if (isLeftButton(event, SDL_MOUSEBUTTONUP) && (hitTest(kAideRect, event.button.x, event.button.y) ||
+                                                       hitTest(kRetourRect, event.button.x, event.button.y))) {
+            display->retourButton = kButtonUp;
             return;
         }
     }
@@ -121,4 +113,26 @@ void showAideOverlay(DisplayState* display, Purse* purse, SDL_Surface* screen, i
 void showAproposOverlay(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo)
 {
     runOverlay(display, purse, screen, returnTo, OverlayPage::Apropos);
+}
+
+void refreshBetScreen(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo)
+{
+    showAideOverlay(display, purse, screen, returnTo);
+    showAproposOverlay(display, purse, screen, returnTo);
+    drawScoreBackdrop(screen);
+    drawScorePanel(purse, screen);  // flips
+    drawAproposButton(display, screen);
+    drawCarteButton(display, screen);
+    drawChips(display, screen);
+    SDL_Flip(screen);
+}
+
+void refreshCardScreen(DisplayState* display, Purse* purse, SDL_Surface* screen, int32_t returnTo)
+{
+    showAideOverlay(display, purse, screen, returnTo);
+    showAproposOverlay(display, purse, screen, returnTo);
+    drawAideButton(display, screen);
+    drawAproposButton(display, screen);
+    drawCarteButton(display, screen);
+    drawGarderButtons(display, screen);
 }

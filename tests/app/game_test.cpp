@@ -3,9 +3,11 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
+#include "../cards/list_check.h"
 #include "cards/evaluate.h"
 #include "cards/shuffle.h"
 #include "session.h"
@@ -14,31 +16,6 @@ namespace {
 
 // Pay per credit staked, by combination code, written out independently.
 constexpr std::array<int32_t, 10> kExpectedPay = {0, 1, 2, 3, 4, 5, 6, 9, 11, 21};
-
-// The first deal and the following stock cards of a game seeded with `seed`.
-struct Deal {
-    std::array<int32_t, 5> slots;
-    std::vector<int32_t> stock;
-};
-
-Deal firstDeal(unsigned seed)
-{
-    std::array<Card, DECK_SIZE> cards{};
-    CardList gather{}, stock{}, hand{};
-    buildDeck(&cards, &gather, &stock, &hand);
-    std::srand(seed);
-    assignShuffleKeys(&gather);
-    shuffleDeck(&stock, &hand, &gather);
-    DisplayState display{};
-    resetDisplayState(&display);
-    dealHand(&stock, &hand, &display);
-    Deal deal{};
-    for (size_t i = 0; i < 5; ++i) {
-        deal.slots[i] = display.handCards[i];
-    }
-    deal.stock = listIds(stock);
-    return deal;
-}
 
 class GameTest : public ::testing::Test {
 protected:
@@ -49,51 +26,49 @@ protected:
 
 TEST_F(GameTest, NormalRoundPaysTheEvaluatedHand)
 {
-    const unsigned seed = 20261207;
-    const Deal deal = firstDeal(seed);
-    startSession(&s, seed);
+    startSession(&s, 20261207);
 
     step(clickOn(kNewGameRect));
-    EXPECT_EQ(s.mode, MODE_BET);
-    EXPECT_EQ(s.display.screen, SCREEN_JEU);
-    EXPECT_EQ(s.display.carteButton, CARTE_DISABLED);
+    EXPECT_EQ(s.mode, kModeBet);
+    EXPECT_EQ(s.display.screen, kScreenJeu);
+    EXPECT_EQ(s.display.carteButton, kCarteDisabled);
     EXPECT_EQ(s.purse.bank, 50);
 
     step(clickOn(kChipRects[3]));  // the 10 chip
     EXPECT_EQ(s.purse.bank, 40);
     EXPECT_EQ(s.purse.bet, 10);
-    EXPECT_EQ(s.display.carteButton, CARTE_UP);
+    EXPECT_EQ(s.display.carteButton, kCarteUp);
 
     step(clickOn(kCarteRect));
-    ASSERT_EQ(s.mode, MODE_FIRST_HAND);
-    for (size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(s.display.handCards[i], deal.slots[i]) << "slot " << i;
-    }
-    EXPECT_EQ(s.display.message, MSG_FIRST_HAND);
+    ASSERT_EQ(s.mode, kModeFirstHand);
+    // The slots show the hand list's five cards; the rest wait in the stock.
+    const std::array<int32_t, 5> dealt = s.display.handCards;
+    Ids shown(dealt.begin(), dealt.end());
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(idsOf(s.handList), shown);
+    const Ids stock = idsOf(s.stockList);
+    ASSERT_EQ(stock.size(), 47U);
+    EXPECT_EQ(s.display.message, kMsgFirstHand);
 
     std::vector<SDL_Event> marks = clickOn(kGarderRects[0]);
     std::vector<SDL_Event> second = clickOn(kGarderRects[2]);
     marks.insert(marks.end(), second.begin(), second.end());
     step(marks);
-    EXPECT_EQ(s.display.garderButtons[0], BUTTON_DOWN);
-    EXPECT_EQ(s.display.garderButtons[2], BUTTON_DOWN);
+    EXPECT_EQ(s.display.garderButtons[0], kButtonDown);
+    EXPECT_EQ(s.display.garderButtons[2], kButtonDown);
 
     step(clickOn(kCarteRect));
-    ASSERT_EQ(s.mode, MODE_RESULT);
+    ASSERT_EQ(s.mode, kModeResult);
     // Marked slots take the next stock cards in order; the others keep theirs.
-    EXPECT_EQ(s.display.handCards[0], deal.stock[0]);
-    EXPECT_EQ(s.display.handCards[1], deal.slots[1]);
-    EXPECT_EQ(s.display.handCards[2], deal.stock[1]);
-    EXPECT_EQ(s.display.handCards[3], deal.slots[3]);
-    EXPECT_EQ(s.display.handCards[4], deal.slots[4]);
-    EXPECT_EQ(s.display.carteButton, REJOUER_UP);
+    EXPECT_EQ(s.display.handCards, (std::array<int32_t, 5>{stock[0], dealt[1], stock[1], dealt[3], dealt[4]}));
+    EXPECT_EQ(s.display.carteButton, kRejouerUp);
 
     const int32_t code = evaluateHand(&s.handList);
     ASSERT_GE(code, 0);
     ASSERT_LE(code, 9);
     const int32_t win = 10 * kExpectedPay[static_cast<size_t>(code)];
     EXPECT_EQ(s.display.combination, code);
-    EXPECT_EQ(s.display.message, code == 0 ? MSG_LOOSE : MSG_WIN);
+    EXPECT_EQ(s.display.message, code == 0 ? kMsgLoose : kMsgWin);
     EXPECT_EQ(s.purse.win, win);
     EXPECT_EQ(s.purse.bank, 40 + win);
     EXPECT_EQ(s.purse.bet, 10);
@@ -103,96 +78,22 @@ TEST_F(GameTest, NormalRoundPaysTheEvaluatedHand)
     EXPECT_EQ(s.purse.bestWin, code >= 2 ? win : 0);
 
     step(clickOn(kCarteRect));  // Rejouer
-    EXPECT_EQ(s.mode, MODE_BET);
+    EXPECT_EQ(s.mode, kModeBet);
     EXPECT_EQ(s.purse.bet, 0);
     EXPECT_EQ(s.purse.win, 0);
     EXPECT_EQ(s.purse.bank, 40 + win);
-    EXPECT_EQ(s.display.carteButton, CARTE_DISABLED);
-    EXPECT_EQ(s.display.combination, COMBINATION_AIDE);
-    EXPECT_EQ(s.display.message, MSG_MISE);
+    EXPECT_EQ(s.display.carteButton, kCarteDisabled);
+    EXPECT_EQ(s.display.combination, kCombinationAide);
+    EXPECT_EQ(s.display.message, kMsgMise);
     for (size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(s.display.handCards[i], 0);
-        EXPECT_EQ(s.display.garderButtons[i], BUTTON_UP);
+        EXPECT_EQ(s.display.garderButtons[i], kButtonUp);
     }
     finishSession(&s);
 }
 
-TEST_F(GameTest, LosingTheWholeBankEndsTheGameThenANewOneStartsFresh)
-{
-    startSession(&s, 7);
-    step(clickOn(kNewGameRect));
-    for (int round = 0; round < 300 && s.mode == MODE_BET; ++round) {
-        step(clickOn(kChipRects[CHIP_ALLIN]));
-        step(clickOn(kCarteRect));
-        step(clickOn(kCarteRect));
-        ASSERT_EQ(s.mode, MODE_RESULT);
-        step(clickOn(kCarteRect));  // Rejouer: an empty bank ends the game here
-    }
-    ASSERT_EQ(s.mode, MODE_GAME_OVER);
-    EXPECT_EQ(s.display.screen, SCREEN_GAMEOVER);
-    EXPECT_EQ(s.purse.bank, 1);
-    EXPECT_GT(s.purse.handsLost, 0);
-
-    step(clickOn(kContinuerRect));
-    EXPECT_EQ(s.mode, MODE_START);
-    EXPECT_EQ(s.display.screen, SCREEN_START);
-
-    step(clickOn(kNewGameRect));
-    EXPECT_EQ(s.mode, MODE_BET);
-    EXPECT_EQ(s.purse.bank, 50);
-    EXPECT_EQ(s.purse.handsWon, 0);
-    EXPECT_EQ(s.purse.handsLost, 0);
-    EXPECT_EQ(s.purse.bestWin, 0);
-    EXPECT_EQ(s.purse.totalWon, 0);
-    finishSession(&s);
-}
-
-TEST_F(GameTest, OptionsRoundTripAndPagesReturnToTheirScreen)
-{
-    startSession(&s, 3);
-    step(clickOn(kOptionRect));
-    EXPECT_EQ(s.mode, MODE_OPTION);
-    EXPECT_EQ(s.display.screen, SCREEN_OPTION);
-    step(clickOn(kRetourRect));
-    EXPECT_EQ(s.mode, MODE_START);
-    EXPECT_EQ(s.display.screen, SCREEN_START);
-
-    // Apropos from the start screen.
-    step(clickOn(kAproposRect));
-    EXPECT_EQ(s.display.screen, SCREEN_APROPOS);
-    step(clickOn(kRetourRect));
-    EXPECT_EQ(s.display.screen, SCREEN_START);
-    EXPECT_EQ(s.mode, MODE_START);
-
-    // Aide from the bet screen comes back to the bet screen with the stake.
-    step(clickOn(kNewGameRect));
-    step(clickOn(kChipRects[1]));
-    step(clickOn(kAideRect));
-    EXPECT_EQ(s.display.screen, SCREEN_AIDE);
-    step(clickOn(kRetourRect));
-    EXPECT_EQ(s.display.screen, SCREEN_JEU);
-    EXPECT_EQ(s.mode, MODE_BET);
-    EXPECT_EQ(s.purse.bet, 2);
-    EXPECT_EQ(s.display.aideButton, BUTTON_UP);
-
-    // And from the result screen, keeping the round's outcome.
-    step(clickOn(kCarteRect));
-    step(clickOn(kCarteRect));
-    ASSERT_EQ(s.mode, MODE_RESULT);
-    const int32_t combination = s.display.combination;
-    const int32_t message = s.display.message;
-    step(clickOn(kAideRect));
-    EXPECT_EQ(s.display.screen, SCREEN_AIDE);
-    step(clickOn(kRetourRect));
-    EXPECT_EQ(s.display.screen, SCREEN_JEU);
-    EXPECT_EQ(s.mode, MODE_RESULT);
-    EXPECT_EQ(s.display.combination, combination);
-    EXPECT_EQ(s.display.message, message);
-    finishSession(&s);
-}
-
-// A few hundred events over every screen and both pages; also run under
-// valgrind as the leak check.
+// A few hundred events over every screen and both pages, losing the whole
+// bank in the end; also run under valgrind as the leak check.
 TEST_F(GameTest, ScriptedSessionVisitsEveryScreenAndPage)
 {
     startSession(&s, 42);
@@ -200,79 +101,91 @@ TEST_F(GameTest, ScriptedSessionVisitsEveryScreenAndPage)
         step(clickOn(page));
         EXPECT_TRUE(pageOpen(s));
         step(clickOn(kRetourRect));
-        EXPECT_EQ(s.display.screen, SCREEN_START);
+        EXPECT_EQ(s.display.screen, kScreenStart);
     }
     step(clickOn(kOptionRect));
+    EXPECT_TRUE(s.mode == kModeOption && s.display.screen == kScreenOption);
     step(clickOn(kRetourRect));
+    EXPECT_TRUE(s.mode == kModeStart && s.display.screen == kScreenStart);
     step(clickOn(kNewGameRect));
-    for (int round = 0; s.mode == MODE_BET; ++round) {
+    for (int round = 0; s.mode == kModeBet; ++round) {
         if (round < 10) {
             step(clickOn(kChipRects[static_cast<size_t>(round % 8)]));
-            step(clickOn(kChipRects[CHIP_RESET]));
+            step(clickOn(kChipRects[kChipReset]));
             step(clickOn(kChipRects[static_cast<size_t>(round % 8)]));
         } else {
-            step(clickOn(kChipRects[CHIP_ALLIN]));  // then lose it all
+            step(clickOn(kChipRects[kChipAllin]));  // then lose it all
         }
-        if (round % 3 == 0) {
+        if (round % 3 == 0) {  // a page keeps the stake
+            const int32_t bet = s.purse.bet;
             step(clickOn(round % 2 ? kAideRect : kAproposRect));
             step(clickOn(kRetourRect));
+            EXPECT_TRUE(s.mode == kModeBet && s.display.screen == kScreenJeu && s.purse.bet == bet);
         }
         step(clickOn(kCarteRect));
-        ASSERT_EQ(s.mode, MODE_FIRST_HAND);
+        ASSERT_EQ(s.mode, kModeFirstHand);
         step(clickOn(kGarderRects[static_cast<size_t>(round % 5)]));
         if (round % 4 == 1) {
             step(clickOn(kAproposRect));
             step(clickOn(kRetourRect));
         }
         step(clickOn(kCarteRect));
-        ASSERT_EQ(s.mode, MODE_RESULT);
-        if (round % 4 == 2) {
+        ASSERT_EQ(s.mode, kModeResult);
+        if (round % 4 == 2) {  // and the round's outcome
+            const DisplayState before = s.display;
             step(clickOn(kAideRect));
             step(clickOn(kRetourRect));
+            EXPECT_TRUE(s.mode == kModeResult && s.display.screen == kScreenJeu);
+            EXPECT_TRUE(s.display.combination == before.combination && s.display.message == before.message);
         }
         step(clickOn(kCarteRect));
         ASSERT_LT(round, 300);
     }
-    ASSERT_EQ(s.mode, MODE_GAME_OVER);
+    ASSERT_EQ(s.mode, kModeGameOver);
+    EXPECT_EQ(s.display.screen, kScreenGameover);
+    EXPECT_EQ(s.purse.bank, 1);  // so that the next pass reaches the start screen
+    EXPECT_GT(s.purse.handsLost, 0);
     step(clickOn(kContinuerRect));
-    step(clickOn(kNewGameRect));
+    EXPECT_TRUE(s.mode == kModeStart && s.display.screen == kScreenStart);
+    step(clickOn(kNewGameRect));  // a new game starts fresh
     EXPECT_EQ(s.purse.bank, 50);
+    EXPECT_EQ(s.purse.handsWon + s.purse.handsLost + s.purse.bestWin + s.purse.totalWon, 0);
     finishSession(&s);
 }
 
 // Reaches the stage `mode` of a fresh game.
 void reach(Session* s, int32_t mode)
 {
-    if (mode == MODE_OPTION) {
+    if (mode == kModeOption) {
         step(clickOn(kOptionRect));
         return;
     }
-    if (mode == MODE_START) {
+    if (mode == kModeStart) {
         return;
     }
     step(clickOn(kNewGameRect));
-    if (mode == MODE_GAME_OVER) {
-        while (s->mode == MODE_BET) {
-            step(clickOn(kChipRects[CHIP_ALLIN]));
+    if (mode == kModeGameOver) {
+        while (s->mode == kModeBet) {
+            step(clickOn(kChipRects[kChipAllin]));
             step(clickOn(kCarteRect));
             step(clickOn(kCarteRect));
             step(clickOn(kCarteRect));
         }
         return;
     }
-    if (mode == MODE_BET) {
+    if (mode == kModeBet) {
         return;
     }
     step(clickOn(kChipRects[0]));
     step(clickOn(kCarteRect));
-    if (mode == MODE_RESULT) {
+    if (mode == kModeResult) {
         step(clickOn(kCarteRect));
     }
 }
 
 TEST_F(GameTest, QuitFromEveryStageEndsTheLoop)
 {
-    for (int32_t mode : {MODE_START, MODE_OPTION, MODE_BET, MODE_FIRST_HAND, MODE_RESULT, MODE_GAME_OVER}) {
+    for (int32_t mode : {kModeStart, kModeOption, kModeBet, kModeFirstHand, kModeResult, kModeGameOver}) {
         for (bool closeWindow : {false, true}) {
             SCOPED_TRACE(testing::Message() << "mode " << mode << (closeWindow ? " close" : " escape"));
             Session session{};
@@ -282,7 +195,7 @@ TEST_F(GameTest, QuitFromEveryStageEndsTheLoop)
             SDL_Event quit{};
             quit.type = SDL_QUIT;
             quitWith(&session, closeWindow ? quit : keyDown(SDLK_ESCAPE));
-            EXPECT_EQ(session.mode, MODE_QUIT);
+            EXPECT_EQ(session.mode, kModeQuit);
             EXPECT_EQ(session.running, -1);
         }
     }

@@ -46,15 +46,15 @@ void startSession(Session* s, unsigned seed)
         SDL_PollEvent(&dropped);
     }
     buildDeck(&s->cards, &s->gatherList, &s->stockList, &s->handList);
-    s->mode = MODE_START;
+    s->mode = kModeStart;
     s->running = 1;
     resetPurse(&s->purse);
     resetDisplayState(&s->display);
     std::srand(seed);
     assignShuffleKeys(&s->gatherList);
     s->loop = std::thread([s] {
-        runRoundLoop(&s->gatherList, &s->stockList, &s->handList, &s->purse, &s->display, &s->mode,
-                     &s->running, s->screen);
+        runRoundLoop(&s->gatherList, &s->stockList, &s->handList, &s->purse, &s->display, &s->mode, &s->running,
+                     s->screen);
     });
 }
 
@@ -71,10 +71,7 @@ void step(const std::vector<SDL_Event>& events)
     waitForEmptyQueue();
 }
 
-bool pageOpen(const Session& s)
-{
-    return s.display.screen == SCREEN_AIDE || s.display.screen == SCREEN_APROPOS;
-}
+bool pageOpen(const Session& s) { return s.display.screen == kScreenAide || s.display.screen == kScreenApropos; }
 
 void finishSession(Session* s)
 {
@@ -83,7 +80,7 @@ void finishSession(Session* s)
     }
     ASSERT_FALSE(pageOpen(*s)) << "Escape on a page would end the whole test process";
     quitWith(s, keyDown(SDLK_ESCAPE));
-    EXPECT_EQ(s->mode, MODE_QUIT);
+    EXPECT_EQ(s->mode, kModeQuit);
     EXPECT_EQ(s->running, -1);
 }
 
@@ -95,45 +92,9 @@ void quitWith(Session* s, const SDL_Event& event)
     s->loop.join();
 }
 
-static SDL_Event mouseButton(uint8_t type, int32_t x, int32_t y, uint8_t button)
-{
-    SDL_Event event{};
-    event.type = type;
-    event.button.type = type;
-    event.button.button = button;
-    event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.button.x = static_cast<Uint16>(x);
-    event.button.y = static_cast<Uint16>(y);
-    return event;
-}
-
-SDL_Event pressAt(int32_t x, int32_t y, uint8_t button) { return mouseButton(SDL_MOUSEBUTTONDOWN, x, y, button); }
-
-SDL_Event releaseAt(int32_t x, int32_t y, uint8_t button) { return mouseButton(SDL_MOUSEBUTTONUP, x, y, button); }
-
-SDL_Event keyDown(SDLKey key)
-{
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = key;
-    return event;
-}
-
 std::vector<SDL_Event> clickOn(const HitRect& rect)
 {
     const int32_t x = (rect.left + rect.right) / 2;
     const int32_t y = (rect.top + rect.bottom) / 2;
     return {pressAt(x, y), releaseAt(x, y)};
-}
-
-std::vector<int32_t> listIds(const CardList& list)
-{
-    std::vector<int32_t> ids;
-    const Card* card = list.head;
-    for (int32_t i = 0; i < list.count && card != nullptr; ++i, card = card->next) {
-        ids.push_back(card->id);
-    }
-    return ids;
 }

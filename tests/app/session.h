@@ -14,12 +14,14 @@
 #include <vector>
 
 #include "cards/card_list.h"
+#include "cards/display_state.h"
+#include "cards/modes.h"
 #include "cards/purse.h"
-#include "display/display_state.h"
 #include "input/hit_areas.h"
+#include "sdl_events.h"
 
 struct Session {
-    std::array<Card, DECK_SIZE> cards;
+    std::array<Card, kDeckSize> cards;
     CardList gatherList;
     CardList stockList;
     CardList handList;
@@ -45,15 +47,8 @@ void quitWith(Session* session, const SDL_Event& event);
 // Closes any open page, quits with Escape and checks that the loop ended.
 void finishSession(Session* session);
 
-SDL_Event pressAt(int32_t x, int32_t y, uint8_t button = SDL_BUTTON_LEFT);
-SDL_Event releaseAt(int32_t x, int32_t y, uint8_t button = SDL_BUTTON_LEFT);
-SDL_Event keyDown(SDLKey key);
-
 // Press and release at the middle of a rectangle.
 std::vector<SDL_Event> clickOn(const HitRect& rect);
 
 // True while an Aide or Apropos page holds the loop.
 bool pageOpen(const Session& session);
-
-// Ids of a list from head to tail.
-std::vector<int32_t> listIds(const CardList& list);

@@ -10,6 +10,7 @@
 #include <random>
 #include <string>
 
+#include "../cards/list_check.h"
 #include "session.h"
 
 namespace {
@@ -17,41 +18,9 @@ namespace {
 constexpr int kTotalEvents = 100000;
 constexpr int kBatch = 100;
 
-// Each list well formed and every card in exactly one of the three.
-void expectDeckIntact(const Session& s)
-{
-    std::array<int, DECK_SIZE + 1> seen{};
-    int32_t total = 0;
-    for (const CardList* list : {&s.gatherList, &s.stockList, &s.handList}) {
-        ASSERT_GE(list->count, 0);
-        total += list->count;
-        if (list->count == 0) {
-            ASSERT_EQ(list->head, nullptr);
-            ASSERT_EQ(list->tail, nullptr);
-            continue;
-        }
-        const Card* card = list->head;
-        for (int32_t i = 0; i < list->count; ++i) {
-            ASSERT_NE(card, nullptr);
-            ASSERT_GE(card->id, 1);
-            ASSERT_LE(card->id, DECK_SIZE);
-            ++seen[static_cast<size_t>(card->id)];
-            if (i == list->count - 1) {
-                ASSERT_EQ(card, list->tail);
-                ASSERT_EQ(card->next, nullptr);
-            }
-            card = card->next;
-        }
-    }
-    ASSERT_EQ(total, DECK_SIZE);
-    for (int id = 1; id <= DECK_SIZE; ++id) {
-        ASSERT_EQ(seen[static_cast<size_t>(id)], 1) << "card " << id;
-    }
-}
-
 void expectHandShown(const Session& s)
 {
-    std::vector<int32_t> inList = listIds(s.handList);
+    const Ids inList = idsOf(s.handList);
     ASSERT_TRUE(std::is_sorted(inList.begin(), inList.end()));
     std::vector<int32_t> shown(s.display.handCards.begin(), s.display.handCards.end());
     std::sort(shown.begin(), shown.end());
@@ -69,15 +38,14 @@ Stats statsOf(const Purse& p) { return {p.handsWon, p.handsLost, p.bestWin, p.to
 SDL_Event randomEvent(std::mt19937* rng, bool* releaseOnNewGame)
 {
     static const std::vector<HitRect> targets = [] {
-        std::vector<HitRect> t = {kAideRect, kAproposRect, kNewGameRect, kOptionRect, kCarteRect,
-                                  hitRectAt(kResumeButtonPos, kLargeButtonWidth, kLargeButtonHeight)};
+        std::vector<HitRect> t = {kAideRect,    kAproposRect,
+                                  kNewGameRect, kOptionRect,
+                                  kCarteRect,   hitRectAt(kResumeButtonPos, kLargeButtonWidth, kLargeButtonHeight)};
         t.insert(t.end(), kChipRects.begin(), kChipRects.end());
         t.insert(t.end(), kGarderRects.begin(), kGarderRects.end());
         return t;
     }();
-    auto pick = [rng](int32_t low, int32_t high) {
-        return std::uniform_int_distribution<int32_t>(low, high)(*rng);
-    };
+    auto pick = [rng](int32_t low, int32_t high) { return std::uniform_int_distribution<int32_t>(low, high)(*rng); };
 
     int32_t x = pick(0, kScreenWidth - 1);
     int32_t y = pick(0, kScreenHeight - 1);
@@ -97,10 +65,8 @@ SDL_Event randomEvent(std::mt19937* rng, bool* releaseOnNewGame)
         return releaseAt(x, y);
     }
     switch (kind % 5) {
-    case 0:
-        return pressAt(x, y, static_cast<uint8_t>(pick(2, 5)));  // right, middle, wheel
-    case 1:
-        return releaseAt(x, y, SDL_BUTTON_RIGHT);
+    case 0: return pressAt(x, y, static_cast<uint8_t>(pick(2, 5)));  // right, middle, wheel
+    case 1: return releaseAt(x, y, SDL_BUTTON_RIGHT);
     case 2: {
         SDL_Event motion{};
         motion.type = SDL_MOUSEMOTION;
@@ -109,8 +75,7 @@ SDL_Event randomEvent(std::mt19937* rng, bool* releaseOnNewGame)
         motion.motion.y = static_cast<Uint16>(y);
         return motion;
     }
-    case 3:
-        return keyDown(SDLK_SPACE);
+    case 3: return keyDown(SDLK_SPACE);
     default: {
         SDL_Event up = keyDown(SDLK_ESCAPE);  // a key release is ignored, even Escape's
         up.type = SDL_KEYUP;
@@ -145,14 +110,15 @@ TEST(Soak, HundredThousandRandomEventsKeepTheGameConsistent)
         step(batch);
         SCOPED_TRACE(testing::Message() << "after " << sent + kBatch << " events");
 
-        ASSERT_TRUE(s.mode == MODE_START || s.mode == MODE_BET || s.mode == MODE_FIRST_HAND ||
-                    s.mode == MODE_RESULT || s.mode == MODE_OPTION || s.mode == MODE_GAME_OVER)
+        ASSERT_TRUE(s.mode == kModeStart || s.mode == kModeBet || s.mode == kModeFirstHand || s.mode == kModeResult ||
+                    s.mode == kModeOption || s.mode == kModeGameOver)
             << "mode " << s.mode;
         ASSERT_EQ(s.running, 1);
         ASSERT_GE(s.purse.bank, 0);
         ASSERT_GE(s.purse.bet, 0);
-        expectDeckIntact(s);
-        if (s.mode == MODE_FIRST_HAND || s.mode == MODE_RESULT) {
+        expectDeckIntact(s.gatherList, s.stockList, s.handList);
+        ASSERT_FALSE(HasFailure());
+        if (s.mode == kModeFirstHand || s.mode == kModeResult) {
             expectHandShown(s);
         }
 
@@ -172,7 +138,7 @@ TEST(Soak, HundredThousandRandomEventsKeepTheGameConsistent)
     finishSession(&s);
 
     // The random stream really went everywhere.
-    for (int32_t mode : {MODE_START, MODE_BET, MODE_FIRST_HAND, MODE_RESULT, MODE_OPTION, MODE_GAME_OVER}) {
+    for (int32_t mode : {kModeStart, kModeBet, kModeFirstHand, kModeResult, kModeOption, kModeGameOver}) {
         EXPECT_GT(modesSeen[static_cast<size_t>(mode)], 0) << "mode " << mode << " never reached";
     }
     EXPECT_GT(pagesSeen, 0);

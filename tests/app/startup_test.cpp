@@ -1,46 +1,119 @@
-// Start-up failure of the real executable: no display means no window, one
-// line on standard error and exit status 1.
+// main's start-up and shutdown under the dummy driver. main is built here as
+// vantrelMain with its round loop replaced by a recorder (see CMakeLists);
+// SDL_Init, SDL_SetVideoMode, SDL_WM_SetIcon and time are wrapped at link time.
+#include <SDL.h>
 #include <gtest/gtest.h>
-
-#include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
-#include <cstdio>
+#include <ctime>
 #include <string>
+
+#include "app/round_loop.h"
+#include "cards/shuffle.h"
+
+int vantrelMain(int argc, char* argv[]);
+extern "C" int __real_SDL_Init(Uint32 flags);
+extern "C" SDL_Surface* __real_SDL_SetVideoMode(int width, int height, int bpp, Uint32 flags);
+extern "C" void __real_SDL_WM_SetIcon(SDL_Surface* icon, Uint8* mask);
 
 namespace {
 
-struct RunResult {
-    std::string output;
-    int status;
+struct Seen {
+    bool failInit = false;
+    bool failVideo = false;
+    time_t now = 0;
+    std::array<int, 4> videoMode{};  // width, height, depth, flags
+    int iconWidth = 0;
+    std::array<int32_t, 5> deal{};
+    std::string caption;  // copied: SDL_Quit frees its own
 };
+Seen gSeen;
 
-RunResult run(const std::string& command)
+}  // namespace
+
+extern "C" int __wrap_SDL_Init(Uint32 flags)
 {
-    RunResult result{"", -1};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return result;
+    if (gSeen.failInit) {
+        SDL_SetError("no video here");
+        return -1;
     }
-    std::array<char, 256> buffer{};
-    while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) {
-        result.output += buffer.data();
-    }
-    const int raw = pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return result;
+    return __real_SDL_Init(flags);
 }
 
-TEST(Startup, NoDisplayReportsVideoFailureAndExitsOne)
+extern "C" SDL_Surface* __wrap_SDL_SetVideoMode(int width, int height, int bpp, Uint32 flags)
 {
-    // Naming the x11 driver matters: without it SDL falls back to a text-mode
-    // driver instead of failing.
-    const std::string command =
-        std::string("cd \"$(dirname '") + VANTREL_EXE + "')\" && env -u DISPLAY SDL_VIDEODRIVER=x11 '" +
-        VANTREL_EXE + "' 2>&1 >/dev/null";
-    const RunResult result = run(command);
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.output, "Erreur d'initialisation de la SDL : No available video device\n");
+    gSeen.videoMode = {width, height, bpp, static_cast<int>(flags)};
+    if (gSeen.failVideo) {
+        SDL_SetError("mode refused");
+        return nullptr;
+    }
+    return __real_SDL_SetVideoMode(width, height, bpp, flags);
+}
+
+extern "C" void __wrap_SDL_WM_SetIcon(SDL_Surface* icon, Uint8* mask)
+{
+    gSeen.iconWidth = icon != nullptr ? icon->w : -1;
+    __real_SDL_WM_SetIcon(icon, mask);
+}
+
+extern "C" time_t __wrap_time(time_t* /*out: main passes null*/) { return gSeen.now; }
+
+// Stands in for the round loop (renamed by the build): deals once from the
+// deck main prepared and notes the caption.
+void runRoundLoop(CardList* gatherList, CardList* stockList, CardList* handList, Purse* /*purse*/,
+                  DisplayState* display, int32_t* /*mode*/, int32_t* /*running*/, SDL_Surface* /*screen*/)
+{
+    shuffleDeck(stockList, handList, gatherList);
+    dealHand(stockList, handList, display);
+    gSeen.deal = display->handCards;
+    char* caption = nullptr;
+    SDL_WM_GetCaption(&caption, nullptr);
+    gSeen.caption = caption != nullptr ? caption : "";
+}
+
+namespace {
+
+class Startup : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(chdir(VANTREL_RUNTIME_DIR), 0);  // the real icon
+        gSeen = Seen{};
+    }
+
+    static int start()
+    {
+        std::array<char*, 1> argv = {nullptr};
+        return vantrelMain(0, argv.data());
+    }
+};
+
+TEST_F(Startup, OpensItsWindowWithTheIconAndDealsFromTheClock)
+{
+    const std::array<time_t, 3> clock = {1000, 2000, 1000};
+    std::array<std::array<int32_t, 5>, 3> deals{};
+    for (size_t i = 0; i < clock.size(); ++i) {
+        gSeen.now = clock[i];
+        EXPECT_EQ(start(), 0);
+        deals[i] = gSeen.deal;
+    }
+    EXPECT_EQ(gSeen.videoMode, (std::array<int, 4>{872, 488, 32, SDL_HWSURFACE | SDL_DOUBLEBUF}));
+    EXPECT_EQ(gSeen.iconWidth, 32);
+    EXPECT_EQ(gSeen.caption, "Vantrel");
+    EXPECT_EQ(deals[0], deals[2]) << "the same second deals the same cards";
+    EXPECT_NE(deals[0], deals[1]) << "another second deals other cards";
+}
+
+using StartupDeathTest = Startup;
+
+TEST_F(StartupDeathTest, FailuresSayWhichStepFailedAndExitOne)
+{
+    gSeen.failInit = true;
+    EXPECT_EXIT(start(), ::testing::ExitedWithCode(1), "^Erreur d'initialisation de la SDL : no video here\n$");
+    gSeen.failInit = false;
+    gSeen.failVideo = true;
+    EXPECT_EXIT(start(), ::testing::ExitedWithCode(1), "^Impossible de charger le mode video : mode refused\n$");
 }
 
 }  // namespace

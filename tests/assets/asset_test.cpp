@@ -22,7 +22,7 @@
 
 #include "art/art_layout.h"
 #include "cards/card_list.h"
-#include "display/display_state.h"
+#include "cards/display_state.h"
 #include "display/layout.h"
 #include "input/hit_areas.h"
 
@@ -47,7 +47,7 @@ std::vector<std::string> cardPaths()
 {
     std::vector<std::string> paths;
     char path[kCardPathSize];
-    for (int32_t id = 0; id <= DECK_SIZE; ++id) {
+    for (int32_t id = 0; id <= kDeckSize; ++id) {
         paths.push_back(cardImagePath(id, path, sizeof path) ? path : "");
     }
     return paths;
@@ -69,8 +69,8 @@ int chroma(uint32_t p) { return std::max({red(p), green(p), blue(p)}) - std::min
 // How much greener than its other two channels a pixel is.
 int greenness(uint32_t p) { return green(p) - std::max(red(p), blue(p)); }
 
-constexpr uint32_t kKey = (static_cast<uint32_t>(kChipColorKey.r) << 16) |
-                          (static_cast<uint32_t>(kChipColorKey.g) << 8) | kChipColorKey.b;
+constexpr uint32_t kKey =
+    (static_cast<uint32_t>(kChipColorKey.r) << 16) | (static_cast<uint32_t>(kChipColorKey.g) << 8) | kChipColorKey.b;
 
 Picture loadPicture(const std::string& path)
 {
@@ -124,7 +124,9 @@ std::vector<std::string> filesUnder(const std::string& dir)
 
 int runTool(const std::string& outDir)
 {
-    return std::system(("'" + std::string(VANTREL_ART_TOOL) + "' '" + outDir + "'").c_str());
+    std::string command = "'";  // appended, not summed: g++ 12 warns falsely on the sum in C++20
+    command.append(VANTREL_ART_TOOL).append("' '").append(outDir).append("'");
+    return std::system(command.c_str());
 }
 
 // Runs the tool into a fresh temporary folder; empty when it failed.
@@ -245,8 +247,8 @@ protected:
                            pathsOf(kGarderButtonImages), kGarderRects[i]});
         }
         for (size_t i = 0; i < kChipPos.size(); ++i) {
-            all.push_back({"chip " + std::to_string(i), cornerAt(kChipPos[i]), kBet, pathsOf(kChipImages[i]),
-                           kChipRects[i]});
+            all.push_back(
+                {"chip " + std::to_string(i), cornerAt(kChipPos[i]), kBet, pathsOf(kChipImages[i]), kChipRects[i]});
         }
         for (Element& e : all) {
             for (const std::string& image : e.images) {
@@ -323,8 +325,7 @@ TEST_F(AssetTest, ElementsCoverTheirClickRectanglesAndDoNotOverlap)
             EXPECT_GE(e.box.y + e.box.h - 1, e.rect->bottom + 1);
         }
         for (size_t j = i + 1; j < all.size(); ++j) {
-            EXPECT_FALSE((e.screens & all[j].screens) != 0 && overlap(e.box, all[j].box))
-                << "overlaps " << all[j].name;
+            EXPECT_FALSE((e.screens & all[j].screens) != 0 && overlap(e.box, all[j].box)) << "overlaps " << all[j].name;
         }
     }
 }
@@ -332,7 +333,7 @@ TEST_F(AssetTest, ElementsCoverTheirClickRectanglesAndDoNotOverlap)
 TEST_F(AssetTest, CardsSitCentredOverTheirButtonsAndAreAllDifferent)
 {
     const Picture back = picture(kCardBackImage);
-    const Picture garder = picture(kGarderButtonImages[BUTTON_UP]);
+    const Picture garder = picture(kGarderButtonImages[kButtonUp]);
     ASSERT_GT(back.w, 0);
     const double ratio = static_cast<double>(back.w) / back.h;
     EXPECT_TRUE(ratio > 0.66 && ratio < 0.75) << "not a playing card's proportions: " << ratio;
@@ -344,13 +345,13 @@ TEST_F(AssetTest, CardsSitCentredOverTheirButtonsAndAreAllDifferent)
 
     const std::vector<std::string> cards = cardPaths();
     std::vector<Picture> faces;
-    for (int32_t id = 0; id <= DECK_SIZE; ++id) {
+    for (int32_t id = 0; id <= kDeckSize; ++id) {
         faces.push_back(picture(cards[static_cast<size_t>(id)]));
         const int32_t rank = rankOfId(id);
-        if (id == 0 || (rank > 10 && rank < RANK_ACE)) {
+        if (id == 0 || (rank > 10 && rank < kRankAce)) {
             continue;  // the back and the court figures wear every colour
         }
-        const bool redSuit = suitOfId(id) == SUIT_COEUR || suitOfId(id) == SUIT_CARREAU;
+        const bool redSuit = suitOfId(id) == kSuitCoeur || suitOfId(id) == kSuitCarreau;
         const auto reddish = std::count_if(faces.back().pixels.begin(), faces.back().pixels.end(),
                                            [](uint32_t p) { return red(p) > 150 && green(p) < 90 && blue(p) < 90; });
         EXPECT_TRUE(redSuit ? reddish > 40 : reddish == 0) << cards[static_cast<size_t>(id)] << " has the wrong colour";
@@ -364,13 +365,13 @@ TEST_F(AssetTest, CardsSitCentredOverTheirButtonsAndAreAllDifferent)
 
 TEST_F(AssetTest, ChipsAreKeyedOutsideTheirDiscWithoutAGreenFringe)
 {
-    const Picture felt = picture(imageFor(kBackgroundImages, SCREEN_JEU));
+    const Picture felt = picture(imageFor(kBackgroundImages, kScreenJeu));
     ASSERT_GT(felt.w, 0);
     constexpr double kCentre = kArtChipSize / 2.0;
     constexpr double kR = kArtChipRadius;
     for (size_t chip = 0; chip < kChipImages.size(); ++chip) {
         std::array<std::vector<bool>, 2> keyed;
-        for (int32_t face : {BUTTON_UP, BUTTON_DOWN}) {
+        for (int32_t face : {kButtonUp, kButtonDown}) {
             const std::string path = imageFor(kChipImages[chip], face);
             SCOPED_TRACE(path);
             const Picture p = picture(path);
@@ -403,7 +404,7 @@ TEST_F(AssetTest, ChipsAreKeyedOutsideTheirDiscWithoutAGreenFringe)
         }
         // Up and down replace each other without the felt being redrawn: the
         // same pixels must be see-through in both.
-        EXPECT_EQ(keyed[BUTTON_UP], keyed[BUTTON_DOWN]) << kChipImages[chip][BUTTON_DOWN];
+        EXPECT_EQ(keyed[kButtonUp], keyed[kButtonDown]) << kChipImages[chip][kButtonDown];
     }
 }
 
@@ -417,15 +418,14 @@ TEST_F(AssetTest, TextsFindRoomBesideTheirLabels)
         box.x -= kScoreBackdropPos.x;
         box.y -= kScoreBackdropPos.y;
         SCOPED_TRACE("number at " + std::to_string(slot.pos.x) + "," + std::to_string(slot.pos.y));
-        ASSERT_TRUE(box.w > 0 && box.x >= 0 && box.y >= 0 && box.x + box.w <= backdrop.w &&
-                    box.y + box.h <= backdrop.h)
+        ASSERT_TRUE(box.w > 0 && box.x >= 0 && box.y >= 0 && box.x + box.w <= backdrop.w && box.y + box.h <= backdrop.h)
             << "a ten-digit number leaves the panel";
         EXPECT_TRUE(isPlain(backdrop, box)) << "something is drawn where the number goes";
         EXPECT_TRUE(labelLeftOf(backdrop, box)) << "no label just left of the number";
     }
 
-    const Picture apropos = picture(imageFor(kBackgroundImages, SCREEN_APROPOS));
-    const Picture aide = picture(imageFor(kBackgroundImages, SCREEN_AIDE));
+    const Picture apropos = picture(imageFor(kBackgroundImages, kScreenApropos));
+    const Picture aide = picture(imageFor(kBackgroundImages, kScreenAide));
     ASSERT_TRUE(apropos.w == kScreenWidth && aide.w == kScreenWidth);
     const Box version = textBox(kAproposVersionPos, kAproposTextPt, kVersionText);
     EXPECT_TRUE(isPlain(apropos, version));
@@ -434,7 +434,7 @@ TEST_F(AssetTest, TextsFindRoomBesideTheirLabels)
     EXPECT_TRUE(isPlain(aide, textBox(kAideAddressPos, kAideTextPt, kWebAddress)));
 
     // The pay table is lettered where the layout keeps the game screen free.
-    EXPECT_GT(marksIn(picture(imageFor(kBackgroundImages, SCREEN_JEU)), kPayTableBox, 0, 170), 1500);
+    EXPECT_GT(marksIn(picture(imageFor(kBackgroundImages, kScreenJeu)), kPayTableBox, 0, 170), 1500);
 }
 
 TEST_F(AssetTest, PressedStatesAreDarkerAndUnavailableOnesGrey)
@@ -450,8 +450,8 @@ TEST_F(AssetTest, PressedStatesAreDarkerAndUnavailableOnesGrey)
     }
     EXPECT_EQ(pressed, 20);  // ten buttons and ten chips
     const std::pair<const char*, const char*> unavailable[] = {
-        {imageFor(kCarteButtonImages, CARTE_UP), imageFor(kCarteButtonImages, CARTE_DISABLED)},
-        {imageFor(kResumeButtonImages, BUTTON_UP), imageFor(kResumeButtonImages, RESUME_CLOSED)},
+        {imageFor(kCarteButtonImages, kCarteUp), imageFor(kCarteButtonImages, kCarteDisabled)},
+        {imageFor(kResumeButtonImages, kButtonUp), imageFor(kResumeButtonImages, kResumeClosed)},
     };
     for (const auto& [up, off] : unavailable) {
         const double grey = toneOf(picture(off)).second;

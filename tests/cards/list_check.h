@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
 #include <vector>
 
 #include "cards/card_list.h"
@@ -27,3 +29,17 @@ inline Ids valuesOf(const CardList& list, int32_t Card::*field)
 }
 
 inline Ids idsOf(const CardList& list) { return valuesOf(list, &Card::id); }
+
+// Three lists well formed and holding the 52 cards once each.
+inline void expectDeckIntact(const CardList& a, const CardList& b, const CardList& c)
+{
+    Ids all;
+    for (const CardList* list : {&a, &b, &c}) {
+        const Ids ids = idsOf(*list);
+        all.insert(all.end(), ids.begin(), ids.end());
+    }
+    std::sort(all.begin(), all.end());
+    Ids deck(kDeckSize);
+    std::iota(deck.begin(), deck.end(), 1);
+    EXPECT_EQ(all, deck);
+}

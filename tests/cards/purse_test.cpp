@@ -3,8 +3,9 @@
 #include <cstring>
 #include <limits>
 
+#include "cards/display_state.h"
+#include "cards/modes.h"
 #include "cards/purse.h"
-#include "display/display_state.h"
 
 namespace {
 
@@ -30,15 +31,15 @@ TEST(Records, ResetsGiveTheStartValues)
     std::memset(&display, 0x5a, sizeof display);
     resetDisplayState(&display);
     DisplayState expected{};
-    expected.carteButton = CARTE_UP;
-    expected.combination = COMBINATION_AIDE;
-    expected.resumeButton = RESUME_CLOSED;
+    expected.carteButton = kCarteUp;
+    expected.combination = kCombinationAide;
+    expected.resumeButton = kResumeClosed;
     EXPECT_EQ(std::memcmp(&display, &expected, sizeof display), 0);
 }
 
 TEST(Purse, BetsAndPayoutsMoveMoneyWithoutOverflow)
 {
-    enum Op { CHIP, ALLIN, RESET, PAY };
+    enum Op { kChip, kAllin, kReset, kPay };
     struct Row {
         int32_t bank, bet;
         Op op;
@@ -46,29 +47,29 @@ TEST(Purse, BetsAndPayoutsMoveMoneyWithoutOverflow)
         int32_t bankAfter, betAfter, winAfter;
     };
     const Row rows[] = {
-        {5, 3, CHIP, 20, 0, 8, 0},  // a chip worth more than the bank stakes what is left
-        {20, 0, CHIP, 20, 0, 20, 0},
-        {0, 7, CHIP, 200, 0, 7, 0},
-        {1000, 10, CHIP, 200, 800, 210, 0},
-        {50, 4, CHIP, -5, 50, 4, 0},  // not a chip: nothing moves
-        {50, 10, ALLIN, 0, 0, 60, 0},
-        {0, 60, RESET, 0, 60, 0, 0},
-        {100, 10, PAY, -1, 100, 10, 0},  // codes outside the table pay nothing
-        {100, 10, PAY, HAND_CODE_COUNT, 100, 10, 0},
-        {100, 10, PAY, kMax, 100, 10, 0},
+        {5, 3, kChip, 20, 0, 8, 0},  // a chip worth more than the bank stakes what is left
+        {20, 0, kChip, 20, 0, 20, 0},
+        {0, 7, kChip, 200, 0, 7, 0},
+        {1000, 10, kChip, 200, 800, 210, 0},
+        {50, 4, kChip, -5, 50, 4, 0},  // not a chip: nothing moves
+        {50, 10, kAllin, 0, 0, 60, 0},
+        {0, 60, kReset, 0, 60, 0, 0},
+        {100, 10, kPay, -1, 100, 10, 0},  // codes outside the table pay nothing
+        {100, 10, kPay, kHandCodeCount, 100, 10, 0},
+        {100, 10, kPay, kMax, 100, 10, 0},
         // Beyond 32 bits every sum stops at the limit; reaching it exactly is exact.
-        {kMax - 5, 2000000000, PAY, HAND_QUINTE_FLUSH_ROYAL, kMax, 2000000000, kMax},
-        {kMax - 21, 1, PAY, HAND_QUINTE_FLUSH_ROYAL, kMax, 1, 21},
-        {kMax, kMax, ALLIN, 0, 0, kMax, 0},
-        {kMax, kMax, RESET, 0, kMax, 0, 0},
+        {kMax - 5, 2000000000, kPay, kHandQuinteFlushRoyal, kMax, 2000000000, kMax},
+        {kMax - 21, 1, kPay, kHandQuinteFlushRoyal, kMax, 1, 21},
+        {kMax, kMax, kAllin, 0, 0, kMax, 0},
+        {kMax, kMax, kReset, 0, kMax, 0, 0},
     };
     for (const Row& row : rows) {
         Purse purse = purseWith(row.bank, row.bet);
         switch (row.op) {
-        case CHIP: addChip(&purse, row.value); break;
-        case ALLIN: allIn(&purse); break;
-        case RESET: resetBet(&purse); break;
-        case PAY: payOut(&purse, row.value); break;
+        case kChip: addChip(&purse, row.value); break;
+        case kAllin: allIn(&purse); break;
+        case kReset: resetBet(&purse); break;
+        case kPay: payOut(&purse, row.value); break;
         }
         EXPECT_EQ(purse.bank, row.bankAfter) << &row - rows;
         EXPECT_EQ(purse.bet, row.betAfter) << &row - rows;
@@ -79,7 +80,7 @@ TEST(Purse, BetsAndPayoutsMoveMoneyWithoutOverflow)
 TEST(Purse, PayTableRowByRow)
 {
     const int32_t multipliers[] = {0, 1, 2, 3, 4, 5, 6, 9, 11, 21};
-    for (int32_t code = 0; code < HAND_CODE_COUNT; ++code) {
+    for (int32_t code = 0; code < kHandCodeCount; ++code) {
         Purse purse = purseWith(100, 10);
         payOut(&purse, code);
         EXPECT_EQ(purse.win, 10 * multipliers[code]) << "code " << code;
@@ -90,7 +91,7 @@ TEST(Purse, PayTableRowByRow)
 TEST(Purse, StatisticsCountHandsAndGainsAndSaturate)
 {
     Purse purse = purseWith(100, 0);
-    for (int32_t code : {HAND_RIEN, HAND_PAIRE, HAND_DOUBLE_PAIRE, HAND_CARRE, HAND_BRELAN, -3}) {
+    for (int32_t code : {kHandRien, kHandPaire, kHandDoublePaire, kHandCarre, kHandBrelan, -3}) {
         purse.bet = 10;
         purse.win = 0;
         payOut(&purse, code);
@@ -106,10 +107,10 @@ TEST(Purse, StatisticsCountHandsAndGainsAndSaturate)
     purse.handsWon = kMax;
     purse.handsLost = kMax;
     purse.win = kMax;
-    recordResult(&purse, HAND_PAIRE);
-    recordResult(&purse, HAND_RIEN);
-    recordResult(&purse, HAND_QUINTE_FLUSH_ROYAL);
-    recordResult(&purse, HAND_QUINTE_FLUSH_ROYAL);
+    recordResult(&purse, kHandPaire);
+    recordResult(&purse, kHandRien);
+    recordResult(&purse, kHandQuinteFlushRoyal);
+    recordResult(&purse, kHandQuinteFlushRoyal);
     EXPECT_EQ(purse.handsWon, kMax);
     EXPECT_EQ(purse.handsLost, kMax);
     EXPECT_EQ(purse.totalWon, kMax);
@@ -119,18 +120,18 @@ TEST(Purse, StatisticsCountHandsAndGainsAndSaturate)
 TEST(Purse, RoundStartEndsTheGameOnAnEmptyBankOnly)
 {
     Purse purse = purseWith(0, 50);
-    int32_t mode = MODE_RESULT;
+    int32_t mode = kModeResult;
     startRound(&purse, &mode);
-    EXPECT_EQ(mode, MODE_GAME_OVER);
+    EXPECT_EQ(mode, kModeGameOver);
     EXPECT_EQ(purse.bank, 1);  // so that the next pass reaches the start screen
     EXPECT_EQ(purse.bet, 0);
 
     // A won round: the bank keeps the payout and the stake is not returned twice.
     purse = purseWith(90, 10);
-    payOut(&purse, HAND_DOUBLE_PAIRE);
-    mode = MODE_RESULT;
+    payOut(&purse, kHandDoublePaire);
+    mode = kModeResult;
     startRound(&purse, &mode);
-    EXPECT_EQ(mode, MODE_RESULT);
+    EXPECT_EQ(mode, kModeResult);
     EXPECT_EQ(purse.bank, 110);
     EXPECT_EQ(purse.bet, 0);
     EXPECT_EQ(purse.win, 0);

@@ -13,8 +13,7 @@ bool writeBmp(const std::string& path, int width, int height, Rgb fill, bool key
 {
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
-    SDL_Surface* image =
-        SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 24, 0x00ff0000, 0x0000ff00, 0x000000ff, 0);
+    SDL_Surface* image = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 24, 0x00ff0000, 0x0000ff00, 0x000000ff, 0);
     if (image == nullptr) {
         return false;
     }
@@ -53,8 +52,8 @@ bool writeEveryImage(bool realSizes)
         }
     };
     putAll(kBackgroundImages, kScreenWidth, kScreenHeight, false);
-    for (const auto* table : {&kAideButtonImages, &kAproposButtonImages, &kRetourButtonImages,
-                              &kContinuerButtonImages}) {
+    for (const auto* table :
+         {&kAideButtonImages, &kAproposButtonImages, &kRetourButtonImages, &kContinuerButtonImages}) {
         putAll(*table, kSmallButtonWidth, kSmallButtonHeight, false);
     }
     putAll(kNewGameButtonImages, kLargeButtonWidth, kLargeButtonHeight, false);
@@ -68,7 +67,7 @@ bool writeEveryImage(bool realSizes)
     putAll(kMessageImages, 486, 40, false);
     putAll(kCombinationImages, 300, 40, false);
     put(kScoreBackdropImage, 530, 95, false);
-    for (int32_t id = 0; id <= DECK_SIZE; ++id) {
+    for (int32_t id = 0; id <= kDeckSize; ++id) {
         char path[kCardPathSize];
         ok = cardImagePath(id, path, sizeof(path)) && ok;
         put(path, 80, 96, false);

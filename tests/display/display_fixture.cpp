@@ -1,5 +1,7 @@
 #include "display_fixture.h"
 
+#include "sdl_events.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -26,10 +28,7 @@ Frame copyPixels(SDL_Surface* surface)  // the screen's rows are packed (checked
     return frame;
 }
 
-void push(SDL_Event event)
-{
-    ASSERT_EQ(SDL_PushEvent(&event), 0);
-}
+void push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 0); }
 
 }  // namespace
 
@@ -47,15 +46,9 @@ extern "C" void __wrap_SDL_Quit(void)
     __real_SDL_Quit();
 }
 
-std::vector<Frame>& flips()
-{
-    return gFlips;
-}
+std::vector<Frame>& flips() { return gFlips; }
 
-void announceQuit(bool on)
-{
-    gAnnounceQuit = on;
-}
+void announceQuit(bool on) { gAnnounceQuit = on; }
 
 void armAlarm(unsigned seconds)
 {
@@ -67,21 +60,9 @@ void armAlarm(unsigned seconds)
     alarm(seconds);
 }
 
-void pushMouse(Uint8 type, Uint8 button, int x, int y)
-{
-    SDL_Event event{};
-    event.button = {type, 0, button, type == SDL_MOUSEBUTTONDOWN ? Uint8{SDL_PRESSED} : Uint8{SDL_RELEASED},
-                    static_cast<Uint16>(x), static_cast<Uint16>(y)};
-    push(event);
-}
+void pushMouse(Uint8 type, Uint8 button, int x, int y) { push(mouseEvent(type, x, y, button)); }
 
-void pushKey(SDLKey key)
-{
-    SDL_Event event{};
-    event.key.type = SDL_KEYDOWN;
-    event.key.keysym.sym = key;
-    push(event);
-}
+void pushKey(SDLKey key) { push(keyDown(key)); }
 
 int queuedEvents()
 {
@@ -134,20 +115,11 @@ void DisplayTest::copyFont()
     ASSERT_FALSE(error) << error.message();
 }
 
-void DisplayTest::clearScreen()
-{
-    SDL_FillRect(screen_, nullptr, pixel(kNeutral));
-}
+void DisplayTest::clearScreen() { SDL_FillRect(screen_, nullptr, pixel(kNeutral)); }
 
-Frame DisplayTest::frame() const
-{
-    return copyPixels(screen_);
-}
+Frame DisplayTest::frame() const { return copyPixels(screen_); }
 
-uint32_t DisplayTest::pixel(Rgb colour) const
-{
-    return SDL_MapRGB(screen_->format, colour.r, colour.g, colour.b);
-}
+uint32_t DisplayTest::pixel(Rgb colour) const { return SDL_MapRGB(screen_->format, colour.r, colour.g, colour.b); }
 
 Ink DisplayTest::ink(const Frame& frame, ScreenPos corner, int width, int height, Rgb colour) const
 {
@@ -176,8 +148,8 @@ Ink DisplayTest::ink(const Frame& frame, ScreenPos corner, int width, int height
         const int x = pos.x + dx;
         const int y = pos.y + dy;
         if (x >= 0 && x < kScreenWidth && (at(frame, x, y) == pixel(colourOf(file))) != (dx >= 0 && dx < width)) {
-            return ::testing::AssertionFailure() << file << " drawn at (" << pos.x << ", " << pos.y
-                                                 << ") is wrong at (" << x << ", " << y << ")";
+            return ::testing::AssertionFailure()
+                   << file << " drawn at (" << pos.x << ", " << pos.y << ") is wrong at (" << x << ", " << y << ")";
         }
     }
     return ::testing::AssertionSuccess();

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "bmp_writer.h"
+#include "cards/display_state.h"
 #include "cards/purse.h"
-#include "display/display_state.h"
 #include "display/layout.h"
 
 using Frame = std::vector<uint32_t>;  // the screen's pixels, row by row

@@ -19,10 +19,7 @@ constexpr int kAideY = 440;
 constexpr int kRetourY = 470;
 constexpr ScreenPos kFreeSpot = {700, 20};  // only a background ever covers it
 
-void click(Uint8 type, int y)
-{
-    pushMouse(type, SDL_BUTTON_LEFT, kButtonX, y);
-}
+void click(Uint8 type, int y) { pushMouse(type, SDL_BUTTON_LEFT, kButtonX, y); }
 
 void pressAndReleaseRetour()
 {
@@ -35,7 +32,7 @@ protected:
     // Holds the page's button down and, unless told not to, queues the release that opened it.
     void open(bool aide, bool release = true)
     {
-        (aide ? display_.aideButton : display_.aproposButton) = BUTTON_DOWN;
+        (aide ? display_.aideButton : display_.aproposButton) = kButtonDown;
         if (release) {
             click(SDL_MOUSEBUTTONUP, aide ? kAideY : kRetourY);
         }
@@ -61,13 +58,13 @@ TEST_F(OverlaysTest, RetourWaitActsOnlyOnLeftClicksOverRetourOrAide)
         int32_t expected;  // -1: the event is passed over
     };
     const Case cases[] = {
-        {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 7, 457, BUTTON_DOWN},  // Retour's corner
+        {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 7, 457, kButtonDown},  // Retour's corner
         {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 6, 470, -1},           // just left of Retour
         {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 60, 440, -1},          // a press on Aide
         {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 60, 470, -1},
-        {SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 114, 483, BUTTON_UP},    // releases over Retour or Aide
-        {SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 7, 426, BUTTON_UP},
-        {SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 60, 454, -1},            // between the two
+        {SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 114, 483, kButtonUp},  // releases over Retour or Aide
+        {SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 7, 426, kButtonUp},
+        {SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 60, 454, -1},  // between the two
         {SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 400, 200, -1},
         {SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE, 60, 440, -1},
     };
@@ -76,14 +73,14 @@ TEST_F(OverlaysTest, RetourWaitActsOnlyOnLeftClicksOverRetourOrAide)
         pushMouse(c.type, c.button, c.x, c.y);
         click(SDL_MOUSEBUTTONDOWN, kRetourY);  // ends the wait if the first is passed over
         waitRetour(&display_);
-        EXPECT_EQ(display_.retourButton, c.expected < 0 ? BUTTON_DOWN : c.expected) << c.x << ", " << c.y;
+        EXPECT_EQ(display_.retourButton, c.expected < 0 ? kButtonDown : c.expected) << c.x << ", " << c.y;
         EXPECT_EQ(queuedEvents(), c.expected < 0 ? 0 : 1) << c.x << ", " << c.y;
         drainEvents();
     }
     pushKey(SDLK_a);
     click(SDL_MOUSEBUTTONUP, kRetourY);
     waitRetour(&display_);
-    EXPECT_EQ(display_.retourButton, BUTTON_UP) << "other keys are passed over";
+    EXPECT_EQ(display_.retourButton, kButtonUp) << "other keys are passed over";
     EXPECT_TRUE(flips().empty());
 }
 
@@ -95,10 +92,10 @@ TEST_F(OverlaysTest, PageOpensWaitsForRetourAndRebuildsTheScreenItCameFrom)
         int32_t screenAfter;  // -1: the page stays up
         const char* background;
     };
-    const Case cases[] = {{MODE_START, SCREEN_START, "image/backgroundStart.bmp"},
-                          {MODE_BET, SCREEN_JEU, "image/backgroundJeu.bmp"},
-                          {MODE_FIRST_HAND, SCREEN_JEU, "image/backgroundJeu.bmp"},
-                          {MODE_RESULT, SCREEN_JEU, "image/backgroundJeu.bmp"},
+    const Case cases[] = {{kModeStart, kScreenStart, "image/backgroundStart.bmp"},
+                          {kModeBet, kScreenJeu, "image/backgroundJeu.bmp"},
+                          {kModeFirstHand, kScreenJeu, "image/backgroundJeu.bmp"},
+                          {kModeResult, kScreenJeu, "image/backgroundJeu.bmp"},
                           {4, -1, nullptr},
                           {-1, -1, nullptr},
                           {INT32_MAX, -1, nullptr}};
@@ -109,15 +106,15 @@ TEST_F(OverlaysTest, PageOpensWaitsForRetourAndRebuildsTheScreenItCameFrom)
             flips().clear();
             resetDisplayState(&display_);
             display_.handCards = {1, 13, 36, 37, 52};
-            display_.chipButtons[0] = BUTTON_DOWN;
+            display_.chipButtons[0] = kButtonDown;
             open(aide);
             pressAndReleaseRetour();
             run(aide, c.returnTo);
-            EXPECT_TRUE(display_.aideButton == BUTTON_UP && display_.aproposButton == BUTTON_UP &&
-                        display_.retourButton == BUTTON_UP);
-            EXPECT_EQ(display_.screen, c.screenAfter >= 0 ? c.screenAfter : aide ? SCREEN_AIDE : SCREEN_APROPOS);
+            EXPECT_TRUE(display_.aideButton == kButtonUp && display_.aproposButton == kButtonUp &&
+                        display_.retourButton == kButtonUp);
+            EXPECT_EQ(display_.screen, c.screenAfter >= 0 ? c.screenAfter : aide ? kScreenAide : kScreenApropos);
             EXPECT_EQ(queuedEvents(), 0);
-            const size_t redrawFlips = c.returnTo == MODE_START ? 1 : c.background != nullptr ? 2 : 0;
+            const size_t redrawFlips = c.returnTo == kModeStart ? 1 : c.background != nullptr ? 2 : 0;
             ASSERT_EQ(flips().size(), 4 + redrawFlips);
 
             // The pressed button over the screen that was showing; the page's
@@ -141,10 +138,10 @@ TEST_F(OverlaysTest, PageOpensWaitsForRetourAndRebuildsTheScreenItCameFrom)
             EXPECT_EQ(at(last, kFreeSpot), pixel(colourOf(c.background)));
             EXPECT_TRUE(shows(last, "image/bouton/boutonAideUp.bmp", kAideButtonPos));
             EXPECT_TRUE(shows(last, "image/bouton/boutonApropoUp.bmp", kAproposButtonPos));
-            if (c.returnTo == MODE_BET) {
+            if (c.returnTo == kModeBet) {
                 EXPECT_TRUE(shows(last, "image/jeton/jeton1Down.bmp", kChipPos[0]));
                 EXPECT_EQ(at(last, kCardPos[0]), pixel(colourOf(c.background))) << "no cards on the bet screen";
-            } else if (c.returnTo != MODE_START) {
+            } else if (c.returnTo != kModeStart) {
                 EXPECT_TRUE(shows(last, "image/carte/2Trefle.bmp", kCardPos[0]));
             }
         }
@@ -157,12 +154,12 @@ TEST_F(OverlaysTest, OpeningWaitEndingOnRetourPressSkipsTheSecondPress)
         flips().clear();
         open(aide, false);
         pressAndReleaseRetour();
-        run(aide, MODE_START);
+        run(aide, kModeStart);
         ASSERT_EQ(flips().size(), 5U);
         // Drawn with Retour already down, and closed by the next release.
         EXPECT_TRUE(shows(flips()[2], "image/bouton/boutonRetourDown.bmp", kRetourButtonPos));
-        EXPECT_EQ(display_.retourButton, BUTTON_UP);
-        EXPECT_EQ(display_.screen, SCREEN_START);
+        EXPECT_EQ(display_.retourButton, kButtonUp);
+        EXPECT_EQ(display_.screen, kScreenStart);
         EXPECT_EQ(queuedEvents(), 0);
     }
 }
@@ -174,10 +171,10 @@ TEST_F(OverlaysTest, ReleasesKeepThePageUpAndARetourPressAfterRetourClosesIt)
     click(SDL_MOUSEBUTTONUP, kRetourY);
     click(SDL_MOUSEBUTTONDOWN, kRetourY);
     click(SDL_MOUSEBUTTONDOWN, kRetourY);  // the closing wait takes a second press too
-    run(true, MODE_BET);
+    run(true, kModeBet);
     EXPECT_EQ(queuedEvents(), 0);
-    EXPECT_EQ(display_.retourButton, BUTTON_DOWN);
-    EXPECT_EQ(display_.screen, SCREEN_JEU);
+    EXPECT_EQ(display_.retourButton, kButtonDown);
+    EXPECT_EQ(display_.screen, kScreenJeu);
     EXPECT_EQ(flips().size(), 6U);
 }
 
@@ -188,7 +185,7 @@ TEST_F(OverlaysTest, RefreshesOfferAideBeforeAproposThenFinishTheirOwnDrawing)
     pressAndReleaseRetour();
     open(false);
     pressAndReleaseRetour();
-    refreshCardScreen(&display_, &purse_, screen_, MODE_FIRST_HAND);
+    refreshCardScreen(&display_, &purse_, screen_, kModeFirstHand);
     EXPECT_EQ(queuedEvents(), 0);
     // Two pages of four flips, each closed by a two-flip card screen.
     ASSERT_EQ(flips().size(), 12U);
@@ -199,7 +196,7 @@ TEST_F(OverlaysTest, RefreshesOfferAideBeforeAproposThenFinishTheirOwnDrawing)
     flips().clear();
     open(false);
     pressAndReleaseRetour();
-    refreshBetScreen(&display_, &purse_, screen_, MODE_BET);
+    refreshBetScreen(&display_, &purse_, screen_, kModeBet);
     EXPECT_EQ(queuedEvents(), 0);
     EXPECT_EQ(flips().size(), 8U);
     EXPECT_TRUE(shows(frame(), "image/texte/texteMise.bmp", kMessagePos)) << "drawn on, not cleared";
@@ -228,7 +225,7 @@ TEST_F(OverlaysDeathTest, EscapeOrQuitInAnyWaitEndsTheProcessWithStatusZero)
                 } else {
                     pushKey(SDLK_ESCAPE);
                 }
-                run(stage != 1, MODE_RESULT);
+                run(stage != 1, kModeResult);
             },
             ::testing::ExitedWithCode(0), "SDL_Quit called")
             << "stage " << stage;
@@ -240,7 +237,7 @@ TEST_F(OverlaysDeathTest, FailedWaitLeavesLikeAQuitInsteadOfSpinning)
     GTEST_FLAG_SET(death_test_style, "fast");
     EXPECT_EXIT(
         {
-            SDL_Quit();  // with the event queue gone every wait fails
+            SDL_Quit();   // with the event queue gone every wait fails
             armAlarm(5);  // a wait that spins dies of the alarm instead of exiting with 0
             announceQuit(true);
             waitRetour(&display_);

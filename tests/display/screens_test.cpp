@@ -8,6 +8,7 @@
 
 #include "display/screens.h"
 #include "display_fixture.h"
+#include "input/overlays.h"
 
 namespace {
 
@@ -51,10 +52,10 @@ protected:
 
 TEST_F(ScreensTest, StartScreenDrawsItsButtonsOverTheStartBackground)
 {
-    display_.screen = SCREEN_AIDE;
-    display_.newGameButton = BUTTON_DOWN;
+    display_.screen = kScreenAide;
+    display_.newGameButton = kButtonDown;
     showStartScreen(&display_, screen_);
-    EXPECT_EQ(display_.screen, SCREEN_START);
+    EXPECT_EQ(display_.screen, kScreenStart);
     ASSERT_EQ(flips().size(), 1U);
     const Frame& shown = flips()[0];
     expectColour(shown, colourOf("image/backgroundStart.bmp"), {kFreeSpot});
@@ -70,7 +71,7 @@ TEST_F(ScreensTest, GameScreensFlipTheScoreFirstThenEverythingOfTheirPhaseOnly)
 {
     display_.handCards = {1, 13, 36, 37, 52};
     display_.garderButtons = {0, 1, 0, 0, 1};
-    display_.chipButtons[9] = BUTTON_DOWN;
+    display_.chipButtons[9] = kButtonDown;
     const Shown chips = {{"image/jeton/jeton1Up.bmp", kChipPos[0]}, {"image/jeton/jetonResetDown.bmp", kChipPos[9]}};
     const Shown hand = {{"image/carte/2Trefle.bmp", kCardPos[0]},
                         {"image/carte/asPique.bmp", kCardPos[4]},
@@ -79,25 +80,25 @@ TEST_F(ScreensTest, GameScreensFlipTheScoreFirstThenEverythingOfTheirPhaseOnly)
     for (const bool bet : {true, false}) {
         SCOPED_TRACE(bet ? "bet screen" : "card screen");
         flips().clear();
-        display_.screen = SCREEN_AIDE;
-        display_.carteButton = bet ? CARTE_DISABLED : REJOUER_UP;
-        display_.message = bet ? MSG_MISE : MSG_WIN;
-        display_.combination = bet ? COMBINATION_AIDE : 2;
+        display_.screen = kScreenAide;
+        display_.carteButton = bet ? kCarteDisabled : kRejouerUp;
+        display_.message = bet ? kMsgMise : kMsgWin;
+        display_.combination = bet ? kCombinationAide : 2;
         if (bet) {
             showBetScreen(&display_, &purse_, screen_);
         } else {
             showCardScreen(&display_, &purse_, screen_);
         }
-        EXPECT_EQ(display_.screen, SCREEN_JEU);
+        EXPECT_EQ(display_.screen, kScreenJeu);
         EXPECT_STREQ(purse_.bankText, "50");
         ASSERT_EQ(flips().size(), 2U);
 
         const Frame& scoreOnly = flips()[0];
         EXPECT_TRUE(scoreShown(scoreOnly));
-        expectShown(scoreOnly, {{"image/bouton/boutonAideUp.bmp", kAideButtonPos},
-                                {"image/bouton/boutonApropoUp.bmp", kAproposButtonPos},
-                                {bet ? "image/bouton/boutonCarteDisa.bmp" : "image/bouton/boutonRejouerUp.bmp",
-                                 kCarteButtonPos}});
+        expectShown(scoreOnly,
+                    {{"image/bouton/boutonAideUp.bmp", kAideButtonPos},
+                     {"image/bouton/boutonApropoUp.bmp", kAproposButtonPos},
+                     {bet ? "image/bouton/boutonCarteDisa.bmp" : "image/bouton/boutonRejouerUp.bmp", kCarteButtonPos}});
         expectShown(scoreOnly, bet ? chips : hand);
         expectColour(scoreOnly, colourOf(kJeu), {kFreeSpot, kMessagePos, kCombinationPos});
 
@@ -114,12 +115,12 @@ TEST_F(ScreensTest, GameScreensFlipTheScoreFirstThenEverythingOfTheirPhaseOnly)
 
 TEST_F(ScreensTest, BetRefreshRedrawsScoreAndBetControlsOnly)
 {
-    display_.screen = SCREEN_GAMEOVER;
-    display_.carteButton = CARTE_UP;
-    display_.chipButtons[0] = BUTTON_DOWN;
+    display_.screen = kScreenGameover;
+    display_.carteButton = kCarteUp;
+    display_.chipButtons[0] = kButtonDown;
     purse_.bet = 5;
-    refreshBetScreen(&display_, &purse_, screen_, MODE_BET);
-    EXPECT_EQ(display_.screen, SCREEN_GAMEOVER) << "a refresh sets no screen";
+    refreshBetScreen(&display_, &purse_, screen_, kModeBet);
+    EXPECT_EQ(display_.screen, kScreenGameover) << "a refresh sets no screen";
     EXPECT_STREQ(purse_.betText, "5");
     ASSERT_EQ(flips().size(), 2U);
 
@@ -138,13 +139,13 @@ TEST_F(ScreensTest, BetRefreshRedrawsScoreAndBetControlsOnly)
 
 TEST_F(ScreensTest, CardRefreshRedrawsButtonsOnlyAndDoesNotFlip)
 {
-    display_.screen = SCREEN_OPTION;
-    display_.carteButton = CARTE_DOWN;
+    display_.screen = kScreenOption;
+    display_.carteButton = kCarteDown;
     display_.handCards = {1, 2, 3, 4, 5};
     display_.garderButtons = {1, 0, 0, 0, 0};
-    refreshCardScreen(&display_, &purse_, screen_, MODE_FIRST_HAND);
+    refreshCardScreen(&display_, &purse_, screen_, kModeFirstHand);
     EXPECT_EQ(flips().size(), 0U);
-    EXPECT_EQ(display_.screen, SCREEN_OPTION);
+    EXPECT_EQ(display_.screen, kScreenOption);
     EXPECT_STREQ(purse_.bankText, "") << "the score is not redrawn";
 
     const Frame now = frame();

@@ -14,17 +14,16 @@ CHIP1="60 230"
 GARDER_X=(70 161 252 343 434); GARDER_Y=325
 CARD_X=(61 152 243 334 425); CARD_Y=221
 
-# Fingerprint of an image's pixels, to tell which file a screen region shows.
-pixels() { convert "$1" -depth 8 rgb:- | md5sum | cut -d' ' -f1; }
-
-# card_at SHOT I: the card file whose pixels are those of slot I, or nothing.
-card_at() {
-    local shot=$1 i=$2 size region f
-    size=$(identify -format '%wx%h' "$img/carte/back.bmp")
-    convert "$shot" -crop "${size}+${CARD_X[$i]}+${CARD_Y}" +repage "$E2E_TMP/card.png"
-    region=$(pixels "$E2E_TMP/card.png")
-    for f in "$img"/carte/*.bmp; do
-        [ "$(pixels "$f")" = "$region" ] && { basename "$f"; return; }
+# cards_in SHOT: the card file each slot of SHOT shows, one line per slot,
+# "none" where there is none; one crop of all five slots.
+cards_in() {
+    local table crops=() sig
+    table=$(signatures "$img"/carte/*.bmp)
+    for x in "${CARD_X[@]}"; do
+        crops+=(\( -clone 0 -crop "$(head -n1 "$table")+$x+$CARD_Y" +repage \))
+    done
+    convert "$1" "${crops[@]}" -delete 0 -format '%#\n' info: | while read -r sig; do
+        name_of "$table" "$sig" || echo none
     done
 }
 
@@ -41,8 +40,6 @@ window)
     geometry=$(xdotool getwindowgeometry "$WIN" | sed -n 's/.*Geometry: //p')
     [ "$geometry" = "872x488" ] || fail "window is $geometry"
     s=$(shot start)
-    [ "$(identify -format '%wx%h' "$s")" = "872x488" ] || fail "screenshot size"
-    region_equals "$s" 282 143 "$img/bouton/boutonNewGameUp.bmp" || fail "NewGame button"
     region_equals "$s" 282 202 "$img/bouton/boutonResumeClose.bmp" || fail "closed Resume button"
     keep_shot "$s" screenshot-start
     quit_with_escape
@@ -54,13 +51,12 @@ pages)
     # with Retour, and Retour leads back to the start screen.
     for page in "$AIDE backgroundAide" "$OPTION backgroundOption"; do
         set -- $page
+        convert "$img/$3.bmp" -crop 200x60+600+10 +repage "$E2E_TMP/$3.png"
         click "$1" "$2"
-        s=$(shot "$3")
-        region_equals "$s" 6 456 "$img/bouton/boutonRetourUp.bmp" || fail "$3: no Retour button"
-        convert "$img/$3.bmp" -crop 200x60+600+10 +repage "$E2E_TMP/page-bg.png"
-        region_equals "$s" 600 10 "$E2E_TMP/page-bg.png" || fail "$3 not shown"
+        wait_for 600 10 "$E2E_TMP/$3.png" >/dev/null || fail "$3 not shown"
+        wait_for 6 456 "$img/bouton/boutonRetourUp.bmp" >/dev/null || fail "$3: no Retour button"
         click $RETOUR
-        region_equals "$(shot "back-$3")" 282 143 "$img/bouton/boutonNewGameUp.bmp" || fail "no way back from $3"
+        wait_for 282 143 "$img/bouton/boutonNewGameUp.bmp" >/dev/null || fail "no way back from $3"
     done
     quit_with_escape
     ;;
@@ -68,48 +64,36 @@ round)
     start_x
     start_game "$game_dir" ./vantrel
     click $NEWGAME
+    # The help caption is the bet screen's last picture.
+    wait_for 118 378 "$img/texte/texteAide.bmp" >/dev/null || fail "no bet screen"
     s=$(shot bet0)
     region_equals "$s" 385 440 "$img/bouton/boutonCarteDisa.bmp" || fail "Carte not disabled at bet 0"
     region_equals "$s" 193 7 "$img/texte/texteMise.bmp" || fail "Mise message"
-    for i in 0 1 2 3 4; do
-        [ -z "$(card_at "$s" $i)" ] || fail "bet screen shows a card in slot $i"
-    done
+    [ "$(cards_in "$s" | sort -u)" = none ] || fail "bet screen shows a card"
     click $CHIP1
-    s=$(shot bet1)
-    region_equals "$s" 385 440 "$img/bouton/boutonCarteUp.bmp" || fail "Carte not enabled after a chip"
-    keep_shot "$s" screenshot-bet
+    wait_for 385 440 "$img/bouton/boutonCarteUp.bmp" >/dev/null || fail "Carte not enabled after a chip"
+    keep_shot "$(shot bet1)" screenshot-bet
     click $CARTE
-    s=$(shot dealt)
-    for i in 0 1 2 3 4; do
-        c=$(card_at "$s" $i)
-        [ -n "$c" ] || fail "slot $i shows no card bitmap"
-        [ "$c" != "back.bmp" ] || fail "slot $i is face down"
-        echo "slot $i: $c"
-    done
-    region_equals "$s" 193 7 "$img/texte/texteFirstHand.bmp" || fail "first-hand message"
+    wait_for 193 7 "$img/texte/texteFirstHand.bmp" >/dev/null || fail "first-hand message"
+    dealt=$(cards_in "$(shot dealt)")
+    echo "dealt:" $dealt
+    [ "$(grep -c -v -e none -e back.bmp <<<"$dealt")" = 5 ] || fail "five cards face up"
     click ${GARDER_X[1]} $GARDER_Y
     click ${GARDER_X[3]} $GARDER_Y
+    wait_for 329 321 "$img/bouton/boutonGarderDown.bmp" >/dev/null || fail "fourth mark"
     s=$(shot marked)
     region_equals "$s" 147 321 "$img/bouton/boutonGarderDown.bmp" || fail "second mark"
-    region_equals "$s" 329 321 "$img/bouton/boutonGarderDown.bmp" || fail "fourth mark"
     region_equals "$s" 56 321 "$img/bouton/boutonGarderUp.bmp" || fail "first slot unmarked"
     click $CARTE
-    s=$(shot result)
-    caption=""
-    for f in "$img"/texte/combinaison/*.bmp; do
-        region_equals "$s" 118 378 "$f" && caption=$(basename "$f")
-    done
-    [ -n "$caption" ] || fail "result screen shows no combination caption"
+    caption=$(wait_for 118 378 "$img"/texte/combinaison/*.bmp) || fail "result screen shows no combination caption"
     echo "caption: $caption"
+    s=$(shot result)
     region_equals "$s" 385 440 "$img/bouton/boutonRejouerUp.bmp" || fail "Rejouer button"
-    for i in 0 1 2 3 4; do
-        [ -n "$(card_at "$s" $i)" ] || fail "final hand slot $i"
-    done
+    [ "$(cards_in "$s" | grep -c -v -e none -e back.bmp)" = 5 ] || fail "final hand"
     keep_shot "$s" screenshot-result
     click $CARTE
-    s=$(shot again)
-    region_equals "$s" 193 7 "$img/texte/texteMise.bmp" || fail "Rejouer did not return to the bet screen"
-    region_equals "$s" 118 378 "$img/texte/texteAide.bmp" || fail "help caption after Rejouer"
+    wait_for 118 378 "$img/texte/texteAide.bmp" >/dev/null || fail "help caption after Rejouer"
+    region_equals "$(shot again)" 193 7 "$img/texte/texteMise.bmp" || fail "Rejouer did not return to the bet screen"
     quit_with_escape
     ;;
 nodisplay)
@@ -127,12 +111,11 @@ noicon|nofont)
     [ "$(xdotool getwindowname "$WIN")" = "Vantrel" ] || fail "caption"
     if [ "$case_name" = nofont ]; then
         click $NEWGAME; click $CHIP1; click $CARTE; click $CARTE
-        s=$(shot nofont)
-        region_equals "$s" 385 440 "$img/bouton/boutonRejouerUp.bmp" || fail "no result screen without the font"
+        wait_for 385 440 "$img/bouton/boutonRejouerUp.bmp" >/dev/null || fail "no result screen without the font"
         click $CARTE
         click $AIDE
         click $RETOUR
-        kill -0 "$GAME_PID" 2>/dev/null || fail "game died without its font"
+        wait_for 193 7 "$img/texte/texteMise.bmp" >/dev/null || fail "no bet screen after the Aide page"
     fi
     quit_with_escape
     ;;
@@ -158,7 +141,7 @@ hostile)
         done
         start_game "$copy" timeout -s KILL 60 ./vantrel
         click $NEWGAME; click $CHIP1; click $CARTE; click ${GARDER_X[0]} $GARDER_Y; click $CARTE
-        region_equals "$(shot hostile-$icon)" 385 440 "$img/bouton/boutonRejouerUp.bmp" || fail "$icon: no result screen"
+        wait_for 385 440 "$img/bouton/boutonRejouerUp.bmp" >/dev/null || fail "$icon: no result screen"
         click $CARTE
         quit_with_escape
     done

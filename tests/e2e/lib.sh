@@ -21,54 +21,47 @@ fail() {
     exit 1
 }
 
+# How long any wait may take before it fails; each returns as soon as its
+# condition holds, so a loaded machine only makes the run slower.
+E2E_WAIT=${E2E_WAIT:-60}
+
+# poll SECONDS COMMAND...: runs COMMAND until it succeeds; fails after SECONDS.
+poll() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.05
+    done
+}
+
 # Starts Xvfb on the first free display (-displayfd) and exports DISPLAY.
 # -noreset: without it quick relaunches sometimes fail to open the display.
 start_x() {
     Xvfb -displayfd 1 -noreset -nolisten tcp -screen 0 1024x768x24 >"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
     XVFB_PID=$!
-    for _ in $(seq 100); do
-        if [ -s "$E2E_TMP/display" ]; then
-            export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
-            return 0
-        fi
-        sleep 0.1
-    done
-    cat "$E2E_TMP/xvfb.log" >&2
-    fail "Xvfb did not start"
+    poll "$E2E_WAIT" test -s "$E2E_TMP/display" || { cat "$E2E_TMP/xvfb.log" >&2; fail "Xvfb did not start"; }
+    export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
 }
 
-# start_game DIR COMMAND...: runs the game from DIR and waits for its window.
+# start_game DIR COMMAND...: runs the game from DIR and waits for its start
+# screen, drawn from the art of the folder the game runs in (a launcher may
+# change into another before it execs the game).
 start_game() {
     local dir=$1
     shift
     (cd "$dir" && exec "$@") >"$E2E_TMP/game.out" 2>"$E2E_TMP/game.err" &
     GAME_PID=$!
-    WIN=$(timeout 15 xdotool search --sync --onlyvisible --name '^Vantrel$' | head -n1)
+    WIN=$(timeout "$E2E_WAIT" xdotool search --sync --onlyvisible --name '^Vantrel$' | head -n1)
     [ -n "$WIN" ] || fail "no window titled Vantrel"
-    settle
+    wait_for 282 143 "$(readlink "/proc/$GAME_PID/cwd")/image/bouton/boutonNewGameUp.bmp" >/dev/null || fail "no start"
 }
 
-# Waits until the window content stops changing (the game is parked in its wait).
-settle() {
-    local previous="" current
-    for _ in $(seq 50); do
-        sleep 0.1
-        current=$(import -window "$WIN" rgb:- 2>/dev/null | md5sum)
-        [ "$current" = "$previous" ] && return 0
-        previous=$current
-    done
-    fail "window never settled"
-}
-
-# click X Y: a left press and release at window coordinates.
+# click X Y: a left press and release at window coordinates. It does not
+# wait: the game takes the events in order, and each check waits for what
+# it expects to see.
 click() {
     xdotool mousemove --window "$WIN" "$1" "$2" mousedown 1 mouseup 1
-    settle
-}
-
-key() {
-    # Only the press: the game is gone before a release could be delivered.
-    xdotool keydown --window "$WIN" "$1"
 }
 
 # shot NAME: screenshot of the window into $E2E_TMP/NAME.png.
@@ -77,23 +70,58 @@ shot() {
     echo "$E2E_TMP/$1.png"
 }
 
-# region_equals SHOT X Y FILE: the area of SHOT at (X, Y) with FILE's size
-# is pixel for pixel FILE itself.
+# signature_at SOURCE X Y SIZE: signature of the pixels of SOURCE (a file or
+# the window) in the SIZE area at (X, Y).
+signature_at() {
+    if [ "$1" = window ]; then
+        import -window "$WIN" -crop "$4+$2+$3" +repage png:- 2>/dev/null | identify -format '%#' -
+    else
+        convert "$1" -crop "$4+$2+$3" +repage -format '%#' info:
+    fi
+}
+
+# signatures FILE...: the path of a table of the files' common size (first
+# line) and their pixel signatures with their names; made once per list.
+signatures() {
+    local table
+    table=$E2E_TMP/signatures-$(echo "$*" | md5sum | cut -c1-16)
+    [ -s "$table" ] || { identify -format '%wx%h\n' "$1" | head -n1 && identify -format '%# %f\n' "$@"; } >"$table"
+    echo "$table"
+}
+
+# name_of TABLE SIGNATURE: the name of the file with that signature; fails when none.
+name_of() {
+    local found
+    found=$(grep "^$2 " "$1" | head -n1)
+    [ -n "$found" ] && echo "${found#* }"
+}
+
+# find_at SOURCE X Y FILE...: the name of the file, all of one size, whose
+# pixels SOURCE shows at (X, Y); fails when none.
+find_at() {
+    local source=$1 x=$2 y=$3 table
+    shift 3
+    table=$(signatures "$@")
+    name_of "$table" "$(signature_at "$source" "$x" "$y" "$(head -n1 "$table")")"
+}
+
+# wait_for X Y FILE...: waits until the window shows one of the files at
+# (X, Y) and names it.
+wait_for() {
+    local x=$1 y=$2
+    shift 2
+    poll "$E2E_WAIT" find_at window "$x" "$y" "$@"
+}
+
+# region_equals SHOT X Y FILE: the area of SHOT at (X, Y) is FILE's pixels.
 region_equals() {
-    local shot=$1 x=$2 y=$3 file=$4 size diff
-    size=$(identify -format '%wx%h' "$file")
-    convert "$shot" -crop "${size}+${x}+${y}" +repage "$E2E_TMP/region.png"
-    diff=$(compare -metric AE "$E2E_TMP/region.png" "$file" null: 2>&1)
-    [ "$diff" = "0" ]
+    find_at "$1" "$2" "$3" "$4" >/dev/null
 }
 
 # wait_exit: waits for the game to end and sets EXIT_STATUS. Not to be run
 # in a subshell: only this shell can wait for its own child.
 wait_exit() {
-    for _ in $(seq 100); do
-        kill -0 "$GAME_PID" 2>/dev/null || break
-        sleep 0.1
-    done
+    poll "$E2E_WAIT" eval '! kill -0 "$GAME_PID" 2>/dev/null' || fail "the game did not exit"
     wait "$GAME_PID"
     EXIT_STATUS=$?
     GAME_PID=""
@@ -101,7 +129,7 @@ wait_exit() {
 
 # quit_with_escape: Escape must end the game with status 0.
 quit_with_escape() {
-    key Escape
+    xdotool keydown --window "$WIN" Escape  # only the press: the game is gone before a release
     wait_exit
     [ "$EXIT_STATUS" = 0 ] || fail "Escape must exit 0, not $EXIT_STATUS"
 }

@@ -14,6 +14,7 @@
 
 #include "input/handlers.h"
 #include "input/hit_areas.h"
+#include "sdl_events.h"
 
 extern "C" int __real_SDL_WaitEvent(SDL_Event* event);
 
@@ -88,8 +89,8 @@ Game gameAt(int32_t mode)
     resetDisplayState(&game.display);
     game.display.handCards = {5, 17, 29, 41, 52};
     game.display.garderButtons = {0, 1, 0, 0, 0};
-    game.display.message = MSG_FIRST_HAND;
-    game.display.carteButton = mode == MODE_RESULT ? REJOUER_UP : CARTE_UP;
+    game.display.message = kMsgFirstHand;
+    game.display.carteButton = mode == kModeResult ? kRejouerUp : kCarteUp;
     game.purse = {kBank, "", kBet, "", 0, "", 3, "", 0, "", 0, "", 0, ""};
     game.mode = mode;
     game.running = 1;
@@ -100,54 +101,27 @@ void callHandler(Game* game)
 {
     DisplayState* d = &game->display;
     switch (game->mode) {
-    case MODE_START: handleStartInput(d, &game->mode, &game->running); break;
-    case MODE_OPTION: handleOptionInput(d, &game->mode, &game->running); break;
-    case MODE_BET: handleBetInput(d, &game->purse, &game->mode, &game->running); break;
-    case MODE_FIRST_HAND: handleFirstHandInput(d, &game->mode, &game->running); break;
-    case MODE_RESULT: handleResultInput(d, &game->mode, &game->running); break;
+    case kModeStart: handleStartInput(d, &game->mode, &game->running); break;
+    case kModeOption: handleOptionInput(d, &game->mode, &game->running); break;
+    case kModeBet: handleBetInput(d, &game->purse, &game->mode, &game->running); break;
+    case kModeFirstHand: handleFirstHandInput(d, &game->mode, &game->running); break;
+    case kModeResult: handleResultInput(d, &game->mode, &game->running); break;
     default: handleGameOverInput(d, &game->mode, &game->running); break;
     }
 }
 
-SDL_Event ofType(Uint8 type)
-{
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = type;
-    return event;
-}
-
 using Point = std::array<int, 2>;  // x, y
-
 Point centre(const HitRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-SDL_Event click(Uint8 type, Point p, Uint8 button = SDL_BUTTON_LEFT)
-{
-    SDL_Event event = ofType(type);
-    event.button.button = button;
-    event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.button.x = static_cast<Uint16>(p[0]);
-    event.button.y = static_cast<Uint16>(p[1]);
-    return event;
-}
-
-SDL_Event press(Point p, Uint8 button = SDL_BUTTON_LEFT) { return click(SDL_MOUSEBUTTONDOWN, p, button); }
-SDL_Event release(Point p, Uint8 button = SDL_BUTTON_LEFT) { return click(SDL_MOUSEBUTTONUP, p, button); }
-
-SDL_Event key(Uint8 type, SDLKey sym)
-{
-    SDL_Event event = ofType(type);
-    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = sym;
-    return event;
-}
+SDL_Event press(Point p, Uint8 button = SDL_BUTTON_LEFT) { return pressAt(p[0], p[1], button); }
+SDL_Event release(Point p, Uint8 button = SDL_BUTTON_LEFT) { return releaseAt(p[0], p[1], button); }
 
 // A press each stage acts on without leaving it: after ignored events it
 // proves the handler passed over them and stopped there.
 SDL_Event witnessFor(int32_t mode, Game* expected)
 {
-    const bool start = mode == MODE_START, option = mode == MODE_OPTION, over = mode == MODE_GAME_OVER;
-    setField(&expected->display, start ? kNewGame : option ? kRetour : over ? kContinuer : kAide, BUTTON_DOWN);
+    const bool start = mode == kModeStart, option = mode == kModeOption, over = mode == kModeGameOver;
+    setField(&expected->display, start ? kNewGame : option ? kRetour : over ? kContinuer : kAide, kButtonDown);
     return press(centre(start ? kNewGameRect : option ? kRetourRect : over ? kContinuerRect : kAideRect));
 }
 
@@ -160,8 +134,8 @@ void expectRun(const Game& game, std::vector<SDL_Event> events, const Game* afte
     if (after == nullptr) {
         events.push_back(witnessFor(game.mode, &expected));
     }
-    events.push_back(key(SDL_KEYDOWN, SDLK_ESCAPE));
-    events.push_back(ofType(SDL_QUIT));
+    events.push_back(keyEvent(SDL_KEYDOWN, SDLK_ESCAPE));
+    events.push_back(eventOfType(SDL_QUIT));
     ASSERT_LT(events.size(), 127U) << "the queue holds 127 events";
     for (SDL_Event event : events) {
         ASSERT_EQ(SDL_PushEvent(&event), 0);
@@ -199,35 +173,40 @@ TEST(AllInput, EveryButtonActsOnItsInclusiveEdgesOnly)
 {
     // A few rectangles are written out; the rest come from the game's table.
     std::vector<Button> buttons = {
-        {MODE_START, {283, 144, 586, 180}, kNewGame, 0, 1, 0, MODE_BET},
-        {MODE_START, kOptionRect, kOption, 0, 1, 0, MODE_OPTION},
-        {MODE_OPTION, {7, 457, 114, 483}, kRetour, 0, 1, 0, MODE_START},
-        {MODE_BET, kCarteRect, kCarte, CARTE_UP, CARTE_DOWN, CARTE_UP, MODE_FIRST_HAND},
-        {MODE_FIRST_HAND, {386, 441, 537, 477}, kCarte, CARTE_UP, CARTE_DOWN, REJOUER_UP, MODE_RESULT},
-        {MODE_RESULT, kCarteRect, kCarte, REJOUER_UP, REJOUER_DOWN, REJOUER_UP, MODE_BET},
-        {MODE_GAME_OVER, kContinuerRect, kContinuer, 0, 1, 0, MODE_START},
+        {kModeStart, {283, 144, 586, 180}, kNewGame, 0, 1, 0, kModeBet},
+        {kModeStart, kOptionRect, kOption, 0, 1, 0, kModeOption},
+        {kModeOption, {7, 457, 114, 483}, kRetour, 0, 1, 0, kModeStart},
+        {kModeBet, kCarteRect, kCarte, kCarteUp, kCarteDown, kCarteUp, kModeFirstHand},
+        {kModeFirstHand, {386, 441, 537, 477}, kCarte, kCarteUp, kCarteDown, kRejouerUp, kModeResult},
+        {kModeResult, kCarteRect, kCarte, kRejouerUp, kRejouerDown, kRejouerUp, kModeBet},
+        {kModeGameOver, kContinuerRect, kContinuer, 0, 1, 0, kModeStart},
         // No button is drawn there on game over, yet a release continues.
-        {MODE_GAME_OVER, {7, 426, 114, 452}, kContinuer, 0, kIgnored, 0, MODE_START},
+        {kModeGameOver, {7, 426, 114, 452}, kContinuer, 0, kIgnored, 0, kModeStart},
     };
-    for (int32_t mode : {MODE_START, MODE_BET, MODE_FIRST_HAND, MODE_RESULT}) {
+    for (int32_t mode : {kModeStart, kModeBet, kModeFirstHand, kModeResult}) {
         buttons.push_back({mode, kAideRect, kAide, 0, 1, 0, mode});
         buttons.push_back({mode, kAproposRect, kApropos, 0, 1, 0, mode});
     }
-    const std::array<int32_t, CHIP_BUTTONS> bankAfter = {899, 898, 895, 890, 880, 850, 800, 700, 0, 1000};
+    const std::array<int32_t, kChipButtons> bankAfter = {899, 898, 895, 890, 880, 850, 800, 700, 0, 1000};
     for (size_t i = 0; i < kChipRects.size(); ++i) {
-        buttons.push_back({MODE_BET, kChipRects[i], kChip + static_cast<int>(i), 0, 1, 0, MODE_BET, bankAfter[i],
+        buttons.push_back({kModeBet, kChipRects[i], kChip + static_cast<int>(i), 0, 1, 0, kModeBet, bankAfter[i],
                            kBank + kBet - bankAfter[i]});
     }
     for (size_t i = 0; i < kGarderRects.size(); ++i) {
-        buttons.push_back({MODE_FIRST_HAND, kGarderRects[i], kGarder + static_cast<int>(i), 0, 1, kIgnored, 0});
+        buttons.push_back({kModeFirstHand, kGarderRects[i], kGarder + static_cast<int>(i), 0, 1, kIgnored, 0});
     }
 
     for (const Button& b : buttons) {
         const HitRect& r = b.rect;
         // Four corners inside, then a step out across each edge.
-        const std::array<Point, 8> points = {{{r.left, r.top}, {r.right, r.top}, {r.left, r.bottom},
-                                              {r.right, r.bottom}, {r.left - 1, r.top}, {r.right + 1, r.bottom},
-                                              {r.left, r.top - 1}, {r.right, r.bottom + 1}}};
+        const std::array<Point, 8> points = {{{r.left, r.top},
+                                              {r.right, r.top},
+                                              {r.left, r.bottom},
+                                              {r.right, r.bottom},
+                                              {r.left - 1, r.top},
+                                              {r.right + 1, r.bottom},
+                                              {r.left, r.top - 1},
+                                              {r.right, r.bottom + 1}}};
         for (size_t k = 0; k < points.size(); ++k) {
             const bool inside = k < 4;
             SCOPED_TRACE(testing::Message() << "mode " << b.mode << ", field " << b.field << " at " << points[k][0]
@@ -240,7 +219,7 @@ TEST(AllInput, EveryButtonActsOnItsInclusiveEdgesOnly)
             after.purse.bet = b.betAfterPress;
             expectRun(game, {press(points[k])}, inside && b.down != kIgnored ? &after : nullptr);
 
-            setField(&game.display, b.field, b.down == kIgnored ? BUTTON_DOWN : b.down);
+            setField(&game.display, b.field, b.down == kIgnored ? kButtonDown : b.down);
             after = game;
             setField(&after.display, b.field, b.released);
             after.mode = b.releaseMode;
@@ -263,29 +242,29 @@ TEST(AllInput, IgnoredEventsChangeNothing)
             noise.push_back(press(p, button));
             noise.push_back(release(p, button));
         }
-        SDL_Event motion = ofType(SDL_MOUSEMOTION);
+        SDL_Event motion = eventOfType(SDL_MOUSEMOTION);
         motion.motion.state = SDL_BUTTON(SDL_BUTTON_LEFT);
         motion.motion.x = static_cast<Uint16>(p[0]);
         motion.motion.y = static_cast<Uint16>(p[1]);
         noise.push_back(motion);
     }
     for (SDLKey sym : {SDLK_RETURN, SDLK_SPACE, SDLK_q}) {
-        noise.push_back(key(SDL_KEYDOWN, sym));
+        noise.push_back(keyEvent(SDL_KEYDOWN, sym));
     }
-    noise.push_back(key(SDL_KEYUP, SDLK_ESCAPE));
+    noise.push_back(keyEvent(SDL_KEYUP, SDLK_ESCAPE));
     for (Uint8 type : {SDL_ACTIVEEVENT, SDL_VIDEOEXPOSE, SDL_USEREVENT}) {
-        noise.push_back(ofType(type));
+        noise.push_back(eventOfType(type));
     }
     // Outside everything, the band between Aide and Apropos, and the closed
     // Resume button of the start screen.
     const std::vector<Point> nowhere = {{0, 0}, {871, 487}, {7, 453}, {114, 456}, {400, 220}, {283, 203}, {586, 239}};
     const std::vector<std::pair<int32_t, std::vector<Point>>> missing = {
-        {MODE_START, {chip, garder, carte}},
-        {MODE_OPTION, {aide, chip, garder, carte, newGame, option}},
-        {MODE_BET, {garder, newGame, option}},
-        {MODE_FIRST_HAND, {chip, newGame, option}},
-        {MODE_RESULT, {chip, garder, newGame, option}},
-        {MODE_GAME_OVER, {chip, garder, carte, newGame, option}},
+        {kModeStart, {chip, garder, carte}},
+        {kModeOption, {aide, chip, garder, carte, newGame, option}},
+        {kModeBet, {garder, newGame, option}},
+        {kModeFirstHand, {chip, newGame, option}},
+        {kModeResult, {chip, garder, newGame, option}},
+        {kModeGameOver, {chip, garder, carte, newGame, option}},
     };
     for (const auto& [mode, points] : missing) {
         SCOPED_TRACE(mode);
@@ -300,36 +279,10 @@ TEST(AllInput, IgnoredEventsChangeNothing)
     }
 }
 
-TEST(BetInput, ChipPressesStakeWhatTheBankHolds)
-{
-    struct Case {
-        size_t chip;
-        int32_t bank, bet, bankAfter, betAfter;
-    };
-    const Case cases[] = {
-        {7, 30, 0, 0, 30},     // jeton 200 with a bank of 30
-        {0, 0, 40, 0, 40},     // an empty bank: marked down, nothing moves
-        {7, 0, 40, 0, 40},
-        {CHIP_ALLIN, 0, 40, 0, 40},
-        {CHIP_RESET, 50, 0, 50, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.chip);
-        Game game = gameAt(MODE_BET);
-        game.purse.bank = c.bank;
-        game.purse.bet = c.bet;
-        Game after = game;
-        after.display.chipButtons[c.chip] = BUTTON_DOWN;
-        after.purse.bank = c.bankAfter;
-        after.purse.bet = c.betAfter;
-        expectRun(game, {press(centre(kChipRects[c.chip]))}, &after);
-    }
-}
-
 TEST(BetInput, DisabledCarteIgnoresPressAndRelease)
 {
-    Game game = gameAt(MODE_BET);
-    game.display.carteButton = CARTE_DISABLED;
+    Game game = gameAt(kModeBet);
+    game.display.carteButton = kCarteDisabled;
     std::vector<SDL_Event> clicks;
     const HitRect& r = kCarteRect;
     for (Point p : {Point{r.left, r.top}, Point{r.right, r.bottom}, centre(r)}) {
@@ -339,25 +292,25 @@ TEST(BetInput, DisabledCarteIgnoresPressAndRelease)
     expectRun(game, clicks);
 
     // Enabled, a release deals even though the press was made elsewhere.
-    game.display.carteButton = CARTE_UP;
+    game.display.carteButton = kCarteUp;
     Game after = game;
-    after.mode = MODE_FIRST_HAND;
+    after.mode = kModeFirstHand;
     expectRun(game, {release(centre(kCarteRect))}, &after);
 
     // Only the bet stage greys Carte out.
-    game = gameAt(MODE_FIRST_HAND);
-    game.display.carteButton = CARTE_DISABLED;
+    game = gameAt(kModeFirstHand);
+    game.display.carteButton = kCarteDisabled;
     after = game;
-    after.display.carteButton = CARTE_DOWN;
+    after.display.carteButton = kCarteDown;
     expectRun(game, {press(centre(kCarteRect))}, &after);
 }
 
 TEST(FirstHandInput, GarderTogglesOnThePressOnly)
 {
     // Press, release, press on the third: down, still down, up again.
-    Game game = gameAt(MODE_FIRST_HAND);
+    Game game = gameAt(kModeFirstHand);
     Game after = game;
-    after.display.garderButtons[2] = BUTTON_DOWN;
+    after.display.garderButtons[2] = kButtonDown;
     expectRun(game, {press(centre(kGarderRects[2]))}, &after);
     expectRun(after, {release(centre(kGarderRects[2]))});
     expectRun(after, {press(centre(kGarderRects[2]))}, &game);
@@ -365,20 +318,21 @@ TEST(FirstHandInput, GarderTogglesOnThePressOnly)
     // Any value but 0 toggles to 0.
     for (int32_t value : {7, -1}) {
         game.display.garderButtons[2] = value;
-        after.display.garderButtons[2] = BUTTON_UP;
+        after.display.garderButtons[2] = kButtonUp;
         expectRun(game, {press(centre(kGarderRects[2]))}, &after);
     }
 }
 
 TEST(AllInput, EscapeCloseOrAFailedWaitQuitChangingNothingElse)
 {
-    const std::vector<std::vector<SDL_Event>> requests = {{key(SDL_KEYDOWN, SDLK_ESCAPE)}, {ofType(SDL_QUIT)}, {}};
-    for (int32_t mode : {MODE_START, MODE_OPTION, MODE_BET, MODE_FIRST_HAND, MODE_RESULT, MODE_GAME_OVER}) {
+    const std::vector<std::vector<SDL_Event>> requests = {
+        {keyEvent(SDL_KEYDOWN, SDLK_ESCAPE)}, {eventOfType(SDL_QUIT)}, {}};
+    for (int32_t mode : {kModeStart, kModeOption, kModeBet, kModeFirstHand, kModeResult, kModeGameOver}) {
         for (size_t i = 0; i < requests.size(); ++i) {
             SCOPED_TRACE("mode " + std::to_string(mode) + " request " + std::to_string(i));
             Game game = gameAt(mode);
             Game after = game;
-            after.mode = MODE_QUIT;
+            after.mode = kModeQuit;
             after.running = -1;
             gFailNextWait = requests[i].empty();  // and the backstop is left unread
             expectRun(game, requests[i], &after);

@@ -24,18 +24,18 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr Rgb kGold = kScoreColor;
 constexpr Rgb kGoldDeep = {168, 124, 10};
 constexpr Rgb kGoldPale = {255, 236, 150};
-constexpr Rgb kInk = {12, 16, 30};          // cabinet black-blue
-constexpr Rgb kNight = {24, 34, 66};        // panels
+constexpr Rgb kInk = {12, 16, 30};    // cabinet black-blue
+constexpr Rgb kNight = {24, 34, 66};  // panels
 constexpr Rgb kNightDeep = {14, 20, 42};
 constexpr Rgb kFelt = {16, 92, 62};
 constexpr Rgb kFeltDeep = {6, 48, 34};
 constexpr Rgb kWine = {138, 24, 44};
 constexpr Rgb kWineDeep = {72, 10, 24};
 constexpr Rgb kCream = {250, 246, 234};
-constexpr Rgb kPaper = {253, 252, 247};     // card faces
+constexpr Rgb kPaper = {253, 252, 247};  // card faces
 constexpr Rgb kPipRed = {206, 18, 40};
 constexpr Rgb kPipBlack = {22, 22, 28};
-constexpr Rgb kAsh = {104, 106, 116};       // anything unavailable
+constexpr Rgb kAsh = {104, 106, 116};  // anything unavailable
 constexpr Rgb kAshDeep = {62, 64, 72};
 constexpr Rgb kPageText = kPageTextColor;
 
@@ -44,9 +44,9 @@ struct Size {
     int w;
     int h;
 };
-constexpr Size kSmallButtonSize = {110, 29};   // Aide, Apropos, Retour, Continuer
-constexpr Size kLargeButtonSize = {306, 39};   // NewGame, Resume, Option
-constexpr Size kCarteButtonSize = {154, 39};   // Carte, Rejouer
+constexpr Size kSmallButtonSize = {110, 29};  // Aide, Apropos, Retour, Continuer
+constexpr Size kLargeButtonSize = {306, 39};  // NewGame, Resume, Option
+constexpr Size kCarteButtonSize = {154, 39};  // Carte, Rejouer
 constexpr Size kGarderButtonSize = {80, 20};
 constexpr Size kCardSize = {70, 98};
 constexpr Size kMessageSize = {382, 46};
@@ -83,8 +83,8 @@ struct Job {
 };
 
 // ---- surfaces and files ----
-cairo_surface_t* newImage(int w, int h);       // opaque
-cairo_surface_t* newLayer(int w, int h);       // with alpha
+cairo_surface_t* newImage(int w, int h);  // opaque
+cairo_surface_t* newLayer(int w, int h);  // with alpha
 // Copy of `w` × `h` pixels of `from` whose corner is `at`: elements start from
 // what lies under them on screen, so their soft edges meet it seamlessly.
 cairo_surface_t* cropImage(cairo_surface_t* from, ScreenPos at, int w, int h);
@@ -132,12 +132,12 @@ void showEmbossed(cairo_t* cr, const char* text, double cx, double baseline, Rgb
 int scoreAscent(const Fonts* fonts, int pointSize);
 
 // ---- the pictures ----
-constexpr int32_t BUTTON_STYLE_GOLD = 0;  // the main action of a screen
-constexpr int32_t BUTTON_STYLE_WINE = 1;  // everything else
-constexpr int32_t BUTTON_STYLE_NIGHT = 2; // the card-exchange buttons
+constexpr int32_t BUTTON_STYLE_GOLD = 0;   // the main action of a screen
+constexpr int32_t BUTTON_STYLE_WINE = 1;   // everything else
+constexpr int32_t BUTTON_STYLE_NIGHT = 2;  // the card-exchange buttons
 constexpr int32_t FACE_UP = 0;
 constexpr int32_t FACE_DOWN = 1;
-constexpr int32_t FACE_OFF = 2;           // unavailable
+constexpr int32_t FACE_OFF = 2;  // unavailable
 struct ButtonLook {
     const char* label;
     int32_t style;
@@ -177,21 +177,18 @@ struct PayRow {
     int32_t code;
     int32_t multiplier;
 };
-constexpr PayRow payRow(const char* name, int32_t code)
-{
-    return {name, code, payTable[static_cast<size_t>(code)]};
-}
-constexpr std::array<PayRow, HAND_CODE_COUNT> kPayRows = {{
-    payRow("Quinte flush royale", HAND_QUINTE_FLUSH_ROYAL),
-    payRow("Quinte flush", HAND_QUINTE_FLUSH),
-    payRow("Carré", HAND_CARRE),
-    payRow("Full", HAND_FULL_HOUSE),
-    payRow("Couleur", HAND_COULEUR),
-    payRow("Suite", HAND_SUITE),
-    payRow("Brelan", HAND_BRELAN),
-    payRow("Double paire", HAND_DOUBLE_PAIRE),
-    payRow("Paire", HAND_PAIRE),
-    payRow("Rien", HAND_RIEN),
+constexpr PayRow payRow(const char* name, int32_t code) { return {name, code, kPayTable[static_cast<size_t>(code)]}; }
+constexpr std::array<PayRow, kHandCodeCount> kPayRows = {{
+    payRow("Quinte flush royale", kHandQuinteFlushRoyal),
+    payRow("Quinte flush", kHandQuinteFlush),
+    payRow("Carré", kHandCarre),
+    payRow("Full", kHandFullHouse),
+    payRow("Couleur", kHandCouleur),
+    payRow("Suite", kHandSuite),
+    payRow("Brelan", kHandBrelan),
+    payRow("Double paire", kHandDoublePaire),
+    payRow("Paire", kHandPaire),
+    payRow("Rien", kHandRien),
 }};
 
 }  // namespace art

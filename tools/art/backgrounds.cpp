@@ -6,7 +6,7 @@
 
 #include "art/art.h"
 #include "cards/card_list.h"
-#include "display/display_state.h"
+#include "cards/display_state.h"
 
 namespace art {
 
@@ -88,13 +88,13 @@ void paintSuitRule(cairo_t* cr, double cx, double y, double halfWidth)
     cairo_stroke(cr);
     for (int32_t suit = 0; suit < 4; ++suit) {
         suitPath(cr, suit, cx - 22.5 + 15 * suit, y, 10);
-        setColor(cr, suit == SUIT_COEUR || suit == SUIT_CARREAU ? kPipRed : kCream);
+        setColor(cr, suit == kSuitCoeur || suit == kSuitCarreau ? kPipRed : kCream);
         cairo_fill(cr);
     }
 }
 
-void paintLines(cairo_t* cr, const Fonts* fonts, const char* const* lines, size_t count, double x,
-                double baseline, double step, double size)
+void paintLines(cairo_t* cr, const Fonts* fonts, const char* const* lines, size_t count, double x, double baseline,
+                double step, double size)
 {
     setFont(cr, fonts, FONT_SANS, size);
     setColor(cr, kPageText);
@@ -179,8 +179,8 @@ void paintStart(cairo_t* cr, const Fonts* fonts)
     showText(cr, "V I D É O   P O K E R", kW / 2, 112, ALIGN_CENTER);
     paintSuitRule(cr, kW / 2, 126, 150);
 
-    const std::array<int32_t, 5> royal = {cardId(10, SUIT_PIQUE), cardId(11, SUIT_PIQUE), cardId(12, SUIT_PIQUE),
-                                          cardId(13, SUIT_PIQUE), cardId(14, SUIT_PIQUE)};
+    const std::array<int32_t, 5> royal = {cardId(10, kSuitPique), cardId(11, kSuitPique), cardId(12, kSuitPique),
+                                          cardId(13, kSuitPique), cardId(14, kSuitPique)};
     paintFan(cr, fonts, royal.data(), 5, 150, 420, 1.15, 0.3);
 
     paintChipAt(cr, fonts, 6, 660, 300, 1.0);
@@ -264,8 +264,7 @@ void paintAide(cairo_t* cr, const Fonts* fonts)
     // The page writes the web address at (275, 380); its label ends just before.
     setFont(cr, fonts, FONT_SANS_BOLD, 12);
     setColor(cr, kGold);
-    showText(cr, "Site web :", kAideAddressPos.x - 6, kAideAddressPos.y + scoreAscent(fonts, kAideTextPt),
-             ALIGN_RIGHT);
+    showText(cr, "Site web :", kAideAddressPos.x - 6, kAideAddressPos.y + scoreAscent(fonts, kAideTextPt), ALIGN_RIGHT);
     paintPayTable(cr, fonts, {560, 84, 296, 326});
 }
 
@@ -285,16 +284,14 @@ void paintApropos(cairo_t* cr, const Fonts* fonts)
     showText(cr, "Site", kAproposAddressPos.x - 8, kAproposAddressPos.y + ascent, ALIGN_RIGHT);
 
     const std::array<const char*, 5> lines = {
-        "Vidéo poker à cinq cartes, avec un échange.",
-        "Une banque de 50 crédits par partie ;",
-        "rien n'est enregistré d'une partie à l'autre.",
-        "Images dessinées par l'outil du jeu lui-même.",
+        "Vidéo poker à cinq cartes, avec un échange.",   "Une banque de 50 crédits par partie ;",
+        "rien n'est enregistré d'une partie à l'autre.", "Images dessinées par l'outil du jeu lui-même.",
         "Polices libres : Liberation Sans et DejaVu.",
     };
     paintLines(cr, fonts, lines.data(), lines.size(), 44, 236, 22, 14);
 
-    const std::array<int32_t, 4> aces = {cardId(14, SUIT_TREFLE), cardId(14, SUIT_CARREAU),
-                                         cardId(14, SUIT_COEUR), cardId(14, SUIT_PIQUE)};
+    const std::array<int32_t, 4> aces = {cardId(14, kSuitTrefle), cardId(14, kSuitCarreau), cardId(14, kSuitCoeur),
+                                         cardId(14, kSuitPique)};
     paintFan(cr, fonts, aces.data(), 4, 706, 380, 1.35, 0.26);
 }
 
@@ -320,15 +317,15 @@ void paintGameOver(cairo_t* cr, const Fonts* fonts)
 void paintBackground(cairo_t* cr, const Fonts* fonts, int32_t screen)
 {
     paintCabinet(cr, fonts);
-    if (screen == SCREEN_START) {
+    if (screen == kScreenStart) {
         paintStart(cr, fonts);
-    } else if (screen == SCREEN_OPTION) {
+    } else if (screen == kScreenOption) {
         paintOptions(cr, fonts);
-    } else if (screen == SCREEN_JEU) {
+    } else if (screen == kScreenJeu) {
         paintGame(cr, fonts);
-    } else if (screen == SCREEN_APROPOS) {
+    } else if (screen == kScreenApropos) {
         paintApropos(cr, fonts);
-    } else if (screen == SCREEN_AIDE) {
+    } else if (screen == kScreenAide) {
         paintAide(cr, fonts);
     } else {
         paintGameOver(cr, fonts);

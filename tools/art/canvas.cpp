@@ -13,8 +13,8 @@ namespace art {
 namespace {
 
 constexpr std::array<const char*, FONT_COUNT> kFontFiles = {
-    VANTREL_SANS_FONT, VANTREL_SANS_BOLD_FONT, VANTREL_SERIF_BOLD_FONT,
-    VANTREL_NARROW_FONT, VANTREL_SOURCE_FONT, VANTREL_LABEL_FONT,
+    VANTREL_SANS_FONT,   VANTREL_SANS_BOLD_FONT, VANTREL_SERIF_BOLD_FONT,
+    VANTREL_NARROW_FONT, VANTREL_SOURCE_FONT,    VANTREL_LABEL_FONT,
 };
 
 bool joinPath(const Job* job, const char* relPath, char* out, size_t size)
@@ -111,17 +111,17 @@ bool writeBmp(const Job* job, const char* relPath, cairo_surface_t* image)
     }
     cairo_surface_flush(image);
     // Cairo's pixels are 32-bit words 0x00RRGGBB; SDL saves them as 24-bit BMP.
-    SDL_Surface* view = SDL_CreateRGBSurfaceFrom(
-        cairo_image_surface_get_data(image), cairo_image_surface_get_width(image),
-        cairo_image_surface_get_height(image), 32, cairo_image_surface_get_stride(image), 0x00FF0000u,
-        0x0000FF00u, 0x000000FFu, 0);
+    SDL_Surface* view =
+        SDL_CreateRGBSurfaceFrom(cairo_image_surface_get_data(image), cairo_image_surface_get_width(image),
+                                 cairo_image_surface_get_height(image), 32, cairo_image_surface_get_stride(image),
+                                 0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0);
     if (view == nullptr) {
         return false;
     }
-    SDL_Surface* packed = SDL_CreateRGBSurface(SDL_SWSURFACE, view->w, view->h, 24, 0x00FF0000u, 0x0000FF00u,
-                                               0x000000FFu, 0);
-    bool ok = packed != nullptr && SDL_BlitSurface(view, nullptr, packed, nullptr) == 0 &&
-              SDL_SaveBMP(packed, path) == 0;
+    SDL_Surface* packed =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, view->w, view->h, 24, 0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0);
+    bool ok =
+        packed != nullptr && SDL_BlitSurface(view, nullptr, packed, nullptr) == 0 && SDL_SaveBMP(packed, path) == 0;
     if (!ok) {
         std::fprintf(stderr, "vantrel_art: cannot write %s: %s\n", path, SDL_GetError());
     }
@@ -164,8 +164,7 @@ bool copyFont(const Job* job)
         return false;
     }
     std::error_code error;
-    std::filesystem::copy_file(VANTREL_SOURCE_FONT, path, std::filesystem::copy_options::overwrite_existing,
-                               error);
+    std::filesystem::copy_file(VANTREL_SOURCE_FONT, path, std::filesystem::copy_options::overwrite_existing, error);
     if (error) {
         std::fprintf(stderr, "vantrel_art: cannot copy the font to %s\n", path);
     }

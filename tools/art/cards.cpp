@@ -32,12 +32,19 @@ constexpr std::array<PipLayout, 9> kPipLayouts = {{
     {8, {{{-1, 0}, {1, 0}, {0, 0.25}, {-1, 0.5}, {1, 0.5}, {0, 0.75}, {-1, 1}, {1, 1}}}},
     {9, {{{-1, 0}, {1, 0}, {-1, 1.0 / 3}, {1, 1.0 / 3}, {0, 0.5}, {-1, 2.0 / 3}, {1, 2.0 / 3}, {-1, 1}, {1, 1}}}},
     {10,
-     {{{-1, 0}, {1, 0}, {0, 1.0 / 6}, {-1, 1.0 / 3}, {1, 1.0 / 3}, {-1, 2.0 / 3}, {1, 2.0 / 3}, {0, 5.0 / 6},
-       {-1, 1}, {1, 1}}}},
+     {{{-1, 0},
+       {1, 0},
+       {0, 1.0 / 6},
+       {-1, 1.0 / 3},
+       {1, 1.0 / 3},
+       {-1, 2.0 / 3},
+       {1, 2.0 / 3},
+       {0, 5.0 / 6},
+       {-1, 1},
+       {1, 1}}}},
 }};
 
-constexpr std::array<const char*, 13> kIndexTexts = {"2", "3", "4", "5", "6", "7", "8",
-                                                     "9", "10", "J", "Q", "K", "A"};
+constexpr std::array<const char*, 13> kIndexTexts = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
 
 void paintBlank(cairo_t* cr)
 {
@@ -66,7 +73,7 @@ void fillSuit(cairo_t* cr, int32_t suit, double cx, double cy, double size, bool
 // bottom right, as on a real card.
 void paintIndices(cairo_t* cr, const Fonts* fonts, int32_t rank, int32_t suit)
 {
-    const char* text = kIndexTexts[static_cast<size_t>(rank - RANK_TWO)];
+    const char* text = kIndexTexts[static_cast<size_t>(rank - kRankTwo)];
     for (int turn = 0; turn < 2; ++turn) {
         cairo_save(cr);
         if (turn == 1) {
@@ -94,7 +101,7 @@ void paintPips(cairo_t* cr, int32_t rank, int32_t suit)
     constexpr double kTop = 18;
     constexpr double kBottom = 80;
     constexpr double kColumnStep = 13;
-    const PipLayout& layout = kPipLayouts[static_cast<size_t>(rank - RANK_TWO)];
+    const PipLayout& layout = kPipLayouts[static_cast<size_t>(rank - kRankTwo)];
     const double size = rank >= 9 ? 13 : 14;
     for (int i = 0; i < layout.count; ++i) {
         const Pip& pip = layout.pips[static_cast<size_t>(i)];
@@ -106,7 +113,7 @@ void paintPips(cairo_t* cr, int32_t rank, int32_t suit)
 
 void paintAce(cairo_t* cr, int32_t suit)
 {
-    if (suit == SUIT_PIQUE) {
+    if (suit == kSuitPique) {
         // The ace of spades carries the traditional ornament round its pip.
         cairo_save(cr);
         cairo_translate(cr, kCardW / 2, kCardH / 2);
@@ -335,7 +342,7 @@ void paintCourt(cairo_t* cr, int32_t rank, int32_t suit)
 void paintCardFace(cairo_t* cr, const Fonts* fonts, int32_t rank, int32_t suit)
 {
     paintBlank(cr);
-    if (rank == RANK_ACE) {
+    if (rank == kRankAce) {
         paintAce(cr, suit);
     } else if (rank >= 11) {
         paintCourt(cr, rank, suit);
@@ -369,8 +376,8 @@ void paintCardBack(cairo_t* cr)
     cairo_stroke(cr);
     setColorAlpha(cr, kGoldPale, 0.8);
     for (double y = kInset; y < kCardH; y += kStep) {
-        for (double x = kInset + (static_cast<int>((y - kInset) / kStep) % 2 == 0 ? 0 : kStep / 2);
-             x < kCardW; x += kStep) {
+        for (double x = kInset + (static_cast<int>((y - kInset) / kStep) % 2 == 0 ? 0 : kStep / 2); x < kCardW;
+             x += kStep) {
             // Crossings sit every half step along each row of the lattice.
             cairo_arc(cr, x - 0.5, y + kStep / 2 - 0.5, 0.9, 0, 2 * kPi);
             cairo_fill(cr);
@@ -393,10 +400,10 @@ void paintCardBack(cairo_t* cr)
     setColor(cr, kGold);
     cairo_stroke(cr);
     // A gold spade over a red heart in the medallion.
-    suitPath(cr, SUIT_PIQUE, kCardW / 2, kCardH / 2 - 5, 13);
+    suitPath(cr, kSuitPique, kCardW / 2, kCardH / 2 - 5, 13);
     setColor(cr, kGold);
     cairo_fill(cr);
-    fillSuit(cr, SUIT_COEUR, kCardW / 2, kCardH / 2 + 9, 11, false);
+    fillSuit(cr, kSuitCoeur, kCardW / 2, kCardH / 2 + 9, 11, false);
 }
 
 void paintCard(cairo_t* cr, const Fonts* fonts, int32_t cardId)
@@ -410,7 +417,7 @@ void paintCard(cairo_t* cr, const Fonts* fonts, int32_t cardId)
 
 bool writeCards(const Job* job, cairo_surface_t* gameScreen)
 {
-    for (int32_t id = 0; id <= DECK_SIZE; ++id) {
+    for (int32_t id = 0; id <= kDeckSize; ++id) {
         char path[kCardPathSize];
         if (!cardImagePath(id, path, sizeof path)) {
             return false;

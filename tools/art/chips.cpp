@@ -4,7 +4,7 @@
 
 #include "art/art.h"
 #include "cards/card_list.h"
-#include "display/display_state.h"
+#include "cards/display_state.h"
 
 namespace art {
 
@@ -116,8 +116,7 @@ void paintChip(cairo_t* cr, const Fonts* fonts, int32_t chip, int32_t face)
         cairo_pattern_destroy(shadow);
     } else {
         // Light from the top left.
-        cairo_pattern_t* light =
-            cairo_pattern_create_radial(kCentre - 12, kCentre - 14, 2, kCentre, kCentre, kR);
+        cairo_pattern_t* light = cairo_pattern_create_radial(kCentre - 12, kCentre - 14, 2, kCentre, kCentre, kR);
         cairo_pattern_add_color_stop_rgba(light, 0, 1, 1, 1, 0.35);
         cairo_pattern_add_color_stop_rgba(light, 0.6, 1, 1, 1, 0.06);
         cairo_pattern_add_color_stop_rgba(light, 1, 0, 0, 0, 0.12);
@@ -144,10 +143,10 @@ bool writeChips(const Job* job, cairo_surface_t* gameScreen)
 
     bool ok = true;
     for (size_t chip = 0; chip < kChipImages.size() && ok; ++chip) {
-        for (int32_t face = BUTTON_UP; face <= BUTTON_DOWN && ok; ++face) {
+        for (int32_t face = kButtonUp; face <= kButtonDown && ok; ++face) {
             cairo_surface_t* layer = newLayer(kArtChipSize, kArtChipSize);
             cairo_t* cr = beginDrawing(layer);
-            paintChip(cr, job->fonts, static_cast<int32_t>(chip), face == BUTTON_UP ? FACE_UP : FACE_DOWN);
+            paintChip(cr, job->fonts, static_cast<int32_t>(chip), face == kButtonUp ? FACE_UP : FACE_DOWN);
             cairo_destroy(cr);
 
             cairo_surface_t* image = cropImage(gameScreen, kChipPos[chip], kArtChipSize, kArtChipSize);
@@ -197,7 +196,7 @@ void paintIcon(cairo_t* cr)
         cairo_close_path(cr);
         cairo_fill(cr);
     }
-    suitPath(cr, SUIT_PIQUE, c, c + 0.5, 15);
+    suitPath(cr, kSuitPique, c, c + 0.5, 15);
     setColor(cr, kGold);
     cairo_fill(cr);
 }

@@ -11,8 +11,8 @@
 
 #include "art/art.h"
 #include "cards/card_list.h"
+#include "cards/display_state.h"
 #include "cards/evaluate.h"
-#include "display/display_state.h"
 
 namespace art {
 
@@ -52,9 +52,9 @@ Canvas newCanvas(int w, int h)
 {
     cairo_surface_t* image = newImage(w, h);
     cairo_surface_flush(image);
-    SDL_Surface* view = SDL_CreateRGBSurfaceFrom(cairo_image_surface_get_data(image), w, h, 32,
-                                                 cairo_image_surface_get_stride(image), 0x00FF0000u, 0x0000FF00u,
-                                                 0x000000FFu, 0);
+    SDL_Surface* view =
+        SDL_CreateRGBSurfaceFrom(cairo_image_surface_get_data(image), w, h, 32, cairo_image_surface_get_stride(image),
+                                 0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0);
     return {image, view};
 }
 
@@ -111,68 +111,83 @@ struct Scene {
     bool chips;
     int32_t pressedChip;
     bool hand;
-    std::array<int32_t, HAND_SLOTS> cards;
-    std::array<int32_t, HAND_SLOTS> garder;
+    std::array<int32_t, kHandSlots> cards;
+    std::array<int32_t, kHandSlots> garder;
     int32_t carte;
     int32_t message;
     int32_t combination;
 };
 
 constexpr std::array<Scene, 8> kScenes = {{
-    {SCREEN_START, "Accueil", false, {}, false, -1, false, {}, {}, 0, -1, -1},
-    {SCREEN_JEU, "Mise", true, {30, 20, 0, 3, 2, 40, 70}, true, 3, false, {}, {}, CARTE_UP, MSG_MISE,
-     COMBINATION_AIDE},
-    {SCREEN_JEU, "Première main", true, {30, 20, 0, 3, 2, 40, 70}, false, -1, true,
-     {cardId(5, SUIT_TREFLE), cardId(9, SUIT_CARREAU), cardId(12, SUIT_COEUR), cardId(12, SUIT_PIQUE),
-      cardId(14, SUIT_COEUR)},
-     {1, 1, 0, 0, 0}, CARTE_UP, MSG_FIRST_HAND, COMBINATION_AIDE},
-    {SCREEN_JEU, "Résultat, nombres à dix chiffres", true,
-     {2147483647, 1000000000, 1999999999, 1234567890, 987654321, 2000000000, 2147483647}, false, -1, true,
-     {cardId(7, SUIT_TREFLE), cardId(7, SUIT_COEUR), cardId(13, SUIT_CARREAU), cardId(13, SUIT_TREFLE),
-      cardId(13, SUIT_PIQUE)},
-     {0, 0, 0, 1, 1}, REJOUER_UP, MSG_WIN, HAND_FULL_HOUSE},
-    {SCREEN_OPTION, "Options", false, {}, false, -1, false, {}, {}, 0, -1, -1},
-    {SCREEN_AIDE, "Aide", false, {}, false, -1, false, {}, {}, 0, -1, -1},
-    {SCREEN_APROPOS, "À propos", false, {}, false, -1, false, {}, {}, 0, -1, -1},
-    {SCREEN_GAMEOVER, "Partie terminée", false, {}, false, -1, false, {}, {}, 0, -1, -1},
+    {kScreenStart, "Accueil", false, {}, false, -1, false, {}, {}, 0, -1, -1},
+    {kScreenJeu, "Mise", true, {30, 20, 0, 3, 2, 40, 70}, true, 3, false, {}, {}, kCarteUp, kMsgMise, kCombinationAide},
+    {kScreenJeu,
+     "Première main",
+     true,
+     {30, 20, 0, 3, 2, 40, 70},
+     false,
+     -1,
+     true,
+     {cardId(5, kSuitTrefle), cardId(9, kSuitCarreau), cardId(12, kSuitCoeur), cardId(12, kSuitPique),
+      cardId(14, kSuitCoeur)},
+     {1, 1, 0, 0, 0},
+     kCarteUp,
+     kMsgFirstHand,
+     kCombinationAide},
+    {kScreenJeu,
+     "Résultat, nombres à dix chiffres",
+     true,
+     {2147483647, 1000000000, 1999999999, 1234567890, 987654321, 2000000000, 2147483647},
+     false,
+     -1,
+     true,
+     {cardId(7, kSuitTrefle), cardId(7, kSuitCoeur), cardId(13, kSuitCarreau), cardId(13, kSuitTrefle),
+      cardId(13, kSuitPique)},
+     {0, 0, 0, 1, 1},
+     kRejouerUp,
+     kMsgWin,
+     kHandFullHouse},
+    {kScreenOption, "Options", false, {}, false, -1, false, {}, {}, 0, -1, -1},
+    {kScreenAide, "Aide", false, {}, false, -1, false, {}, {}, 0, -1, -1},
+    {kScreenApropos, "À propos", false, {}, false, -1, false, {}, {}, 0, -1, -1},
+    {kScreenGameover, "Partie terminée", false, {}, false, -1, false, {}, {}, 0, -1, -1},
 }};
 
 bool composeScene(const Job* job, const Scene& scene, Canvas* canvas)
 {
     bool ok = blitFile(job, canvas, imageFor(kBackgroundImages, scene.screen), kBackgroundPos, false);
-    if (scene.screen == SCREEN_START) {
-        ok = ok && blitFile(job, canvas, imageFor(kAideButtonImages, BUTTON_UP), kAideButtonPos, false) &&
-             blitFile(job, canvas, imageFor(kAproposButtonImages, BUTTON_UP), kAproposButtonPos, false) &&
-             blitFile(job, canvas, imageFor(kNewGameButtonImages, BUTTON_UP), kNewGameButtonPos, false) &&
-             blitFile(job, canvas, imageFor(kResumeButtonImages, RESUME_CLOSED), kResumeButtonPos, false) &&
-             blitFile(job, canvas, imageFor(kOptionButtonImages, BUTTON_UP), kOptionButtonPos, false);
-    } else if (scene.screen == SCREEN_OPTION || scene.screen == SCREEN_AIDE || scene.screen == SCREEN_APROPOS) {
-        ok = ok && blitFile(job, canvas, imageFor(kRetourButtonImages, BUTTON_UP), kRetourButtonPos, false);
-    } else if (scene.screen == SCREEN_GAMEOVER) {
-        ok = ok &&
-             blitFile(job, canvas, imageFor(kContinuerButtonImages, BUTTON_UP), kContinuerButtonPos, false);
+    if (scene.screen == kScreenStart) {
+        ok = ok && blitFile(job, canvas, imageFor(kAideButtonImages, kButtonUp), kAideButtonPos, false) &&
+             blitFile(job, canvas, imageFor(kAproposButtonImages, kButtonUp), kAproposButtonPos, false) &&
+             blitFile(job, canvas, imageFor(kNewGameButtonImages, kButtonUp), kNewGameButtonPos, false) &&
+             blitFile(job, canvas, imageFor(kResumeButtonImages, kResumeClosed), kResumeButtonPos, false) &&
+             blitFile(job, canvas, imageFor(kOptionButtonImages, kButtonUp), kOptionButtonPos, false);
+    } else if (scene.screen == kScreenOption || scene.screen == kScreenAide || scene.screen == kScreenApropos) {
+        ok = ok && blitFile(job, canvas, imageFor(kRetourButtonImages, kButtonUp), kRetourButtonPos, false);
+    } else if (scene.screen == kScreenGameover) {
+        ok = ok && blitFile(job, canvas, imageFor(kContinuerButtonImages, kButtonUp), kContinuerButtonPos, false);
     }
-    if (scene.screen == SCREEN_AIDE) {
+    if (scene.screen == kScreenAide) {
         ok = ok && blitText(job, canvas, kWebAddress, kAideTextPt, kAideAddressPos, kPageTextColor);
-    } else if (scene.screen == SCREEN_APROPOS) {
+    } else if (scene.screen == kScreenApropos) {
         ok = ok && blitText(job, canvas, kWebAddress, kAproposTextPt, kAproposAddressPos, kPageTextColor) &&
              blitText(job, canvas, kVersionText, kAproposTextPt, kAproposVersionPos, kPageTextColor);
     }
-    if (scene.screen != SCREEN_JEU) {
+    if (scene.screen != kScreenJeu) {
         return ok;
     }
     ok = ok && blitFile(job, canvas, kScoreBackdropImage, kScoreBackdropPos, false) &&
-         blitFile(job, canvas, imageFor(kAideButtonImages, BUTTON_UP), kAideButtonPos, false) &&
-         blitFile(job, canvas, imageFor(kAproposButtonImages, BUTTON_UP), kAproposButtonPos, false) &&
+         blitFile(job, canvas, imageFor(kAideButtonImages, kButtonUp), kAideButtonPos, false) &&
+         blitFile(job, canvas, imageFor(kAproposButtonImages, kButtonUp), kAproposButtonPos, false) &&
          blitFile(job, canvas, imageFor(kCarteButtonImages, scene.carte), kCarteButtonPos, false);
     for (size_t chip = 0; scene.chips && chip < kChipImages.size(); ++chip) {
-        const int32_t face = static_cast<int32_t>(chip) == scene.pressedChip ? BUTTON_DOWN : BUTTON_UP;
+        const int32_t face = static_cast<int32_t>(chip) == scene.pressedChip ? kButtonDown : kButtonUp;
         ok = ok && blitFile(job, canvas, imageFor(kChipImages[chip], face), kChipPos[chip], true);
     }
     for (size_t slot = 0; scene.hand && slot < kCardPos.size(); ++slot) {
         char path[kCardPathSize];
-        ok = ok && blitFile(job, canvas, imageFor(kGarderButtonImages, scene.garder[slot]), kGarderButtonPos[slot],
-                            false);
+        ok = ok &&
+             blitFile(job, canvas, imageFor(kGarderButtonImages, scene.garder[slot]), kGarderButtonPos[slot], false);
         ok = ok && cardImagePath(scene.cards[slot], path, sizeof path) &&
              blitFile(job, canvas, path, kCardPos[slot], false);
     }
@@ -287,7 +302,7 @@ bool paintPictures(cairo_t* cr, const Job* job, Flow* flow)
         ok = ok && placeFile(cr, job, flow, path, 0.25);
     }
     paintSection(cr, job->fonts, flow, "Cartes");
-    for (int32_t id = 0; id <= DECK_SIZE && ok; ++id) {
+    for (int32_t id = 0; id <= kDeckSize && ok; ++id) {
         char path[kCardPathSize];
         ok = cardImagePath(id, path, sizeof path) && placeFile(cr, job, flow, path, 1.0);
     }

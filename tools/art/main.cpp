@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "art/art.h"
-#include "display/display_state.h"
+#include "cards/display_state.h"
 
 int main(int argc, char** argv)
 {
@@ -36,8 +36,8 @@ int main(int argc, char** argv)
     const art::Job job = {outDir, &fonts};
     std::array<cairo_surface_t*, 6> screens{};
     const bool ok = art::writeBackgrounds(&job, &screens) && art::writeButtons(&job, screens) &&
-                    art::writeChips(&job, screens[SCREEN_JEU]) && art::writeCards(&job, screens[SCREEN_JEU]) &&
-                    art::writeTexts(&job, screens[SCREEN_JEU]) && art::writeIcon(&job) && art::copyFont(&job) &&
+                    art::writeChips(&job, screens[kScreenJeu]) && art::writeCards(&job, screens[kScreenJeu]) &&
+                    art::writeTexts(&job, screens[kScreenJeu]) && art::writeIcon(&job) && art::copyFont(&job) &&
                     (sheet == nullptr || art::writeContactSheet(&job, sheet));
     for (cairo_surface_t* screen : screens) {
         if (screen != nullptr) {

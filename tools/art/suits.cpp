@@ -73,11 +73,11 @@ void suitPath(cairo_t* cr, int32_t suit, double cx, double cy, double size)
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_scale(cr, size, size);
-    if (suit == SUIT_COEUR) {
+    if (suit == kSuitCoeur) {
         heartPath(cr);
-    } else if (suit == SUIT_CARREAU) {
+    } else if (suit == kSuitCarreau) {
         diamondPath(cr);
-    } else if (suit == SUIT_PIQUE) {
+    } else if (suit == kSuitPique) {
         spadePath(cr);
     } else {
         clubPath(cr);
@@ -85,6 +85,6 @@ void suitPath(cairo_t* cr, int32_t suit, double cx, double cy, double size)
     cairo_restore(cr);
 }
 
-Rgb suitColor(int32_t suit) { return suit == SUIT_COEUR || suit == SUIT_CARREAU ? kPipRed : kPipBlack; }
+Rgb suitColor(int32_t suit) { return suit == kSuitCoeur || suit == kSuitCarreau ? kPipRed : kPipBlack; }
 
 }  // namespace art

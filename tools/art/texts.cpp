@@ -1,8 +1,8 @@
 // Lettered pictures of the game screen: the four messages, the combination
 // captions with the help caption, and the panel behind the score numbers.
 #include "art/art.h"
+#include "cards/display_state.h"
 #include "cards/purse.h"
-#include "display/display_state.h"
 
 namespace art {
 
@@ -69,7 +69,7 @@ void paintCaption(cairo_t* cr, const Fonts* fonts, int32_t combination)
     setColorAlpha(cr, kGold, 0.75);
     cairo_stroke(cr);
 
-    if (combination == COMBINATION_AIDE) {
+    if (combination == kCombinationAide) {
         setFont(cr, fonts, FONT_SANS, 12.5);
         setColor(cr, kCream);
         showText(cr, "Misez avec les jetons,", w / 2, h / 2 - 2.5, ALIGN_CENTER);
@@ -89,8 +89,8 @@ void paintScoreBackdrop(cairo_t* cr, const Fonts* fonts)
     fillFramedPanel(cr, 1, 1, w - 2, h - 2, 10);
 
     // In Purse order, like the score slots.
-    const std::array<const char*, 7> labels = {"BANQUE", "MISE", "GAIN", "Gagnées", "Perdues",
-                                               "Meilleur gain", "Total gagné"};
+    const std::array<const char*, 7> labels = {"BANQUE",  "MISE",          "GAIN",       "Gagnées",
+                                               "Perdues", "Meilleur gain", "Total gagné"};
     for (size_t slot = 0; slot < labels.size(); ++slot) {
         paintScoreLabel(cr, fonts, slot, labels[slot]);
     }
@@ -99,12 +99,12 @@ void paintScoreBackdrop(cairo_t* cr, const Fonts* fonts)
 bool writeTexts(const Job* job, cairo_surface_t* gameScreen)
 {
     bool ok = true;
-    for (int32_t message = MSG_MISE; message <= MSG_LOOSE && ok; ++message) {
+    for (int32_t message = kMsgMise; message <= kMsgLoose && ok; ++message) {
         Element element = beginElement(gameScreen, kMessagePos, kMessageSize.w, kMessageSize.h);
         paintMessage(element.cr, job->fonts, message);
         ok = finishElement(job, &element, imageFor(kMessageImages, message));
     }
-    for (int32_t combination = 0; combination <= COMBINATION_AIDE && ok; ++combination) {
+    for (int32_t combination = 0; combination <= kCombinationAide && ok; ++combination) {
         Element element = beginElement(gameScreen, kCombinationPos, kCaptionSize.w, kCaptionSize.h);
         paintCaption(element.cr, job->fonts, combination);
         ok = finishElement(job, &element, imageFor(kCombinationImages, combination));

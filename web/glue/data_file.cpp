@@ -19,7 +19,4 @@ SDL_RWops* openDataFile(const char* path)
 
 // A page has no window icon (SDL_WM_SetIcon does nothing there); the page's
 // favicon is the game's icon instead.
-SDL_Surface* loadIcon(const char* /*path*/)
-{
-    return nullptr;
-}
+SDL_Surface* loadIcon(const char* /*path*/) { return nullptr; }
