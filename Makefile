@@ -16,9 +16,9 @@ TEST_PACKAGES := \
 	xvfb xdotool imagemagick valgrind dpkg-dev \
 	libsdl1.2-compat lintian desktop-file-utils appstream
 
-# The browser build's toolchain and browser (about 1.5 GB): only `make web`
-# and `make test` install them, never `make play`.
-WEB_PACKAGES := emscripten chromium nodejs npm
+# The browser build's toolchain, browser and font subsetter (about 1.5 GB):
+# only `make web` and `make test` install them, never `make play`.
+WEB_PACKAGES := emscripten chromium nodejs npm fonttools
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
