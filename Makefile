@@ -16,19 +16,28 @@ TEST_PACKAGES := \
 	xvfb xdotool imagemagick valgrind dpkg-dev \
 	libsdl1.2-compat lintian desktop-file-utils appstream
 
+# The browser build's toolchain and browser (about 1.5 GB): only `make web`
+# and `make test` install them, never `make play`.
+WEB_PACKAGES := emscripten chromium nodejs npm
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps deps-play configure configure-play build build-play play test test-asan bench screenshots \
-	install package clean
+.PHONY: deps deps-play deps-web configure configure-play build build-play play test test-asan test-web \
+	web serve-web bench screenshots screenshots-web install package clean
 
 # Installs only what is missing; does nothing when everything is there.
-# deps-play is enough for `make play`; deps installs both lists.
+# deps-play is enough for `make play`; deps installs both lists; deps-web the
+# browser build's. A package counts as there when an installed one provides
+# it (NodeSource's nodejs provides npm).
 deps-play: PACKAGES = $(PLAY_PACKAGES)
 deps: PACKAGES = $(PLAY_PACKAGES) $(TEST_PACKAGES)
-deps deps-play:
+deps-web: PACKAGES = $(WEB_PACKAGES)
+deps deps-play deps-web:
 	@missing=""; \
 	for p in $(PACKAGES); do \
-	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || missing="$$missing $$p"; \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || \
+	  dpkg-query -W -f='$${Status} $${Provides}\n' 2>/dev/null | grep -Eq "^install ok installed .*(^| |,)$$p( |,|\$$)" || \
+	  missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
@@ -56,15 +65,44 @@ play: build-play
 	cd $(BUILD_DIR)/game && ./vantrel
 
 # Every suite in the normal build, then the unit, display, loop and soak
-# suites again under AddressSanitizer and UBSan.
+# suites again under AddressSanitizer and UBSan, then the browser build.
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 	$(MAKE) --no-print-directory test-asan
+	$(MAKE) --no-print-directory test-web
 
 test-asan: deps
 	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_SANITIZE=ON -DVANTREL_REQUIRE_TESTS=ON
 	cmake --build $(ASAN_DIR) -j$(JOBS)
 	cd $(ASAN_DIR) && ctest --output-on-failure -j$(JOBS) -LE e2e
+
+# The browser build: build/web/ is a static folder (page, script, wasm, data)
+# made from the same sources and the art the native build draws. With
+# NodeSource's node, emcc finds Debian's JavaScript modules only through
+# NODE_PATH (web/CMakeLists.txt sets it for its own links).
+WEB_DIR := $(BUILD_DIR)/web
+web: configure-play deps-web
+	cmake --build $(BUILD_DIR) -j$(JOBS) --target runtime_files
+	NODE_PATH=/usr/share/nodejs emcmake cmake -S web -B $(BUILD_DIR)/web-build -DCMAKE_BUILD_TYPE=Release \
+	  -DVANTREL_RUNTIME_DIR=$(CURDIR)/$(BUILD_DIR)/game -DVANTREL_WEB_OUTPUT=$(CURDIR)/$(WEB_DIR)
+	cmake --build $(BUILD_DIR)/web-build -j$(JOBS)
+
+# Serves build/web/ on http://127.0.0.1:8000/ (WEB_PORT to change it).
+WEB_PORT ?= 8000
+serve-web: web
+	node web/serve.js $(WEB_DIR) $(WEB_PORT)
+
+# The test driver (puppeteer-core, which downloads no browser) from the
+# lock file, reinstalled only when the lock file changes.
+web/node_modules/.package-lock.json: web/package-lock.json | deps-web
+	cd web && npm ci --no-audit --no-fund
+
+test-web: web web/node_modules/.package-lock.json
+	node web/test/browser_test.js $(WEB_DIR) $(BUILD_DIR)/game
+
+# The README's picture of the page, taken by the browser suite.
+screenshots-web: web web/node_modules/.package-lock.json
+	node web/test/browser_test.js $(WEB_DIR) $(BUILD_DIR)/game docs
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*/bench_*; do \
@@ -88,4 +126,4 @@ package: configure-play
 	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) web/node_modules

@@ -17,7 +17,9 @@ enum class OverlayPage { Aide, Apropos };
     std::exit(0);
 }
 
-bool isLeftButton(const SDL_Event& event, Uint8 type)
+// The type is taken as 32 bits: SDL builds whose event codes do not fit a
+// byte (the browser build's) would otherwise never match.
+bool isLeftButton(const SDL_Event& event, Uint32 type)
 {
     return event.type == type && event.button.button == SDL_BUTTON_LEFT;
 }

@@ -23,6 +23,7 @@
 #include "art/art_layout.h"
 #include "cards/card_list.h"
 #include "cards/display_state.h"
+#include "cards/evaluate.h"
 #include "display/layout.h"
 #include "input/hit_areas.h"
 
@@ -361,6 +362,33 @@ TEST_F(AssetTest, CardsSitCentredOverTheirButtonsAndAreAllDifferent)
             EXPECT_NE(faces[a].pixels, faces[b].pixels) << cards[a] << " looks like " << cards[b];
         }
     }
+
+    // The twelve court cards are twelve figures, not one figure per rank in
+    // other frames: the middle of any two differs over a good part of it.
+    std::vector<size_t> courts;
+    for (int32_t id = 1; id <= kDeckSize; ++id) {
+        if (rankOfId(id) > 10 && rankOfId(id) < kRankAce) {
+            courts.push_back(static_cast<size_t>(id));
+        }
+    }
+    ASSERT_EQ(courts.size(), 12u);
+    const Box middle = {20, 14, 30, 70};
+    for (size_t a = 0; a < courts.size(); ++a) {
+        for (size_t b = a + 1; b < courts.size(); ++b) {
+            int differ = 0;
+            for (int y = middle.y; y < middle.y + middle.h; ++y) {
+                for (int x = middle.x; x < middle.x + middle.w; ++x) {
+                    const uint32_t p = faces[courts[a]].at(x, y);
+                    const uint32_t q = faces[courts[b]].at(x, y);
+                    differ += std::max({std::abs(red(p) - red(q)), std::abs(green(p) - green(q)),
+                                        std::abs(blue(p) - blue(q))}) > 40
+                                  ? 1
+                                  : 0;
+                }
+            }
+            EXPECT_GT(differ, middle.w * middle.h / 5) << cards[courts[a]] << " and " << cards[courts[b]];
+        }
+    }
 }
 
 TEST_F(AssetTest, ChipsAreKeyedOutsideTheirDiscWithoutAGreenFringe)
@@ -408,7 +436,7 @@ TEST_F(AssetTest, ChipsAreKeyedOutsideTheirDiscWithoutAGreenFringe)
     }
 }
 
-TEST_F(AssetTest, TextsFindRoomBesideTheirLabels)
+TEST_F(AssetTest, TextsFindRoomBesideTheirLabelsAndKeepToTheirAreas)
 {
     const Picture backdrop = picture(kScoreBackdropImage);
     ASSERT_GT(backdrop.w, 0);
@@ -421,8 +449,29 @@ TEST_F(AssetTest, TextsFindRoomBesideTheirLabels)
         ASSERT_TRUE(box.w > 0 && box.x >= 0 && box.y >= 0 && box.x + box.w <= backdrop.w && box.y + box.h <= backdrop.h)
             << "a ten-digit number leaves the panel";
         EXPECT_TRUE(isPlain(backdrop, box)) << "something is drawn where the number goes";
-        EXPECT_TRUE(labelLeftOf(backdrop, box)) << "no label just left of the number";
+        // The label ends just before its number, on the number's own line:
+        // lettering in the 20 pixels left of it, none above or below the line.
+        const int ground = luma(backdrop.at(box.x, box.y));
+        const Box beside = {box.x - 20, box.y, 20, box.h};
+        EXPECT_GE(marksIn(backdrop, beside, ground, 70), 3) << "no label just left of the number";
+        EXPECT_EQ(marksIn(backdrop, {beside.x, beside.y - 3, beside.w, 3}, ground, 70) +
+                      marksIn(backdrop, {beside.x, beside.y + beside.h, beside.w, 3}, ground, 70),
+                  0)
+            << "the label beside the number leaves its line";
     }
+
+    // Every caption wears the same frame; the help text keeps inside it.
+    const Picture help = picture(imageFor(kCombinationImages, kCombinationAide));
+    const Picture plain = picture(imageFor(kCombinationImages, kHandRien));
+    ASSERT_TRUE(help.w == plain.w && help.h == plain.h && help.w > 8 && help.h > 8);
+    int strayed = 0;
+    for (int y = 0; y < help.h; ++y) {
+        for (int x = 0; x < help.w; ++x) {
+            const bool border = x < 4 || y < 4 || x >= help.w - 4 || y >= help.h - 4;
+            strayed += border && help.at(x, y) != plain.at(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(strayed, 0) << "the help caption's text reaches its frame";
 
     const Picture apropos = picture(imageFor(kBackgroundImages, kScreenApropos));
     const Picture aide = picture(imageFor(kBackgroundImages, kScreenAide));

@@ -1,6 +1,23 @@
 // The asset tool: draws every picture of the game with Cairo and writes the
 // runtime folder. Everything lives in namespace art so that no name can meet
 // one of the game's own drawing routines when both are linked together.
+//
+// To change ...                      edit ...
+//   any colour                         palette.h (every colour is named there)
+//   a background or a screen's text    backgrounds.cpp, paint<Screen>()
+//   a button's label or style          buttons.cpp, kButtons
+//   a button's raised/pressed look     buttons.cpp, shadeFor() and paintButton()
+//   a card front (pips, indices)       cards.cpp; the back is paintCardBack()
+//   a court figure (J, Q, K)           cards.cpp, kCourtLooks (dress, hair, attribute)
+//   a suit symbol                      suits.cpp
+//   a chip's colour or value text      chips.cpp, kChipLooks
+//   a chip's shape                     chips.cpp, paintChip() and its parts
+//   the score labels                   texts.cpp, kScoreLabels
+//   a message or the help caption      texts.cpp, kMessageLooks and kHelpLines
+//   the pay table                      kPayRows below, drawn by backgrounds.cpp
+//   the contact sheet                  contact_sheet.cpp
+// Positions, sizes and file names are the game's own (display/layout.h and
+// input/hit_areas.h); the art never chooses them.
 #pragma once
 
 #include <cairo-ft.h>
@@ -12,6 +29,7 @@
 #include <cstdint>
 
 #include "art/art_layout.h"
+#include "art/palette.h"
 #include "cards/evaluate.h"
 #include "cards/purse.h"
 #include "display/layout.h"
@@ -19,25 +37,6 @@
 namespace art {
 
 constexpr double kPi = 3.14159265358979323846;
-
-// ---- palette: one set of colours for the whole game, gold as the accent ----
-constexpr Rgb kGold = kScoreColor;
-constexpr Rgb kGoldDeep = {168, 124, 10};
-constexpr Rgb kGoldPale = {255, 236, 150};
-constexpr Rgb kInk = {12, 16, 30};    // cabinet black-blue
-constexpr Rgb kNight = {24, 34, 66};  // panels
-constexpr Rgb kNightDeep = {14, 20, 42};
-constexpr Rgb kFelt = {16, 92, 62};
-constexpr Rgb kFeltDeep = {6, 48, 34};
-constexpr Rgb kWine = {138, 24, 44};
-constexpr Rgb kWineDeep = {72, 10, 24};
-constexpr Rgb kCream = {250, 246, 234};
-constexpr Rgb kPaper = {253, 252, 247};  // card faces
-constexpr Rgb kPipRed = {206, 18, 40};
-constexpr Rgb kPipBlack = {22, 22, 28};
-constexpr Rgb kAsh = {104, 106, 116};  // anything unavailable
-constexpr Rgb kAshDeep = {62, 64, 72};
-constexpr Rgb kPageText = kPageTextColor;
 
 // ---- sizes chosen for the pictures (each covers its click rectangle) ----
 struct Size {
@@ -59,18 +58,18 @@ constexpr int kIconSize = 32;
 constexpr int kStripTop = 418;
 
 // ---- fonts, loaded from their files ----
-constexpr int32_t FONT_SANS = 0;         // DejaVu Sans
-constexpr int32_t FONT_SANS_BOLD = 1;    // DejaVu Sans Bold
-constexpr int32_t FONT_SERIF_BOLD = 2;   // DejaVu Serif Bold
-constexpr int32_t FONT_NARROW_BOLD = 3;  // Liberation Sans Narrow Bold
-constexpr int32_t FONT_SCORE = 4;        // Liberation Sans: the game's own font
-constexpr int32_t FONT_LABEL = 5;        // Liberation Sans Bold
-constexpr int32_t FONT_COUNT = 6;
+constexpr int32_t kFontSans = 0;        // DejaVu Sans
+constexpr int32_t kFontSansBold = 1;    // DejaVu Sans Bold
+constexpr int32_t kFontSerifBold = 2;   // DejaVu Serif Bold
+constexpr int32_t kFontNarrowBold = 3;  // Liberation Sans Narrow Bold
+constexpr int32_t kFontScore = 4;       // Liberation Sans: the game's own font
+constexpr int32_t kFontLabel = 5;       // Liberation Sans Bold
+constexpr int32_t kFontCount = 6;
 
 struct Fonts {
     FT_Library library;
-    std::array<FT_Face, FONT_COUNT> faces;
-    std::array<cairo_font_face_t*, FONT_COUNT> cairoFaces;
+    std::array<FT_Face, kFontCount> faces;
+    std::array<cairo_font_face_t*, kFontCount> cairoFaces;
 };
 
 bool loadFonts(Fonts* fonts);
@@ -111,19 +110,24 @@ Rgb mix(Rgb a, Rgb b, double t);  // t = 0 gives a, 1 gives b
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
 // Makes the source a vertical gradient from `top` at y0 to `bottom` at y1.
 void setVerticalGradient(cairo_t* cr, double y0, Rgb top, double y1, Rgb bottom);
+// One colour stop of a gradient.
+void addStop(cairo_pattern_t* gradient, double offset, Rgb c, double alpha = 1.0);
 // A rounded panel filled with the current source and edged in gold with a
 // fine inner line: the frame of every display on the cabinet.
 void fillFramedPanel(cairo_t* cr, double x, double y, double w, double h, double radius);
-// Suit symbol path centred on (cx, cy), `size` high; SUIT_* from the card rules.
+// Suit symbol path centred on (cx, cy), `size` high; kSuit* from the card rules.
 void suitPath(cairo_t* cr, int32_t suit, double cx, double cy, double size);
 Rgb suitColor(int32_t suit);
+bool isRedSuit(int32_t suit);
 
-constexpr int32_t ALIGN_LEFT = 0;
-constexpr int32_t ALIGN_CENTER = 1;
-constexpr int32_t ALIGN_RIGHT = 2;
+constexpr int32_t kAlignLeft = 0;
+constexpr int32_t kAlignCenter = 1;
+constexpr int32_t kAlignRight = 2;
 void setFont(cairo_t* cr, const Fonts* fonts, int32_t font, double size);
 double textWidth(cairo_t* cr, const char* text);
 // Text with its baseline at `baseline`; x is the left, centre or right edge.
+// A narrow no-break space (U+202F, French spacing before : ; ! ? and inside
+// guillemets) is set as a fixed thin gap, so it works in every font.
 void showText(cairo_t* cr, const char* text, double x, double baseline, int32_t align);
 // Centred text with a soft dark shadow under it, for light lettering.
 void showEmbossed(cairo_t* cr, const char* text, double cx, double baseline, Rgb color);
@@ -132,16 +136,17 @@ void showEmbossed(cairo_t* cr, const char* text, double cx, double baseline, Rgb
 int scoreAscent(const Fonts* fonts, int pointSize);
 
 // ---- the pictures ----
-constexpr int32_t BUTTON_STYLE_GOLD = 0;   // the main action of a screen
-constexpr int32_t BUTTON_STYLE_WINE = 1;   // everything else
-constexpr int32_t BUTTON_STYLE_NIGHT = 2;  // the card-exchange buttons
-constexpr int32_t FACE_UP = 0;
-constexpr int32_t FACE_DOWN = 1;
-constexpr int32_t FACE_OFF = 2;  // unavailable
+constexpr int32_t kButtonStyleGold = 0;   // the main action of a screen
+constexpr int32_t kButtonStyleWine = 1;   // everything else
+constexpr int32_t kButtonStyleNight = 2;  // the card-exchange buttons
+// How a button or chip stands: raised, pressed, or greyed out.
+constexpr int32_t kStateRaised = 0;
+constexpr int32_t kStatePressed = 1;
+constexpr int32_t kStateOff = 2;
 struct ButtonLook {
     const char* label;
     int32_t style;
-    int32_t face;
+    int32_t state;
 };
 void paintButton(cairo_t* cr, const Fonts* fonts, Size size, ButtonLook look);
 
@@ -149,12 +154,12 @@ void paintBackground(cairo_t* cr, const Fonts* fonts, int32_t screen);
 void paintScoreBackdrop(cairo_t* cr, const Fonts* fonts);
 void paintMessage(cairo_t* cr, const Fonts* fonts, int32_t message);
 void paintCaption(cairo_t* cr, const Fonts* fonts, int32_t combination);
-void paintCardFace(cairo_t* cr, const Fonts* fonts, int32_t rank, int32_t suit);
+void paintCardFront(cairo_t* cr, const Fonts* fonts, int32_t rank, int32_t suit);
 void paintCardBack(cairo_t* cr);
 // Card at any place and scale (the start screen's fan uses it too); the
 // card's corner is at the current origin, its size kCardSize.
 void paintCard(cairo_t* cr, const Fonts* fonts, int32_t cardId);
-void paintChip(cairo_t* cr, const Fonts* fonts, int32_t chip, int32_t face);
+void paintChip(cairo_t* cr, const Fonts* fonts, int32_t chip, int32_t state);
 void paintIcon(cairo_t* cr);
 
 // Writers of every runtime file, one group each.

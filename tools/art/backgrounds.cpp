@@ -18,13 +18,13 @@ constexpr double kH = kScreenHeight;
 void paintCabinet(cairo_t* cr, const Fonts* fonts)
 {
     cairo_pattern_t* glow = cairo_pattern_create_radial(kW / 2, 150, 20, kW / 2, 150, 620);
-    cairo_pattern_add_color_stop_rgb(glow, 0, 36 / 255.0, 48 / 255.0, 88 / 255.0);
-    cairo_pattern_add_color_stop_rgb(glow, 1, kInk.r / 255.0, kInk.g / 255.0, kInk.b / 255.0);
+    addStop(glow, 0, kNightGlow);
+    addStop(glow, 1, kInk);
     cairo_set_source(cr, glow);
     cairo_paint(cr);
     cairo_pattern_destroy(glow);
 
-    setVerticalGradient(cr, kStripTop, {40, 44, 64}, kH, {10, 12, 22});
+    setVerticalGradient(cr, kStripTop, kStripLight, kH, kStripDark);
     cairo_rectangle(cr, 0, kStripTop, kW, kH - kStripTop);
     cairo_fill(cr);
     cairo_set_line_width(cr, 1);
@@ -37,9 +37,9 @@ void paintCabinet(cairo_t* cr, const Fonts* fonts)
     cairo_line_to(cr, kW, kStripTop + 1.5);
     cairo_stroke(cr);
 
-    setFont(cr, fonts, FONT_SANS, 11);
+    setFont(cr, fonts, kFontSans, 11);
     setColor(cr, kAsh);
-    showText(cr, "Échap : quitter", kW - 14, kH - 14, ALIGN_RIGHT);
+    showText(cr, "Échap\u202F: quitter", kW - 14, kH - 14, kAlignRight);
 }
 
 // Night-blue panel with a gold edge.
@@ -49,30 +49,36 @@ void paintPanel(cairo_t* cr, double x, double y, double w, double h)
     fillFramedPanel(cr, x, y, w, h, 10);
 }
 
-// A warm wine-red light behind a heading.
-void paintWineGlow(cairo_t* cr, double cy, double radius, double strength)
+// A soft round light of `color` centred on (cx, cy), painted inside `clip`.
+void paintGlow(cairo_t* cr, ArtBox clip, double cx, double cy, double radius, Rgb color, double strength)
 {
-    cairo_pattern_t* glow = cairo_pattern_create_radial(kW / 2, cy, 10, kW / 2, cy, radius);
-    cairo_pattern_add_color_stop_rgba(glow, 0, kWine.r / 255.0, kWine.g / 255.0, kWine.b / 255.0, strength);
-    cairo_pattern_add_color_stop_rgba(glow, 1, kWine.r / 255.0, kWine.g / 255.0, kWine.b / 255.0, 0);
-    cairo_rectangle(cr, 0, 0, kW, kStripTop);
+    cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, 10, cx, cy, radius);
+    addStop(glow, 0, color, strength);
+    addStop(glow, 1, color, 0);
+    cairo_rectangle(cr, clip.x, clip.y, clip.w, clip.h);
     cairo_set_source(cr, glow);
     cairo_fill(cr);
     cairo_pattern_destroy(glow);
 }
 
+// A warm wine-red light behind a heading.
+void paintWineGlow(cairo_t* cr, double cy, double radius, double strength)
+{
+    paintGlow(cr, {0, 0, kScreenWidth, kStripTop}, kW / 2, cy, radius, kWine, strength);
+}
+
 // A heading in gold serif letters with a dark shadow.
 void paintHeading(cairo_t* cr, const Fonts* fonts, const char* text, double cx, double baseline, double size)
 {
-    setFont(cr, fonts, FONT_SERIF_BOLD, size);
-    setColorAlpha(cr, {0, 0, 0}, 0.6);
-    showText(cr, text, cx + 2, baseline + 3, ALIGN_CENTER);
+    setFont(cr, fonts, kFontSerifBold, size);
+    setColorAlpha(cr, kShadow, 0.6);
+    showText(cr, text, cx + 2, baseline + 3, kAlignCenter);
     cairo_pattern_t* gold = cairo_pattern_create_linear(0, baseline - size * 0.75, 0, baseline);
-    cairo_pattern_add_color_stop_rgb(gold, 0, kGoldPale.r / 255.0, kGoldPale.g / 255.0, kGoldPale.b / 255.0);
-    cairo_pattern_add_color_stop_rgb(gold, 0.55, kGold.r / 255.0, kGold.g / 255.0, kGold.b / 255.0);
-    cairo_pattern_add_color_stop_rgb(gold, 1, kGoldDeep.r / 255.0, kGoldDeep.g / 255.0, kGoldDeep.b / 255.0);
+    addStop(gold, 0, kGoldPale);
+    addStop(gold, 0.55, kGold);
+    addStop(gold, 1, kGoldDeep);
     cairo_set_source(cr, gold);
-    showText(cr, text, cx, baseline, ALIGN_CENTER);
+    showText(cr, text, cx, baseline, kAlignCenter);
     cairo_pattern_destroy(gold);
 }
 
@@ -88,7 +94,7 @@ void paintSuitRule(cairo_t* cr, double cx, double y, double halfWidth)
     cairo_stroke(cr);
     for (int32_t suit = 0; suit < 4; ++suit) {
         suitPath(cr, suit, cx - 22.5 + 15 * suit, y, 10);
-        setColor(cr, suit == kSuitCoeur || suit == kSuitCarreau ? kPipRed : kCream);
+        setColor(cr, isRedSuit(suit) ? kPipRed : kCream);
         cairo_fill(cr);
     }
 }
@@ -96,10 +102,10 @@ void paintSuitRule(cairo_t* cr, double cx, double y, double halfWidth)
 void paintLines(cairo_t* cr, const Fonts* fonts, const char* const* lines, size_t count, double x, double baseline,
                 double step, double size)
 {
-    setFont(cr, fonts, FONT_SANS, size);
+    setFont(cr, fonts, kFontSans, size);
     setColor(cr, kPageText);
     for (size_t i = 0; i < count; ++i) {
-        showText(cr, lines[i], x, baseline + step * static_cast<double>(i), ALIGN_LEFT);
+        showText(cr, lines[i], x, baseline + step * static_cast<double>(i), kAlignLeft);
     }
 }
 
@@ -107,12 +113,12 @@ void paintPayTable(cairo_t* cr, const Fonts* fonts, ArtBox box)
 {
     paintPanel(cr, box.x, box.y, box.w, box.h);
     const double cx = box.x + box.w / 2.0;
-    setFont(cr, fonts, FONT_SANS_BOLD, 15);
+    setFont(cr, fonts, kFontSansBold, 15);
     setColor(cr, kGold);
-    showText(cr, "TABLE DES GAINS", cx, box.y + 30, ALIGN_CENTER);
-    setFont(cr, fonts, FONT_SANS, 10.5);
+    showText(cr, "TABLE DES GAINS", cx, box.y + 30, kAlignCenter);
+    setFont(cr, fonts, kFontSans, 10.5);
     setColor(cr, kCream);
-    showText(cr, "gain pour 1 crédit misé, mise comprise", cx, box.y + 47, ALIGN_CENTER);
+    showText(cr, "gain pour 1\u00A0crédit misé, mise comprise", cx, box.y + 47, kAlignCenter);
     paintSuitRule(cr, cx, box.y + 62, box.w / 2.0 - 16);
 
     const double top = box.y + 74;
@@ -126,14 +132,14 @@ void paintPayTable(cairo_t* cr, const Fonts* fonts, ArtBox box)
         }
         const double baseline = rowTop + step / 2 + 5;
         const bool top3 = i < 3;
-        setFont(cr, fonts, top3 ? FONT_SANS_BOLD : FONT_SANS, 14);
+        setFont(cr, fonts, top3 ? kFontSansBold : kFontSans, 14);
         setColor(cr, top3 ? kGoldPale : kCream);
-        showText(cr, kPayRows[i].name, box.x + 18, baseline, ALIGN_LEFT);
+        showText(cr, kPayRows[i].name, box.x + 18, baseline, kAlignLeft);
         char multiplier[16];
-        std::snprintf(multiplier, sizeof multiplier, "× %d", kPayRows[i].multiplier);
-        setFont(cr, fonts, FONT_SANS_BOLD, 15);
+        std::snprintf(multiplier, sizeof multiplier, "×\u202F%d", kPayRows[i].multiplier);
+        setFont(cr, fonts, kFontSansBold, 15);
         setColor(cr, kPayRows[i].multiplier == 0 ? kAsh : kGold);
-        showText(cr, multiplier, box.x + box.w - 18, baseline, ALIGN_RIGHT);
+        showText(cr, multiplier, box.x + box.w - 18, baseline, kAlignRight);
     }
 }
 
@@ -150,7 +156,7 @@ void paintFan(cairo_t* cr, const Fonts* fonts, const int32_t* ids, int count, do
         cairo_scale(cr, scale, scale);
         // A soft shadow, then the card.
         roundedRect(cr, 2, 3, kCardSize.w, kCardSize.h, 5);
-        setColorAlpha(cr, {0, 0, 0}, 0.35);
+        setColorAlpha(cr, kShadow, 0.35);
         cairo_fill(cr);
         paintCard(cr, fonts, ids[i]);
         cairo_restore(cr);
@@ -163,9 +169,9 @@ void paintChipAt(cairo_t* cr, const Fonts* fonts, int32_t chip, double x, double
     cairo_translate(cr, x, y);
     cairo_scale(cr, scale, scale);
     cairo_arc(cr, kArtChipSize / 2.0 + 2, kArtChipSize / 2.0 + 3, kArtChipRadius, 0, 2 * kPi);
-    setColorAlpha(cr, {0, 0, 0}, 0.4);
+    setColorAlpha(cr, kShadow, 0.4);
     cairo_fill(cr);
-    paintChip(cr, fonts, chip, FACE_UP);
+    paintChip(cr, fonts, chip, kStateRaised);
     cairo_restore(cr);
 }
 
@@ -174,9 +180,9 @@ void paintStart(cairo_t* cr, const Fonts* fonts)
     paintWineGlow(cr, 80, 330, 0.6);
 
     paintHeading(cr, fonts, "Vantrel", kW / 2, 88, 74);
-    setFont(cr, fonts, FONT_SANS_BOLD, 13);
+    setFont(cr, fonts, kFontSansBold, 13);
     setColor(cr, kCream);
-    showText(cr, "V I D É O   P O K E R", kW / 2, 112, ALIGN_CENTER);
+    showText(cr, "V I D É O   P O K E R", kW / 2, 112, kAlignCenter);
     paintSuitRule(cr, kW / 2, 126, 150);
 
     const std::array<int32_t, 5> royal = {cardId(10, kSuitPique), cardId(11, kSuitPique), cardId(12, kSuitPique),
@@ -188,10 +194,10 @@ void paintStart(cairo_t* cr, const Fonts* fonts)
     paintChipAt(cr, fonts, 2, 700, 190, 1.0);
     paintChipAt(cr, fonts, 8, 760, 320, 0.9);
 
-    setFont(cr, fonts, FONT_SANS, 13);
+    setFont(cr, fonts, kFontSans, 13);
     setColor(cr, kCream);
-    showText(cr, "Une partie commence avec 50 crédits.", kW / 2 + 1, 336, ALIGN_CENTER);
-    showText(cr, "Une banque vide met fin à la partie.", kW / 2 + 1, 356, ALIGN_CENTER);
+    showText(cr, "Une partie commence avec 50\u00A0crédits.", kW / 2 + 1, 336, kAlignCenter);
+    showText(cr, "Une banque vide met fin à la partie.", kW / 2 + 1, 356, kAlignCenter);
 }
 
 void paintOptions(cairo_t* cr, const Fonts* fonts)
@@ -199,17 +205,17 @@ void paintOptions(cairo_t* cr, const Fonts* fonts)
     paintHeading(cr, fonts, "Options", kW / 2, 62, 40);
     paintSuitRule(cr, kW / 2, 84, 180);
     paintPanel(cr, 156, 104, 560, 280);
-    setFont(cr, fonts, FONT_SANS_BOLD, 15);
+    setFont(cr, fonts, kFontSansBold, 15);
     setColor(cr, kGold);
-    showText(cr, "Réglages de la partie", kW / 2, 136, ALIGN_CENTER);
+    showText(cr, "Réglages de la partie", kW / 2, 136, kAlignCenter);
     const std::array<const char*, 7> lines = {
-        "Banque de départ : 50 crédits",
-        "Jetons : 1, 2, 5, 10, 20, 50, 100 et 200 crédits",
+        "Banque de départ\u202F: 50\u00A0crédits",
+        "Jetons\u202F: 1, 2, 5, 10, 20, 50, 100 et 200\u00A0crédits",
         "TAPIS mise toute la banque, ANNULER rend la mise",
-        "Jeu de 52 cartes, mélangé avant chaque donne",
+        "Jeu de 52\u00A0cartes, mélangé avant chaque donne",
         "Un seul échange de cartes par main",
         "Paiement selon la table des gains",
-        "Ces réglages sont ceux de la table : ils ne changent pas.",
+        "Ces réglages sont ceux de la table\u202F: ils ne changent pas.",
     };
     paintLines(cr, fonts, lines.data(), lines.size(), 196, 172, 28, 14);
 }
@@ -218,8 +224,8 @@ void paintGame(cairo_t* cr, const Fonts* fonts)
 {
     roundedRect(cr, 5, 4, kW - 10, kStripTop - 9, 16);
     cairo_pattern_t* felt = cairo_pattern_create_radial(300, 270, 30, 300, 270, 560);
-    cairo_pattern_add_color_stop_rgb(felt, 0, 24 / 255.0, 116 / 255.0, 78 / 255.0);
-    cairo_pattern_add_color_stop_rgb(felt, 1, kFeltDeep.r / 255.0, kFeltDeep.g / 255.0, kFeltDeep.b / 255.0);
+    addStop(felt, 0, kFelt);
+    addStop(felt, 1, kFeltDeep);
     cairo_set_source(cr, felt);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(felt);
@@ -228,14 +234,14 @@ void paintGame(cairo_t* cr, const Fonts* fonts)
     cairo_stroke(cr);
 
     // The house name in the free corner above the score.
-    setFont(cr, fonts, FONT_SERIF_BOLD, 30);
-    setColorAlpha(cr, {0, 0, 0}, 0.5);
-    showText(cr, "Vantrel", 99, 52, ALIGN_CENTER);
+    setFont(cr, fonts, kFontSerifBold, 30);
+    setColorAlpha(cr, kShadow, 0.5);
+    showText(cr, "Vantrel", 99, 52, kAlignCenter);
     setColor(cr, kGold);
-    showText(cr, "Vantrel", 97, 49, ALIGN_CENTER);
-    setFont(cr, fonts, FONT_SANS_BOLD, 9.5);
+    showText(cr, "Vantrel", 97, 49, kAlignCenter);
+    setFont(cr, fonts, kFontSansBold, 9.5);
     setColor(cr, kCream);
-    showText(cr, "V I D É O   P O K E R", 97, 68, ALIGN_CENTER);
+    showText(cr, "V I D É O   P O K E R", 97, 68, kAlignCenter);
 
     paintPayTable(cr, fonts, kPayTableBox);
 }
@@ -245,26 +251,38 @@ void paintAide(cairo_t* cr, const Fonts* fonts)
     paintHeading(cr, fonts, "Aide", 280, 50, 36);
     paintSuitRule(cr, 280, 70, 220);
     paintPanel(cr, 20, 84, 520, 326);
-    const std::array<const char*, 13> lines = {
-        "But : faire la meilleure main de poker avec cinq cartes.",
-        "",
-        "1.  Misez avec les jetons : ils passent de la banque à la mise.",
-        "      TAPIS mise toute la banque, ANNULER rend la mise.",
-        "2.  CARTE distribue cinq cartes.",
-        "3.  Cliquez CHANGER sous chaque carte à remplacer,",
-        "      puis CARTE pour le tirage (un seul échange).",
-        "4.  La main finale est payée : mise × gain de la table.",
-        "      Avec « Rien », la mise est perdue.",
-        "5.  REJOUER lance la main suivante.",
-        "      Une banque vide termine la partie.",
-        "",
-        "Échap quitte le jeu à tout moment.",
+    setFont(cr, fonts, kFontSans, 13);
+    setColor(cr, kPageText);
+    showText(cr, "But\u202F: faire la meilleure main de poker avec cinq cartes.", 38, 114, kAlignLeft);
+    // Numbered steps: continuation lines start where their item's text does.
+    struct Step {
+        const char* number;
+        const char* text;
     };
-    paintLines(cr, fonts, lines.data(), lines.size(), 38, 114, 20.5, 13);
+    const std::array<Step, 9> steps = {{
+        {"1.", "Misez avec les jetons\u202F: ils passent de la banque à la mise."},
+        {"", "TAPIS mise toute la banque, ANNULER rend la mise."},
+        {"2.", "CARTE distribue cinq cartes."},
+        {"3.", "Cliquez CHANGER sous chaque carte à remplacer,"},
+        {"", "puis CARTE pour le tirage (un seul échange)."},
+        {"4.", "La main finale est payée\u202F: mise × gain de la table."},
+        {"", "Avec «\u202FRien\u202F», la mise est perdue."},
+        {"5.", "REJOUER lance la main suivante."},
+        {"", "Une banque vide termine la partie."},
+    }};
+    constexpr double kStepTop = 155;
+    constexpr double kStepLine = 20.5;
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const double baseline = kStepTop + kStepLine * static_cast<double>(i);
+        showText(cr, steps[i].number, 38, baseline, kAlignLeft);
+        showText(cr, steps[i].text, 60, baseline, kAlignLeft);
+    }
+    showText(cr, "Échap quitte le jeu à tout moment.", 38, kStepTop + kStepLine * 10, kAlignLeft);
     // The page writes the web address at (275, 380); its label ends just before.
-    setFont(cr, fonts, FONT_SANS_BOLD, 12);
+    setFont(cr, fonts, kFontSansBold, 12);
     setColor(cr, kGold);
-    showText(cr, "Site web :", kAideAddressPos.x - 6, kAideAddressPos.y + scoreAscent(fonts, kAideTextPt), ALIGN_RIGHT);
+    showText(cr, "Site web\u202F:", kAideAddressPos.x - 6, kAideAddressPos.y + scoreAscent(fonts, kAideTextPt),
+             kAlignRight);
     paintPayTable(cr, fonts, {560, 84, 296, 326});
 }
 
@@ -278,15 +296,15 @@ void paintApropos(cairo_t* cr, const Fonts* fonts)
     // The page writes the version at (126, 183) and the web address at
     // (101, 359), both in 20 pt; their labels end just left of them.
     const int ascent = scoreAscent(fonts, kAproposTextPt);
-    setFont(cr, fonts, FONT_LABEL, kAproposTextPt);
+    setFont(cr, fonts, kFontLabel, kAproposTextPt);
     setColor(cr, kGold);
-    showText(cr, "Version", kAproposVersionPos.x - 8, kAproposVersionPos.y + ascent, ALIGN_RIGHT);
-    showText(cr, "Site", kAproposAddressPos.x - 8, kAproposAddressPos.y + ascent, ALIGN_RIGHT);
+    showText(cr, "Version", kAproposVersionPos.x - 8, kAproposVersionPos.y + ascent, kAlignRight);
+    showText(cr, "Site", kAproposAddressPos.x - 8, kAproposAddressPos.y + ascent, kAlignRight);
 
     const std::array<const char*, 5> lines = {
-        "Vidéo poker à cinq cartes, avec un échange.",   "Une banque de 50 crédits par partie ;",
-        "rien n'est enregistré d'une partie à l'autre.", "Images dessinées par l'outil du jeu lui-même.",
-        "Polices libres : Liberation Sans et DejaVu.",
+        "Vidéo poker à cinq cartes, avec un échange.",      "Une banque de 50\u00A0crédits par partie\u202F;",
+        "rien n’est enregistré d’une partie à l’autre.",    "Images dessinées par l’outil du jeu lui-même.",
+        "Polices libres\u202F: Liberation Sans et DejaVu.",
     };
     paintLines(cr, fonts, lines.data(), lines.size(), 44, 236, 22, 14);
 
@@ -295,21 +313,104 @@ void paintApropos(cairo_t* cr, const Fonts* fonts)
     paintFan(cr, fonts, aces.data(), 4, 706, 380, 1.35, 0.26);
 }
 
+// An empty place for a chip: a dashed ring on the cabinet.
+void paintEmptyChipPlace(cairo_t* cr, double cx, double cy, double radius)
+{
+    cairo_new_path(cr);
+    cairo_arc(cr, cx, cy, radius, 0, 2 * kPi);
+    setColorAlpha(cr, kInk, 0.45);
+    cairo_fill_preserve(cr);
+    const double dashes[] = {5.0, 4.0};
+    cairo_set_dash(cr, dashes, 2, 0);
+    cairo_set_line_width(cr, 1.6);
+    setColorAlpha(cr, kGoldDeep, 0.8);
+    cairo_stroke(cr);
+    cairo_set_dash(cr, nullptr, 0, 0);
+}
+
+// The bank shown empty, in the score panel's own look: label and a zero.
+void paintEmptyBank(cairo_t* cr, const Fonts* fonts, double cx, double top)
+{
+    constexpr double kPanelW = 300;
+    constexpr double kPanelH = 64;
+    setColor(cr, kNightDeep);
+    fillFramedPanel(cr, cx - kPanelW / 2, top, kPanelW, kPanelH, 10);
+    setFont(cr, fonts, kFontLabel, 20);
+    setColor(cr, kCream);
+    showText(cr, "BANQUE", cx - 12, top + 41, kAlignRight);
+    setFont(cr, fonts, kFontScore, 36);
+    setColor(cr, kGold);
+    showText(cr, "0", cx + 4, top + 45, kAlignLeft);
+    setFont(cr, fonts, kFontLabel, 20);
+    setColor(cr, kAsh);
+    showText(cr, "crédit", cx + 32, top + 41, kAlignLeft);
+}
+
+// A gold arrow along a curve from (x0, y0) to (x1, y1), its head at the end.
+void paintArrow(cairo_t* cr, double x0, double y0, double cx, double cy, double x1, double y1)
+{
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_width(cr, 4);
+    setColor(cr, kGold);
+    cairo_move_to(cr, x0, y0);
+    cairo_curve_to(cr, cx, cy, cx, cy, x1, y1);
+    cairo_stroke(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    const double angle = std::atan2(y1 - cy, x1 - cx);
+    cairo_save(cr);
+    cairo_translate(cr, x1, y1);
+    cairo_rotate(cr, angle);
+    cairo_move_to(cr, 7, 0);
+    cairo_line_to(cr, -9, -9);
+    cairo_line_to(cr, -5, 0);
+    cairo_line_to(cr, -9, 9);
+    cairo_close_path(cr);
+    cairo_restore(cr);
+    cairo_fill(cr);
+}
+
+// Says plainly that the bank is empty and the game over, then leads the eye
+// down to CONTINUER, the only way on: a light behind its place, an arrow to
+// it and the words next to it.
 void paintGameOver(cairo_t* cr, const Fonts* fonts)
 {
-    paintWineGlow(cr, 170, 360, 0.55);
+    paintWineGlow(cr, 130, 360, 0.55);
 
-    paintHeading(cr, fonts, "Partie terminée", kW / 2, 150, 52);
-    paintSuitRule(cr, kW / 2, 176, 200);
-    setFont(cr, fonts, FONT_SANS_BOLD, 20);
+    paintHeading(cr, fonts, "Partie terminée", kW / 2, 104, 52);
+    paintSuitRule(cr, kW / 2, 128, 200);
+    paintEmptyBank(cr, fonts, kW / 2, 148);
+    setFont(cr, fonts, kFontSansBold, 20);
     setColor(cr, kCream);
-    showText(cr, "Votre banque est vide.", kW / 2, 222, ALIGN_CENTER);
-    setFont(cr, fonts, FONT_SANS, 14);
-    showText(cr, "CONTINUER ramène à l'accueil, où une nouvelle partie", kW / 2, 256, ALIGN_CENTER);
-    showText(cr, "vous attend avec 50 crédits.", kW / 2, 276, ALIGN_CENTER);
+    showText(cr, "Votre banque est vide\u202F: la partie est finie.", kW / 2, 250, kAlignCenter);
+    setFont(cr, fonts, kFontSans, 15);
+    showText(cr, "Une nouvelle partie vous attend à l’accueil, avec 50\u00A0crédits.", kW / 2, 280, kAlignCenter);
 
+    // The three empty chip places on the left, the face-down hand on the right.
+    paintEmptyChipPlace(cr, 112, 200, 30);
+    paintEmptyChipPlace(cr, 84, 262, 30);
+    paintEmptyChipPlace(cr, 146, 262, 30);
+    setFont(cr, fonts, kFontSans, 12);
+    setColor(cr, mix(kCream, kAsh, 0.4));
+    showText(cr, "plus un jeton", 115, 314, kAlignCenter);
     const std::array<int32_t, 5> backs = {0, 0, 0, 0, 0};
-    paintFan(cr, fonts, backs.data(), 5, kW / 2, 436, 0.9, 0.16);
+    paintFan(cr, fonts, backs.data(), 5, 760, 330, 0.7, 0.16);
+
+    // CONTINUER: a gold light round its place, an arrow and the words.
+    const double buttonX = kContinuerButtonPos.x + kSmallButtonSize.w / 2.0;
+    const double buttonY = kContinuerButtonPos.y + kSmallButtonSize.h / 2.0;
+    paintGlow(cr, {0, kStripTop + 2, kScreenWidth, kScreenHeight}, buttonX, buttonY, 120, kGold, 0.6);
+    roundedRect(cr, kContinuerButtonPos.x - 3.5, kContinuerButtonPos.y - 3.5, kSmallButtonSize.w + 5,
+                kSmallButtonSize.h + 5, 8);
+    cairo_set_line_width(cr, 1.5);
+    setColor(cr, kGoldPale);
+    cairo_stroke(cr);
+    setFont(cr, fonts, kFontSansBold, 17);
+    setColor(cr, kGold);
+    showText(cr, "Cliquez sur CONTINUER pour revenir à l’accueil.", kW / 2, 338, kAlignCenter);
+    paintArrow(cr, 236, 352, 150, 372, kContinuerButtonPos.x + kSmallButtonSize.w + 10, buttonY - 4);
+    setFont(cr, fonts, kFontSansBold, 14);
+    showText(cr, "Nouvelle partie\u202F: c’est ici.", kContinuerButtonPos.x + kSmallButtonSize.w + 26, buttonY + 5,
+             kAlignLeft);
 }
 
 }  // namespace

@@ -16,24 +16,24 @@ struct Shade {
     Rgb label;
 };
 
-Shade shadeFor(int32_t style, int32_t face)
+Shade shadeFor(int32_t style, int32_t state)
 {
-    if (face == FACE_OFF) {
-        return {kAsh, kAshDeep, {128, 130, 138}, {160, 162, 170}};
+    if (state == kStateOff) {
+        return {kAsh, kAshDeep, kOffButtonEdge, kOffButtonLabel};
     }
-    Shade shade = {{176, 42, 62}, kWineDeep, kGold, kCream};
-    if (style == BUTTON_STYLE_GOLD) {
-        shade = {{255, 226, 96}, {206, 150, 8}, kGoldDeep, kWineDeep};
-    } else if (style == BUTTON_STYLE_NIGHT) {
-        shade = {{58, 82, 150}, kNightDeep, {150, 170, 220}, kCream};
+    Shade shade = {kWineButtonTop, kWineDeep, kGold, kCream};
+    if (style == kButtonStyleGold) {
+        shade = {kGoldButtonTop, kGoldButtonBottom, kGoldDeep, kWineDeep};
+    } else if (style == kButtonStyleNight) {
+        shade = {kNightButtonTop, kNightDeep, kNightButtonEdge, kCream};
     }
-    if (face == FACE_DOWN) {
+    if (state == kStatePressed) {
         // Pressed: darker, lit from below as if sunk into the panel.
         const Rgb top = mix(shade.bottom, kInk, 0.35);
         shade.bottom = mix(shade.top, kInk, 0.4);
         shade.top = top;
         shade.border = mix(shade.border, kInk, 0.3);
-        shade.label = style == BUTTON_STYLE_GOLD ? kInk : kGold;
+        shade.label = style == kButtonStyleGold ? kInk : kGold;
     }
     return shade;
 }
@@ -41,36 +41,76 @@ Shade shadeFor(int32_t style, int32_t face)
 void paintLabel(cairo_t* cr, const Fonts* fonts, Size size, const char* text, Rgb color, double drop, bool embossed)
 {
     double points = size.h * 0.44;
-    setFont(cr, fonts, FONT_SANS_BOLD, points);
+    setFont(cr, fonts, kFontSansBold, points);
     const double room = size.w - 14;
     if (textWidth(cr, text) > room) {
         points *= room / textWidth(cr, text);
-        setFont(cr, fonts, FONT_SANS_BOLD, points);
+        setFont(cr, fonts, kFontSansBold, points);
     }
     const double baseline = (size.h - 2) / 2.0 + points * 0.36 + drop;
     if (embossed) {
         showEmbossed(cr, text, size.w / 2.0, baseline, color);
     } else {
         setColor(cr, color);
-        showText(cr, text, size.w / 2.0, baseline, ALIGN_CENTER);
+        showText(cr, text, size.w / 2.0, baseline, kAlignCenter);
     }
 }
+
+// Every button: its label and style, the background it stands on, and its
+// picture for each state (raised, pressed, greyed out; null where the game
+// has no such state).
+struct ButtonArt {
+    const char* label;
+    int32_t style;
+    Size size;
+    int32_t screen;
+    ScreenPos pos;
+    std::array<const char*, 3> paths;  // by kState*
+};
+template <size_t N>
+constexpr std::array<const char*, 3> statePaths(const ImageTable<N>& table, int32_t raised, int32_t pressed,
+                                                int32_t off = -1)
+{
+    return {imageFor(table, raised), imageFor(table, pressed), imageFor(table, off)};
+}
+constexpr std::array<ButtonArt, 10> kButtons = {{
+    {"AIDE", kButtonStyleWine, kSmallButtonSize, kScreenStart, kAideButtonPos,
+     statePaths(kAideButtonImages, kButtonUp, kButtonDown)},
+    {"À PROPOS", kButtonStyleWine, kSmallButtonSize, kScreenStart, kAproposButtonPos,
+     statePaths(kAproposButtonImages, kButtonUp, kButtonDown)},
+    {"RETOUR", kButtonStyleWine, kSmallButtonSize, kScreenOption, kRetourButtonPos,
+     statePaths(kRetourButtonImages, kButtonUp, kButtonDown)},
+    {"CONTINUER", kButtonStyleGold, kSmallButtonSize, kScreenGameover, kContinuerButtonPos,
+     statePaths(kContinuerButtonImages, kButtonUp, kButtonDown)},
+    {"CHANGER", kButtonStyleNight, kGarderButtonSize, kScreenJeu, kGarderButtonPos[0],
+     statePaths(kGarderButtonImages, kButtonUp, kButtonDown)},
+    {"NOUVELLE PARTIE", kButtonStyleGold, kLargeButtonSize, kScreenStart, kNewGameButtonPos,
+     statePaths(kNewGameButtonImages, kButtonUp, kButtonDown)},
+    {"OPTIONS", kButtonStyleWine, kLargeButtonSize, kScreenStart, kOptionButtonPos,
+     statePaths(kOptionButtonImages, kButtonUp, kButtonDown)},
+    {"REPRENDRE", kButtonStyleWine, kLargeButtonSize, kScreenStart, kResumeButtonPos,
+     statePaths(kResumeButtonImages, kButtonUp, kButtonDown, kResumeClosed)},
+    {"CARTE", kButtonStyleGold, kCarteButtonSize, kScreenJeu, kCarteButtonPos,
+     statePaths(kCarteButtonImages, kCarteUp, kCarteDown, kCarteDisabled)},
+    {"REJOUER", kButtonStyleGold, kCarteButtonSize, kScreenJeu, kCarteButtonPos,
+     statePaths(kCarteButtonImages, kRejouerUp, kRejouerDown)},
+}};
 
 }  // namespace
 
 void paintButton(cairo_t* cr, const Fonts* fonts, Size size, ButtonLook look)
 {
-    const Shade shade = shadeFor(look.style, look.face);
+    const Shade shade = shadeFor(look.style, look.state);
     const double radius = size.h < 24 ? 4 : 6;
     const double w = size.w - 2;
     const double h = size.h - 2.5;
-    const bool up = look.face == FACE_UP;
-    const double drop = look.face == FACE_DOWN ? 1.5 : 0;
+    const bool up = look.state == kStateRaised;
+    const double drop = look.state == kStatePressed ? 1.5 : 0;
 
     if (up) {
         // Raised: a soft shadow under it.
         roundedRect(cr, 1.5, 2, w - 1, h, radius);
-        setColorAlpha(cr, {0, 0, 0}, 0.5);
+        setColorAlpha(cr, kShadow, 0.5);
         cairo_fill(cr);
     }
     roundedRect(cr, 1, 0.5 + drop, w, h, radius);
@@ -83,13 +123,13 @@ void paintButton(cairo_t* cr, const Fonts* fonts, Size size, ButtonLook look)
     if (up) {
         // A highlight along the top edge.
         roundedRect(cr, 3, 2.2, w - 4, h * 0.42, radius - 2);
-        setColorAlpha(cr, {255, 255, 255}, look.style == BUTTON_STYLE_GOLD ? 0.28 : 0.14);
+        setColorAlpha(cr, kHighlight, look.style == kButtonStyleGold ? 0.28 : 0.14);
         cairo_fill(cr);
-    } else if (look.face == FACE_DOWN) {
+    } else if (look.state == kStatePressed) {
         // The upper rim casts a shadow into the sunk button.
         cairo_pattern_t* shadow = cairo_pattern_create_linear(0, drop, 0, drop + 6);
-        cairo_pattern_add_color_stop_rgba(shadow, 0, 0, 0, 0, 0.5);
-        cairo_pattern_add_color_stop_rgba(shadow, 1, 0, 0, 0, 0);
+        addStop(shadow, 0, kShadow, 0.5);
+        addStop(shadow, 1, kShadow, 0);
         roundedRect(cr, 1.6, 1.1 + drop, w - 1.2, h - 1.2, radius);
         cairo_set_source(cr, shadow);
         cairo_fill(cr);
@@ -97,138 +137,26 @@ void paintButton(cairo_t* cr, const Fonts* fonts, Size size, ButtonLook look)
     }
     // Light lettering gets a shadow; the dark lettering of gold buttons does not.
     paintLabel(cr, fonts, size, look.label, shade.label, drop,
-               look.style != BUTTON_STYLE_GOLD || look.face == FACE_OFF);
+               look.style != kButtonStyleGold || look.state == kStateOff);
 }
 
 bool writeButtons(const Job* job, const std::array<cairo_surface_t*, 6>& screens)
 {
-    struct ButtonFile {
-        const char* path;
-        Size size;
-        ButtonLook look;
-        int32_t screen;  // a background the button stands on
-        ScreenPos pos;
-    };
-    const std::array<ButtonFile, 22> files = {{
-        {imageFor(kAideButtonImages, kButtonUp),
-         kSmallButtonSize,
-         {"AIDE", BUTTON_STYLE_WINE, FACE_UP},
-         kScreenStart,
-         kAideButtonPos},
-        {imageFor(kAideButtonImages, kButtonDown),
-         kSmallButtonSize,
-         {"AIDE", BUTTON_STYLE_WINE, FACE_DOWN},
-         kScreenStart,
-         kAideButtonPos},
-        {imageFor(kAproposButtonImages, kButtonUp),
-         kSmallButtonSize,
-         {"À PROPOS", BUTTON_STYLE_WINE, FACE_UP},
-         kScreenStart,
-         kAproposButtonPos},
-        {imageFor(kAproposButtonImages, kButtonDown),
-         kSmallButtonSize,
-         {"À PROPOS", BUTTON_STYLE_WINE, FACE_DOWN},
-         kScreenStart,
-         kAproposButtonPos},
-        {imageFor(kRetourButtonImages, kButtonUp),
-         kSmallButtonSize,
-         {"RETOUR", BUTTON_STYLE_WINE, FACE_UP},
-         kScreenOption,
-         kRetourButtonPos},
-        {imageFor(kRetourButtonImages, kButtonDown),
-         kSmallButtonSize,
-         {"RETOUR", BUTTON_STYLE_WINE, FACE_DOWN},
-         kScreenOption,
-         kRetourButtonPos},
-        {imageFor(kContinuerButtonImages, kButtonUp),
-         kSmallButtonSize,
-         {"CONTINUER", BUTTON_STYLE_GOLD, FACE_UP},
-         kScreenGameover,
-         kContinuerButtonPos},
-        {imageFor(kContinuerButtonImages, kButtonDown),
-         kSmallButtonSize,
-         {"CONTINUER", BUTTON_STYLE_GOLD, FACE_DOWN},
-         kScreenGameover,
-         kContinuerButtonPos},
-        {imageFor(kGarderButtonImages, kButtonUp),
-         kGarderButtonSize,
-         {"CHANGER", BUTTON_STYLE_NIGHT, FACE_UP},
-         kScreenJeu,
-         kGarderButtonPos[0]},
-        {imageFor(kGarderButtonImages, kButtonDown),
-         kGarderButtonSize,
-         {"CHANGER", BUTTON_STYLE_NIGHT, FACE_DOWN},
-         kScreenJeu,
-         kGarderButtonPos[0]},
-        {imageFor(kNewGameButtonImages, kButtonUp),
-         kLargeButtonSize,
-         {"NOUVELLE PARTIE", BUTTON_STYLE_GOLD, FACE_UP},
-         kScreenStart,
-         kNewGameButtonPos},
-        {imageFor(kNewGameButtonImages, kButtonDown),
-         kLargeButtonSize,
-         {"NOUVELLE PARTIE", BUTTON_STYLE_GOLD, FACE_DOWN},
-         kScreenStart,
-         kNewGameButtonPos},
-        {imageFor(kOptionButtonImages, kButtonUp),
-         kLargeButtonSize,
-         {"OPTIONS", BUTTON_STYLE_WINE, FACE_UP},
-         kScreenStart,
-         kOptionButtonPos},
-        {imageFor(kOptionButtonImages, kButtonDown),
-         kLargeButtonSize,
-         {"OPTIONS", BUTTON_STYLE_WINE, FACE_DOWN},
-         kScreenStart,
-         kOptionButtonPos},
-        {imageFor(kResumeButtonImages, kButtonUp),
-         kLargeButtonSize,
-         {"REPRENDRE", BUTTON_STYLE_WINE, FACE_UP},
-         kScreenStart,
-         kResumeButtonPos},
-        {imageFor(kResumeButtonImages, kButtonDown),
-         kLargeButtonSize,
-         {"REPRENDRE", BUTTON_STYLE_WINE, FACE_DOWN},
-         kScreenStart,
-         kResumeButtonPos},
-        {imageFor(kResumeButtonImages, kResumeClosed),
-         kLargeButtonSize,
-         {"REPRENDRE", BUTTON_STYLE_WINE, FACE_OFF},
-         kScreenStart,
-         kResumeButtonPos},
-        {imageFor(kCarteButtonImages, kCarteUp),
-         kCarteButtonSize,
-         {"CARTE", BUTTON_STYLE_GOLD, FACE_UP},
-         kScreenJeu,
-         kCarteButtonPos},
-        {imageFor(kCarteButtonImages, kCarteDown),
-         kCarteButtonSize,
-         {"CARTE", BUTTON_STYLE_GOLD, FACE_DOWN},
-         kScreenJeu,
-         kCarteButtonPos},
-        {imageFor(kCarteButtonImages, kCarteDisabled),
-         kCarteButtonSize,
-         {"CARTE", BUTTON_STYLE_GOLD, FACE_OFF},
-         kScreenJeu,
-         kCarteButtonPos},
-        {imageFor(kCarteButtonImages, kRejouerUp),
-         kCarteButtonSize,
-         {"REJOUER", BUTTON_STYLE_GOLD, FACE_UP},
-         kScreenJeu,
-         kCarteButtonPos},
-        {imageFor(kCarteButtonImages, kRejouerDown),
-         kCarteButtonSize,
-         {"REJOUER", BUTTON_STYLE_GOLD, FACE_DOWN},
-         kScreenJeu,
-         kCarteButtonPos},
-    }};
-    for (const ButtonFile& file : files) {
-        if (file.path == nullptr) {
+    for (const ButtonArt& button : kButtons) {
+        if (button.paths[kStateRaised] == nullptr || button.paths[kStatePressed] == nullptr) {
             return false;  // a state lost its picture in the layout tables
         }
-        Element element = beginElement(screens[static_cast<size_t>(file.screen)], file.pos, file.size.w, file.size.h);
-        paintButton(element.cr, job->fonts, file.size, file.look);
-        if (!finishElement(job, &element, file.path)) {
-            return false;
+        for (int32_t state = kStateRaised; state <= kStateOff; ++state) {
+            const char* path = button.paths[static_cast<size_t>(state)];
+            if (path == nullptr) {
+                continue;
+            }
+            Element element =
+                beginElement(screens[static_cast<size_t>(button.screen)], button.pos, button.size.w, button.size.h);
+            paintButton(element.cr, job->fonts, button.size, {button.label, button.style, state});
+            if (!finishElement(job, &element, path)) {
+                return false;
+            }
         }
     }
     return true;

@@ -1,8 +1,10 @@
 // Surfaces, files, fonts and text: the plumbing every picture uses.
 #include <SDL.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -12,7 +14,7 @@ namespace art {
 
 namespace {
 
-constexpr std::array<const char*, FONT_COUNT> kFontFiles = {
+constexpr std::array<const char*, kFontCount> kFontFiles = {
     VANTREL_SANS_FONT,   VANTREL_SANS_BOLD_FONT, VANTREL_SERIF_BOLD_FONT,
     VANTREL_NARROW_FONT, VANTREL_SOURCE_FONT,    VANTREL_LABEL_FONT,
 };
@@ -171,7 +173,7 @@ bool copyFont(const Job* job)
     return !error;
 }
 
-void setColor(cairo_t* cr, Rgb c) { cairo_set_source_rgb(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0); }
+void setColor(cairo_t* cr, Rgb c) { setColorAlpha(cr, c, 1.0); }
 
 void setColorAlpha(cairo_t* cr, Rgb c, double alpha)
 {
@@ -196,11 +198,16 @@ void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r)
     cairo_close_path(cr);
 }
 
+void addStop(cairo_pattern_t* gradient, double offset, Rgb c, double alpha)
+{
+    cairo_pattern_add_color_stop_rgba(gradient, offset, c.r / 255.0, c.g / 255.0, c.b / 255.0, alpha);
+}
+
 void setVerticalGradient(cairo_t* cr, double y0, Rgb top, double y1, Rgb bottom)
 {
     cairo_pattern_t* gradient = cairo_pattern_create_linear(0, y0, 0, y1);
-    cairo_pattern_add_color_stop_rgb(gradient, 0, top.r / 255.0, top.g / 255.0, top.b / 255.0);
-    cairo_pattern_add_color_stop_rgb(gradient, 1, bottom.r / 255.0, bottom.g / 255.0, bottom.b / 255.0);
+    addStop(gradient, 0, top);
+    addStop(gradient, 1, bottom);
     cairo_set_source(cr, gradient);
     cairo_pattern_destroy(gradient);
 }
@@ -224,37 +231,71 @@ void setFont(cairo_t* cr, const Fonts* fonts, int32_t font, double size)
     cairo_set_font_size(cr, size);
 }
 
-double textWidth(cairo_t* cr, const char* text)
+namespace {
+
+// Liberation Sans has no narrow no-break space, so the gap is set by hand:
+// about a fifth of the font size, a little narrower than a word space.
+constexpr char kNarrowSpace[] = "\u202F";
+constexpr double kNarrowSpaceEm = 0.22;
+
+// Width of `text` (which may hold narrow spaces); draws it too when `show`.
+double runText(cairo_t* cr, const char* text, bool show)
 {
-    cairo_text_extents_t extents;
-    cairo_text_extents(cr, text, &extents);
-    return extents.x_advance;
+    cairo_matrix_t matrix;
+    cairo_get_font_matrix(cr, &matrix);
+    const double gap = matrix.xx * kNarrowSpaceEm;
+    char piece[256];
+    double width = 0;
+    const char* rest = text;
+    while (true) {
+        const char* space = std::strstr(rest, kNarrowSpace);
+        const size_t length =
+            std::min(space == nullptr ? std::strlen(rest) : static_cast<size_t>(space - rest), sizeof piece - 1);
+        std::memcpy(piece, rest, length);
+        piece[length] = '\0';
+        cairo_text_extents_t extents;
+        cairo_text_extents(cr, piece, &extents);
+        if (show) {
+            cairo_show_text(cr, piece);  // leaves the point after the piece
+            cairo_rel_move_to(cr, space == nullptr ? 0 : gap, 0);
+        }
+        width += extents.x_advance;
+        if (space == nullptr) {
+            return width;
+        }
+        width += gap;
+        rest = space + std::strlen(kNarrowSpace);
+    }
 }
+
+}  // namespace
+
+double textWidth(cairo_t* cr, const char* text) { return runText(cr, text, false); }
 
 void showText(cairo_t* cr, const char* text, double x, double baseline, int32_t align)
 {
     double left = x;
-    if (align != ALIGN_LEFT) {
+    if (align != kAlignLeft) {
         const double width = textWidth(cr, text);
-        left = align == ALIGN_CENTER ? x - width / 2 : x - width;
+        left = align == kAlignCenter ? x - width / 2 : x - width;
     }
     cairo_move_to(cr, left, baseline);
-    cairo_show_text(cr, text);
+    runText(cr, text, true);
 }
 
 void showEmbossed(cairo_t* cr, const char* text, double cx, double baseline, Rgb color)
 {
     setColorAlpha(cr, kInk, 0.55);
-    showText(cr, text, cx + 1, baseline + 1.5, ALIGN_CENTER);
+    showText(cr, text, cx + 1, baseline + 1.5, kAlignCenter);
     setColor(cr, color);
-    showText(cr, text, cx, baseline, ALIGN_CENTER);
+    showText(cr, text, cx, baseline, kAlignCenter);
 }
 
 int scoreAscent(const Fonts* fonts, int pointSize)
 {
     // Same arithmetic as the game's text library: the face's ascender scaled
     // to the nominal size at 72 dpi, rounded up to a whole pixel.
-    const FT_Face face = fonts->faces[static_cast<size_t>(FONT_SCORE)];
+    const FT_Face face = fonts->faces[static_cast<size_t>(kFontScore)];
     const FT_Fixed scale = FT_DivFix(pointSize * 64, face->units_per_EM);
     const FT_Long ascent = FT_MulFix(face->ascender, scale);
     return static_cast<int>((ascent + 63) / 64);

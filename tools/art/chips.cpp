@@ -17,19 +17,20 @@ struct ChipLook {
 };
 // In button order: 1, 2, 5, 10, 20, 50, 100, 200, all-in, reset.
 constexpr std::array<ChipLook, 10> kChipLooks = {{
-    {"1", {232, 230, 222}, {30, 60, 140}},
-    {"2", {196, 58, 138}, kCream},
-    {"5", {192, 26, 38}, kCream},
-    {"10", {32, 82, 170}, kCream},
-    {"20", {28, 128, 112}, kCream},
-    {"50", {226, 118, 24}, kCream},
-    {"100", {34, 34, 40}, kGold},
-    {"200", {98, 44, 150}, kCream},
+    {"1", kChipIvory, kChipNavy},
+    {"2", kChipMagenta, kCream},
+    {"5", kChipRed, kCream},
+    {"10", kChipBlue, kCream},
+    {"20", kChipTeal, kCream},
+    {"50", kChipOrange, kCream},
+    {"100", kChipBlack, kGold},
+    {"200", kChipPurple, kCream},
     {"TAPIS", kGold, kWine},
-    {"ANNULER", {168, 172, 182}, kNight},
+    {"ANNULER", kChipSilver, kNight},
 }};
 
 constexpr double kCentre = kArtChipSize / 2.0;
+constexpr double kR = kArtChipRadius;
 
 void discPath(cairo_t* cr, double radius)
 {
@@ -37,29 +38,24 @@ void discPath(cairo_t* cr, double radius)
     cairo_arc(cr, kCentre, kCentre, radius, 0, 2 * kPi);
 }
 
-}  // namespace
+// Words (all-in, reset) get a wider inlay and no dashed ring.
+bool isWord(const ChipLook& look) { return std::strlen(look.text) > 3; }
 
-void paintChip(cairo_t* cr, const Fonts* fonts, int32_t chip, int32_t face)
+// A dark rim closes the disc, so its soft edge meets the felt, never the key.
+void paintChipRim(cairo_t* cr, const ChipLook& look)
 {
-    const ChipLook& look = kChipLooks[static_cast<size_t>(chip)];
-    const bool down = face == FACE_DOWN;
-    constexpr double kR = kArtChipRadius;
-
-    // A dark rim closes the disc, so its soft edge meets the felt, never the key.
     discPath(cr, kR);
     setColor(cr, mix(look.body, kInk, 0.65));
     cairo_fill(cr);
+}
 
-    // A pressed chip sinks: everything inside the rim shifts down a little.
-    cairo_save(cr);
-    if (down) {
-        cairo_translate(cr, 0.5, 1.2);
-    }
+// The body inside the rim, eight inserts round its edge and, on numbered
+// chips, a dashed inner ring.
+void paintChipBody(cairo_t* cr, const ChipLook& look)
+{
     discPath(cr, kR - 2);
     setColor(cr, look.body);
     cairo_fill(cr);
-
-    // Eight inserts round the edge.
     setColor(cr, look.spots);
     for (int i = 0; i < 8; ++i) {
         const double a = i * kPi / 4 + kPi / 8;
@@ -69,11 +65,7 @@ void paintChip(cairo_t* cr, const Fonts* fonts, int32_t chip, int32_t face)
         cairo_close_path(cr);
         cairo_fill(cr);
     }
-    // Dashed inner ring and the inlay that carries the value; words (all-in,
-    // reset) get a wider inlay instead of the ring.
-    const bool word = std::strlen(look.text) > 3;
-    const double inlay = word ? kR - 12 : kR - 16;
-    if (!word) {
+    if (!isWord(look)) {
         cairo_set_line_width(cr, 1.4);
         const double dashes[] = {3.0, 2.2};
         cairo_set_dash(cr, dashes, 2, 0);
@@ -81,6 +73,14 @@ void paintChip(cairo_t* cr, const Fonts* fonts, int32_t chip, int32_t face)
         cairo_stroke(cr);
         cairo_set_dash(cr, nullptr, 0, 0);
     }
+}
+
+// The pale inlay and the value on it: numbers in the chip's own colour,
+// words in the inserts' colour, shrunk to fit the inlay.
+void paintChipInlay(cairo_t* cr, const Fonts* fonts, const ChipLook& look, bool ivory)
+{
+    const bool word = isWord(look);
+    const double inlay = word ? kR - 12 : kR - 16;
     discPath(cr, inlay);
     setColor(cr, mix(look.body, kCream, 0.82));
     cairo_fill_preserve(cr);
@@ -88,43 +88,59 @@ void paintChip(cairo_t* cr, const Fonts* fonts, int32_t chip, int32_t face)
     setColor(cr, mix(look.body, kInk, 0.3));
     cairo_stroke(cr);
 
-    // Numbers in the chip's own colour, words in the inserts' colour, shrunk
-    // to fit the inlay.
-    setFont(cr, fonts, word ? FONT_NARROW_BOLD : FONT_SANS_BOLD, word ? 13 : 16);
+    const int32_t font = word ? kFontNarrowBold : kFontSansBold;
+    const double points = word ? 13 : 16;
+    setFont(cr, fonts, font, points);
     const double room = 2 * inlay - 6;
     if (textWidth(cr, look.text) > room) {
-        setFont(cr, fonts, word ? FONT_NARROW_BOLD : FONT_SANS_BOLD,
-                (word ? 13 : 16) * room / textWidth(cr, look.text));
+        setFont(cr, fonts, font, points * room / textWidth(cr, look.text));
     }
-    const Rgb ink = chip == 0 || word ? look.spots : mix(look.body, kInk, 0.25);
-    setColor(cr, ink);
-    showText(cr, look.text, kCentre, kCentre + (word ? 4 : 5.5), ALIGN_CENTER);
-    cairo_restore(cr);
+    setColor(cr, ivory || word ? look.spots : mix(look.body, kInk, 0.25));
+    showText(cr, look.text, kCentre, kCentre + (word ? 4 : 5.5), kAlignCenter);
+}
 
-    if (down) {
-        // Shade it as if pushed below the light: darker, with the upper rim
-        // casting a shadow inside.
+// Raised: light from the top left. Pressed: darker, as if pushed below the
+// light, with the upper rim casting a shadow inside.
+void paintChipLight(cairo_t* cr, bool pressed)
+{
+    cairo_pattern_t* light = nullptr;
+    if (pressed) {
         discPath(cr, kR - 1.5);
         setColorAlpha(cr, kInk, 0.32);
         cairo_fill(cr);
-        cairo_pattern_t* shadow = cairo_pattern_create_linear(0, kCentre - kR, 0, kCentre);
-        cairo_pattern_add_color_stop_rgba(shadow, 0, 0, 0, 0, 0.45);
-        cairo_pattern_add_color_stop_rgba(shadow, 1, 0, 0, 0, 0);
-        discPath(cr, kR - 1.5);
-        cairo_set_source(cr, shadow);
-        cairo_fill(cr);
-        cairo_pattern_destroy(shadow);
+        light = cairo_pattern_create_linear(0, kCentre - kR, 0, kCentre);
+        addStop(light, 0, kShadow, 0.45);
+        addStop(light, 1, kShadow, 0);
     } else {
-        // Light from the top left.
-        cairo_pattern_t* light = cairo_pattern_create_radial(kCentre - 12, kCentre - 14, 2, kCentre, kCentre, kR);
-        cairo_pattern_add_color_stop_rgba(light, 0, 1, 1, 1, 0.35);
-        cairo_pattern_add_color_stop_rgba(light, 0.6, 1, 1, 1, 0.06);
-        cairo_pattern_add_color_stop_rgba(light, 1, 0, 0, 0, 0.12);
-        discPath(cr, kR - 1.5);
-        cairo_set_source(cr, light);
-        cairo_fill(cr);
-        cairo_pattern_destroy(light);
+        light = cairo_pattern_create_radial(kCentre - 12, kCentre - 14, 2, kCentre, kCentre, kR);
+        addStop(light, 0, kHighlight, 0.35);
+        addStop(light, 0.6, kHighlight, 0.06);
+        addStop(light, 1, kShadow, 0.12);
     }
+    discPath(cr, kR - 1.5);
+    cairo_set_source(cr, light);
+    cairo_fill(cr);
+    cairo_pattern_destroy(light);
+}
+
+}  // namespace
+
+// A chip is painted in four parts, bottom to top: rim, body with its inserts,
+// inlay with the value, light.
+void paintChip(cairo_t* cr, const Fonts* fonts, int32_t chip, int32_t state)
+{
+    const ChipLook& look = kChipLooks[static_cast<size_t>(chip)];
+    const bool pressed = state == kStatePressed;
+    paintChipRim(cr, look);
+    // A pressed chip sinks: everything inside the rim shifts down a little.
+    cairo_save(cr);
+    if (pressed) {
+        cairo_translate(cr, 0.5, 1.2);
+    }
+    paintChipBody(cr, look);
+    paintChipInlay(cr, fonts, look, chip == 0);
+    cairo_restore(cr);
+    paintChipLight(cr, pressed);
 }
 
 bool writeChips(const Job* job, cairo_surface_t* gameScreen)
@@ -143,10 +159,10 @@ bool writeChips(const Job* job, cairo_surface_t* gameScreen)
 
     bool ok = true;
     for (size_t chip = 0; chip < kChipImages.size() && ok; ++chip) {
-        for (int32_t face = kButtonUp; face <= kButtonDown && ok; ++face) {
+        for (int32_t button = kButtonUp; button <= kButtonDown && ok; ++button) {
             cairo_surface_t* layer = newLayer(kArtChipSize, kArtChipSize);
             cairo_t* cr = beginDrawing(layer);
-            paintChip(cr, job->fonts, static_cast<int32_t>(chip), face == kButtonUp ? FACE_UP : FACE_DOWN);
+            paintChip(cr, job->fonts, static_cast<int32_t>(chip), button == kButtonUp ? kStateRaised : kStatePressed);
             cairo_destroy(cr);
 
             cairo_surface_t* image = cropImage(gameScreen, kChipPos[chip], kArtChipSize, kArtChipSize);
@@ -170,7 +186,7 @@ bool writeChips(const Job* job, cairo_surface_t* gameScreen)
                 }
             }
             cairo_surface_mark_dirty(image);
-            ok = writeBmp(job, imageFor(kChipImages[chip], face), image);
+            ok = writeBmp(job, imageFor(kChipImages[chip], button), image);
             cairo_surface_destroy(image);
         }
     }

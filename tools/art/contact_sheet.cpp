@@ -1,18 +1,22 @@
-// The reviewer's page: the screens composed the way the game composes them
-// (same loaders, same colour key, same font) and then every picture at its
-// own size, each under its file name.
+// The reviewer's page: the screens as the game itself draws them (its own
+// routines, tables and font) and then every picture of the layout tables at
+// its own size, each under its file name.
 #include <SDL.h>
-#include <SDL_image.h>
-#include <SDL_ttf.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "art/art.h"
 #include "cards/card_list.h"
 #include "cards/display_state.h"
 #include "cards/evaluate.h"
+#include "cards/modes.h"
+#include "display/elements.h"
+#include "display/screens.h"
+#include "display/text_panels.h"
 
 namespace art {
 
@@ -23,7 +27,6 @@ constexpr int kSheetMaxHeight = 4800;  // cut to what is used
 constexpr double kMargin = 16;
 constexpr double kGap = 12;
 constexpr double kLabelRoom = 16;
-constexpr Rgb kSheetColor = {26, 28, 38};
 
 // A picture the tool wrote, loaded back as the game loads it.
 struct Loaded {
@@ -64,53 +67,14 @@ void freeCanvas(Canvas* canvas)
     cairo_surface_destroy(canvas->image);
 }
 
-bool blitFile(const Job* job, Canvas* canvas, const char* relPath, ScreenPos pos, bool keyed)
-{
-    Loaded loaded = loadBitmap(job, relPath);
-    if (!loaded.ok) {
-        return false;
-    }
-    if (keyed) {
-        SDL_SetColorKey(loaded.surface, SDL_SRCCOLORKEY,
-                        SDL_MapRGB(loaded.surface->format, kChipColorKey.r, kChipColorKey.g, kChipColorKey.b));
-    }
-    SDL_Rect place = {pos.x, pos.y, 0, 0};
-    SDL_BlitSurface(loaded.surface, nullptr, canvas->view, &place);
-    SDL_FreeSurface(loaded.surface);
-    cairo_surface_mark_dirty(canvas->image);
-    return true;
-}
-
-bool blitText(const Job* job, Canvas* canvas, const char* text, int pointSize, ScreenPos pos, Rgb color)
-{
-    char path[512];
-    std::snprintf(path, sizeof path, "%s/%s", job->outDir, kFontFile);
-    TTF_Font* font = TTF_OpenFont(path, pointSize);
-    if (font == nullptr) {
-        std::fprintf(stderr, "vantrel_art: contact sheet cannot open %s\n", path);
-        return false;
-    }
-    const SDL_Color sdlColor = {color.r, color.g, color.b, 0};
-    SDL_Surface* rendered = TTF_RenderText_Blended(font, text, sdlColor);
-    if (rendered != nullptr) {
-        SDL_Rect place = {pos.x, pos.y, 0, 0};
-        SDL_BlitSurface(rendered, nullptr, canvas->view, &place);
-        SDL_FreeSurface(rendered);
-    }
-    TTF_CloseFont(font);
-    cairo_surface_mark_dirty(canvas->image);
-    return rendered != nullptr;
-}
-
-// What one composed screen shows.
+// What one composed screen shows: the round-loop mode whose screen it is,
+// the display fields and purse values that differ from a fresh round.
 struct Scene {
-    int32_t screen;
     const char* title;
-    bool score;
+    int32_t mode;
+    int32_t screen;                 // for the screens outside a round
     std::array<int32_t, 7> values;  // bank, bet, win, won, lost, best, total
-    bool chips;
     int32_t pressedChip;
-    bool hand;
     std::array<int32_t, kHandSlots> cards;
     std::array<int32_t, kHandSlots> garder;
     int32_t carte;
@@ -118,86 +82,84 @@ struct Scene {
     int32_t combination;
 };
 
+constexpr int32_t kNoChip = -1;
 constexpr std::array<Scene, 8> kScenes = {{
-    {kScreenStart, "Accueil", false, {}, false, -1, false, {}, {}, 0, -1, -1},
-    {kScreenJeu, "Mise", true, {30, 20, 0, 3, 2, 40, 70}, true, 3, false, {}, {}, kCarteUp, kMsgMise, kCombinationAide},
-    {kScreenJeu,
-     "Première main",
-     true,
+    {"Accueil", kModeStart, kScreenStart, {}, kNoChip, {}, {}, kCarteUp, kMsgMise, kCombinationAide},
+    {"Mise", kModeBet, kScreenJeu, {30, 20, 0, 3, 2, 40, 70}, 3, {}, {}, kCarteUp, kMsgMise, kCombinationAide},
+    {"Première main",
+     kModeFirstHand,
+     kScreenJeu,
      {30, 20, 0, 3, 2, 40, 70},
-     false,
-     -1,
-     true,
+     kNoChip,
      {cardId(5, kSuitTrefle), cardId(9, kSuitCarreau), cardId(12, kSuitCoeur), cardId(12, kSuitPique),
-      cardId(14, kSuitCoeur)},
-     {1, 1, 0, 0, 0},
+      cardId(11, kSuitCoeur)},
+     {kButtonDown, kButtonDown, kButtonUp, kButtonUp, kButtonUp},
      kCarteUp,
      kMsgFirstHand,
      kCombinationAide},
-    {kScreenJeu,
-     "Résultat, nombres à dix chiffres",
-     true,
+    {"Résultat, nombres à dix chiffres",
+     kModeResult,
+     kScreenJeu,
      {2147483647, 1000000000, 1999999999, 1234567890, 987654321, 2000000000, 2147483647},
-     false,
-     -1,
-     true,
+     kNoChip,
      {cardId(7, kSuitTrefle), cardId(7, kSuitCoeur), cardId(13, kSuitCarreau), cardId(13, kSuitTrefle),
       cardId(13, kSuitPique)},
-     {0, 0, 0, 1, 1},
+     {kButtonUp, kButtonUp, kButtonUp, kButtonDown, kButtonDown},
      kRejouerUp,
      kMsgWin,
      kHandFullHouse},
-    {kScreenOption, "Options", false, {}, false, -1, false, {}, {}, 0, -1, -1},
-    {kScreenAide, "Aide", false, {}, false, -1, false, {}, {}, 0, -1, -1},
-    {kScreenApropos, "À propos", false, {}, false, -1, false, {}, {}, 0, -1, -1},
-    {kScreenGameover, "Partie terminée", false, {}, false, -1, false, {}, {}, 0, -1, -1},
+    {"Options", kModeOption, kScreenOption, {}, kNoChip, {}, {}, kCarteUp, kMsgMise, kCombinationAide},
+    {"Aide", kModeOption, kScreenAide, {}, kNoChip, {}, {}, kCarteUp, kMsgMise, kCombinationAide},
+    {"À propos", kModeOption, kScreenApropos, {}, kNoChip, {}, {}, kCarteUp, kMsgMise, kCombinationAide},
+    {"Partie terminée", kModeGameOver, kScreenGameover, {}, kNoChip, {}, {}, kCarteUp, kMsgMise, kCombinationAide},
 }};
 
-bool composeScene(const Job* job, const Scene& scene, Canvas* canvas)
+// Draws the scene on `screen` with the game's own routines, from the game's
+// runtime folder (the current directory): the start and round screens are
+// the game's compositions; the options, the two pages and game over are
+// drawn element by element the way the round loop and the pages draw them.
+void composeScene(const Scene& scene, SDL_Surface* screen)
 {
-    bool ok = blitFile(job, canvas, imageFor(kBackgroundImages, scene.screen), kBackgroundPos, false);
-    if (scene.screen == kScreenStart) {
-        ok = ok && blitFile(job, canvas, imageFor(kAideButtonImages, kButtonUp), kAideButtonPos, false) &&
-             blitFile(job, canvas, imageFor(kAproposButtonImages, kButtonUp), kAproposButtonPos, false) &&
-             blitFile(job, canvas, imageFor(kNewGameButtonImages, kButtonUp), kNewGameButtonPos, false) &&
-             blitFile(job, canvas, imageFor(kResumeButtonImages, kResumeClosed), kResumeButtonPos, false) &&
-             blitFile(job, canvas, imageFor(kOptionButtonImages, kButtonUp), kOptionButtonPos, false);
-    } else if (scene.screen == kScreenOption || scene.screen == kScreenAide || scene.screen == kScreenApropos) {
-        ok = ok && blitFile(job, canvas, imageFor(kRetourButtonImages, kButtonUp), kRetourButtonPos, false);
-    } else if (scene.screen == kScreenGameover) {
-        ok = ok && blitFile(job, canvas, imageFor(kContinuerButtonImages, kButtonUp), kContinuerButtonPos, false);
+    DisplayState display;
+    resetDisplayState(&display);
+    display.screen = scene.screen;
+    display.carteButton = scene.carte;
+    display.message = scene.message;
+    display.combination = scene.combination;
+    display.handCards = scene.cards;
+    display.garderButtons = scene.garder;
+    if (scene.pressedChip != kNoChip) {
+        display.chipButtons[static_cast<size_t>(scene.pressedChip)] = kButtonDown;
     }
-    if (scene.screen == kScreenAide) {
-        ok = ok && blitText(job, canvas, kWebAddress, kAideTextPt, kAideAddressPos, kPageTextColor);
-    } else if (scene.screen == kScreenApropos) {
-        ok = ok && blitText(job, canvas, kWebAddress, kAproposTextPt, kAproposAddressPos, kPageTextColor) &&
-             blitText(job, canvas, kVersionText, kAproposTextPt, kAproposVersionPos, kPageTextColor);
+    Purse purse;
+    resetPurse(&purse);
+    purse.bank = scene.values[0];
+    purse.bet = scene.values[1];
+    purse.win = scene.values[2];
+    purse.handsWon = scene.values[3];
+    purse.handsLost = scene.values[4];
+    purse.bestWin = scene.values[5];
+    purse.totalWon = scene.values[6];
+
+    if (scene.mode == kModeStart) {
+        showStartScreen(&display, screen);
+    } else if (scene.mode == kModeBet) {
+        showBetScreen(&display, &purse, screen);
+    } else if (scene.mode == kModeFirstHand || scene.mode == kModeResult) {
+        showCardScreen(&display, &purse, screen);
+    } else {
+        drawBackground(&display, screen);
+        if (scene.screen == kScreenGameover) {
+            drawContinuerButton(&display, screen);
+        } else {
+            drawRetourButton(&display, screen);
+        }
+        if (scene.screen == kScreenAide) {
+            drawAideText(screen);
+        } else if (scene.screen == kScreenApropos) {
+            drawAproposText(screen);
+        }
     }
-    if (scene.screen != kScreenJeu) {
-        return ok;
-    }
-    ok = ok && blitFile(job, canvas, kScoreBackdropImage, kScoreBackdropPos, false) &&
-         blitFile(job, canvas, imageFor(kAideButtonImages, kButtonUp), kAideButtonPos, false) &&
-         blitFile(job, canvas, imageFor(kAproposButtonImages, kButtonUp), kAproposButtonPos, false) &&
-         blitFile(job, canvas, imageFor(kCarteButtonImages, scene.carte), kCarteButtonPos, false);
-    for (size_t chip = 0; scene.chips && chip < kChipImages.size(); ++chip) {
-        const int32_t face = static_cast<int32_t>(chip) == scene.pressedChip ? kButtonDown : kButtonUp;
-        ok = ok && blitFile(job, canvas, imageFor(kChipImages[chip], face), kChipPos[chip], true);
-    }
-    for (size_t slot = 0; scene.hand && slot < kCardPos.size(); ++slot) {
-        char path[kCardPathSize];
-        ok = ok &&
-             blitFile(job, canvas, imageFor(kGarderButtonImages, scene.garder[slot]), kGarderButtonPos[slot], false);
-        ok = ok && cardImagePath(scene.cards[slot], path, sizeof path) &&
-             blitFile(job, canvas, path, kCardPos[slot], false);
-    }
-    for (size_t slot = 0; slot < kScoreSlots.size(); ++slot) {
-        char digits[16];
-        std::snprintf(digits, sizeof digits, "%d", scene.values[slot]);
-        ok = ok && blitText(job, canvas, digits, kScoreSlots[slot].pointSize, kScoreSlots[slot].pos, kScoreColor);
-    }
-    return ok && blitFile(job, canvas, imageFor(kMessageImages, scene.message), kMessagePos, false) &&
-           blitFile(job, canvas, imageFor(kCombinationImages, scene.combination), kCombinationPos, false);
 }
 
 // Left-to-right placement of labelled pictures, wrapping at the page edge.
@@ -219,9 +181,9 @@ void breakRow(Flow* flow)
 void paintSection(cairo_t* cr, const Fonts* fonts, Flow* flow, const char* title)
 {
     breakRow(flow);
-    setFont(cr, fonts, FONT_SANS_BOLD, 17);
+    setFont(cr, fonts, kFontSansBold, 17);
     setColor(cr, kGold);
-    showText(cr, title, kMargin, flow->y + 18, ALIGN_LEFT);
+    showText(cr, title, kMargin, flow->y + 18, kAlignLeft);
     flow->y += 30;
 }
 
@@ -230,7 +192,8 @@ void placePicture(cairo_t* cr, const Fonts* fonts, Flow* flow, cairo_surface_t* 
 {
     const double w = cairo_image_surface_get_width(picture) * scale;
     const double h = cairo_image_surface_get_height(picture) * scale;
-    if (flow->x + w > kSheetWidth - kMargin) {
+    setFont(cr, fonts, kFontSans, 9.5);
+    if (flow->x + std::max(w, textWidth(cr, label)) > kSheetWidth - kMargin) {
         breakRow(flow);
     }
     cairo_save(cr);
@@ -240,14 +203,12 @@ void placePicture(cairo_t* cr, const Fonts* fonts, Flow* flow, cairo_surface_t* 
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
     cairo_paint(cr);
     cairo_restore(cr);
-    setFont(cr, fonts, FONT_SANS, 9.5);
-    setColor(cr, {178, 180, 190});
-    cairo_save(cr);
-    cairo_rectangle(cr, flow->x, flow->y + h, std::max(w, 60.0), kLabelRoom);
-    cairo_clip(cr);
-    showText(cr, label, flow->x, flow->y + h + 11, ALIGN_LEFT);
-    cairo_restore(cr);
-    flow->x += std::max(w, 60.0) + kGap;
+    // The label is never cut: a picture narrower than its label gets the
+    // label's width.
+    setFont(cr, fonts, kFontSans, 9.5);
+    setColor(cr, kSheetLabel);
+    showText(cr, label, flow->x, flow->y + h + 11, kAlignLeft);
+    flow->x += std::max(w, textWidth(cr, label)) + kGap;
     flow->rowHeight = std::max(flow->rowHeight, h);
 }
 
@@ -281,17 +242,17 @@ bool placeTable(cairo_t* cr, const Job* job, Flow* flow, const ImageTable<N>& ta
     return ok;
 }
 
-bool paintScenes(cairo_t* cr, const Job* job, Flow* flow)
+void paintScenes(cairo_t* cr, const Job* job, Flow* flow, SDL_Surface* screen)
 {
-    paintSection(cr, job->fonts, flow, "Écrans composés comme dans le jeu");
-    bool ok = true;
-    for (size_t i = 0; i < kScenes.size() && ok; ++i) {
+    paintSection(cr, job->fonts, flow, "Écrans composés par le jeu");
+    for (const Scene& scene : kScenes) {
+        composeScene(scene, screen);
         Canvas canvas = newCanvas(kScreenWidth, kScreenHeight);
-        ok = composeScene(job, kScenes[i], &canvas);
-        placePicture(cr, job->fonts, flow, canvas.image, 1.0, kScenes[i].title);
+        SDL_BlitSurface(screen, nullptr, canvas.view, nullptr);
+        cairo_surface_mark_dirty(canvas.image);
+        placePicture(cr, job->fonts, flow, canvas.image, 1.0, scene.title);
         freeCanvas(&canvas);
     }
-    return ok;
 }
 
 bool paintPictures(cairo_t* cr, const Job* job, Flow* flow)
@@ -332,24 +293,47 @@ bool paintPictures(cairo_t* cr, const Job* job, Flow* flow)
     return ok;
 }
 
+// The scenes are drawn by the game's routines, in a window of the dummy
+// video driver (the routines flip), from inside the folder just written (the
+// game reads its files relative to where it runs).
+bool paintGameScreens(cairo_t* cr, const Job* job, Flow* flow)
+{
+    std::error_code error;
+    const std::filesystem::path here = std::filesystem::current_path(error);
+    std::filesystem::current_path(job->outDir, error);
+    if (error) {
+        std::fprintf(stderr, "vantrel_art: contact sheet cannot enter %s\n", job->outDir);
+        return false;
+    }
+    SDL_putenv(const_cast<char*>("SDL_VIDEODRIVER=dummy"));
+    SDL_Surface* screen = nullptr;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
+        screen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, kScreenDepth, SDL_SWSURFACE);
+    }
+    if (screen == nullptr) {
+        std::fprintf(stderr, "vantrel_art: contact sheet has no video: %s\n", SDL_GetError());
+    } else {
+        paintScenes(cr, job, flow, screen);
+    }
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    std::filesystem::current_path(here, error);
+    return screen != nullptr && !error;
+}
+
 }  // namespace
 
 bool writeContactSheet(const Job* job, const char* sheetPath)
 {
-    if (TTF_Init() != 0) {
-        return false;
-    }
     cairo_surface_t* sheet = newImage(kSheetWidth, kSheetMaxHeight);
     cairo_t* cr = beginDrawing(sheet);
-    setColor(cr, kSheetColor);
+    setColor(cr, kSheetGround);
     cairo_paint(cr);
-    setFont(cr, job->fonts, FONT_SERIF_BOLD, 26);
+    setFont(cr, job->fonts, kFontSerifBold, 26);
     setColor(cr, kGold);
-    showText(cr, "Vantrel : toutes les images du jeu", kMargin, 40, ALIGN_LEFT);
+    showText(cr, "Vantrel\u202F: toutes les images du jeu", kMargin, 40, kAlignLeft);
     Flow flow = {kMargin, 56, 0};
-    bool ok = paintScenes(cr, job, &flow) && paintPictures(cr, job, &flow);
+    bool ok = paintGameScreens(cr, job, &flow) && paintPictures(cr, job, &flow);
     cairo_destroy(cr);
-    TTF_Quit();
     if (ok) {
         breakRow(&flow);
         const int used = std::min(kSheetMaxHeight, static_cast<int>(flow.y + kMargin));

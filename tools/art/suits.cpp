@@ -85,6 +85,8 @@ void suitPath(cairo_t* cr, int32_t suit, double cx, double cy, double size)
     cairo_restore(cr);
 }
 
-Rgb suitColor(int32_t suit) { return suit == kSuitCoeur || suit == kSuitCarreau ? kPipRed : kPipBlack; }
+bool isRedSuit(int32_t suit) { return suit == kSuitCoeur || suit == kSuitCarreau; }
+
+Rgb suitColor(int32_t suit) { return isRedSuit(suit) ? kPipRed : kPipBlack; }
 
 }  // namespace art

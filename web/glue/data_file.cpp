@@ -1,0 +1,22 @@
+// Browser version of src/display/data_file.cpp, built in its place. The
+// browser's SDL reads images and fonts by file name, not through stdio
+// streams (it has no SDL_RWFromFP): a stream here is the name, handed out
+// only for a regular file, as on the desktop.
+#include "display/data_file.h"
+
+#include <sys/stat.h>
+
+SDL_RWops* openDataFile(const char* path)
+{
+    // The packaged files live in memory: there is no device or FIFO to block
+    // on, but a directory or a missing file must still fail.
+    struct stat info {};
+    if (path == nullptr || stat(path, &info) != 0 || !S_ISREG(info.st_mode)) {
+        return nullptr;
+    }
+    return SDL_RWFromFile(path, "rb");
+}
+
+// A page has no window icon (SDL_WM_SetIcon does nothing there); the page's
+// favicon is the game's icon instead.
+SDL_Surface* loadIcon(const char* /*path*/) { return nullptr; }

@@ -1,0 +1,231 @@
+// Browser glue for the game's SDL 1.2 calls: what emscripten's SDL (its
+// library_sdl.js) leaves out or does differently from the desktop library.
+// Linked with --js-library, so these definitions replace the built-in ones.
+
+mergeInto(LibraryManager.library, {
+  // Sleeps until the page has queued input for SDL. Waking on input alone
+  // keeps an idle page at no wake-ups at all, where polling would spin.
+  // Only runs while the queue is empty (see SDL_WaitEvent in platform.cpp).
+  vantrel_wait_input__deps: ['$SDL', '$Asyncify', '$callUserCallback'],
+  vantrel_wait_input__postset:
+    // Every DOM event reaches SDL through SDL.receiveEvent, which SDL_Init
+    // and SDL_SetVideoMode register as a listener: wrap it before they run.
+    '(function() {' +
+    '  var receive = SDL.receiveEvent;' +
+    '  SDL.receiveEvent = function(event) {' +
+    '    receive(event);' +
+    '    var wake = SDL.vantrelWake;' +
+    '    if (wake && SDL.events.length > 0) {' +
+    '      SDL.vantrelWake = null;' +
+    '      callUserCallback(wake);' +
+    '    }' +
+    '  };' +
+    '})();',
+  vantrel_wait_input: function() {
+    Asyncify.handleSleep(function(wakeUp) {
+      if (SDL.events.length > 0) {
+        wakeUp();
+        return;
+      }
+      SDL.vantrelWake = wakeUp;
+      // The screen is complete whenever the game waits: the page and its
+      // tests count these moments.
+      if (Module['onIdle']) Module['onIdle']();
+    });
+  },
+
+  // The desktop library makes pixels of the key colour transparent; here it
+  // is a no-op, which leaves a green square around every chip. Surfaces are
+  // canvases, so the key pixels get alpha 0 once, when the key is set.
+  SDL_SetColorKey__deps: ['$SDL'],
+  SDL_SetColorKey: function(surf, flag, key) {
+    var data = SDL.surfaces[surf];
+    if (!data || !data.ctx || !(flag & 0x00020000 /* SDL_SRCCOLORKEY */)) return 0;
+    // SDL_MapRGB gives 0xAABBGGRR here.
+    var r = key & 0xff, g = (key >> 8) & 0xff, b = (key >> 16) & 0xff;
+    var image = data.ctx.getImageData(0, 0, data.width, data.height);
+    var px = image.data;
+    for (var i = 0; i < px.length; i += 4) {
+      if (px[i] === r && px[i + 1] === g && px[i + 2] === b) px[i + 3] = 0;
+    }
+    data.ctx.putImageData(image, 0, 0);
+    return 0;
+  },
+
+  // Slot 0 of SDL.rwops is a placeholder that keeps every real stream's id
+  // above 0 (0 is the null stream). The built-in SDL_FreeRW trims trailing
+  // empty slots down to nothing, after which the next stream gets id 0 and
+  // the game takes it for a missing file.
+  SDL_FreeRW__deps: ['$SDL'],
+  SDL_FreeRW: function(rwopsID) {
+    SDL.rwops[rwopsID] = null;
+    while (SDL.rwops.length > 1 && SDL.rwops[SDL.rwops.length - 1] === null) {
+      SDL.rwops.pop();
+    }
+  },
+
+  // Bitmaps. The built-in loader needs the browser to decode every picture
+  // before main starts (slow: over a second for the game's 120 files) or
+  // stb_image, and then copies each canvas back into memory. The game only
+  // blits its pictures, so they are decoded here, when drawn, straight into
+  // the surface's canvas. Uncompressed 24- and 32-bit BMPs, as SDL_LoadBMP
+  // reads them; anything else fails like an unreadable file.
+  $VantrelImages: {
+    decodeBmp: function(bytes) {
+      if (bytes.length < 54 || bytes[0] !== 0x42 || bytes[1] !== 0x4d) return null;
+      var view = new DataView(bytes.buffer, bytes.byteOffset, bytes.byteLength);
+      var offset = view.getUint32(10, true);
+      var width = view.getInt32(18, true);
+      var rows = view.getInt32(22, true);
+      var depth = view.getUint16(28, true) / 8;
+      var height = Math.abs(rows);
+      var stride = Math.ceil(width * depth / 4) * 4;
+      if ((depth !== 3 && depth !== 4) || view.getUint32(30, true) !== 0 || width <= 0 || height === 0 ||
+          offset + stride * height > bytes.length) {
+        return null;
+      }
+      var image = new ImageData(width, height);
+      var px = image.data;
+      for (var y = 0; y < height; y++) {
+        var src = offset + (rows > 0 ? height - 1 - y : y) * stride;  // positive height: bottom-up
+        var dst = y * width * 4;
+        for (var x = 0; x < width; x++, src += depth, dst += 4) {
+          px[dst] = bytes[src + 2];
+          px[dst + 1] = bytes[src + 1];
+          px[dst + 2] = bytes[src];
+          px[dst + 3] = 255;
+        }
+      }
+      return image;
+    },
+  },
+
+  IMG_Load_RW__deps: ['$SDL', '$FS', '$VantrelImages', 'SDL_FreeRW'],
+  // Nothing for the browser to decode while the data package loads.
+  IMG_Load_RW__postset: 'Module["noImageDecoding"] = true;',
+  IMG_Load_RW: function(rwopsID, freeSrc) {
+    var rwops = SDL.rwops[rwopsID];
+    var path = rwops ? rwops.filename : undefined;
+    if (rwops && freeSrc) _SDL_FreeRW(rwopsID);
+    if (path === undefined) return 0;
+    var image;
+    try {
+      image = VantrelImages.decodeBmp(FS.readFile(path));
+    } catch (e) {
+      return 0;
+    }
+    if (!image) return 0;
+    // SDL_HWSURFACE: the pixels live in the canvas only.
+    var surf = SDL.makeSurface(image.width, image.height, 0x00000001, false, 'load:' + path);
+    SDL.surfaces[surf].ctx.putImageData(image, 0, 0);
+    return surf;
+  },
+  SDL_LoadBMP_RW: 'IMG_Load_RW',
+
+  // Fonts. The built-in TTF_OpenFont never reads the file and draws with a
+  // CSS font named after it, falling back to a serif face. Here the font
+  // file is registered as a web font while the data package loads (see the
+  // preload plugin below), a missing file fails as with SDL_ttf, and text is
+  // placed on the font's ascent, as SDL_ttf places it.
+  $VantrelFonts__deps: ['$PATH_FS'],
+  $VantrelFonts__postset:
+    'Module["preloadPlugins"] = Module["preloadPlugins"] || [];' +
+    'Module["preloadPlugins"].unshift(VantrelFonts.plugin);',
+  $VantrelFonts: {
+    // Vertical metrics by absolute path, in font units.
+    metrics: {},
+
+    // hhea ascender and descender and head unitsPerEm: what FreeType, and so
+    // SDL_ttf, builds the ascent and descent from.
+    readMetrics: function(bytes) {
+      var view = new DataView(bytes.buffer, bytes.byteOffset, bytes.byteLength);
+      var tables = {};
+      var count = view.getUint16(4);
+      for (var i = 0; i < count; i++) {
+        var entry = 12 + 16 * i;
+        var tag = String.fromCharCode(bytes[entry], bytes[entry + 1], bytes[entry + 2], bytes[entry + 3]);
+        tables[tag] = view.getUint32(entry + 8);
+      }
+      if (tables['head'] === undefined || tables['hhea'] === undefined) return null;
+      return {
+        unitsPerEm: view.getUint16(tables['head'] + 18),
+        ascender: view.getInt16(tables['hhea'] + 4),
+        descender: view.getInt16(tables['hhea'] + 6),
+      };
+    },
+
+    plugin: {
+      'canHandle': function(name) { return /\.ttf$/i.test(name); },
+      // A font the browser cannot use is still packaged but never opens, so
+      // the game draws without its texts, as the desktop game does.
+      'handle': function(byteArray, name, onload) {
+        var metrics;
+        try {
+          metrics = VantrelFonts.readMetrics(byteArray);
+        } catch (e) {
+          metrics = null;
+        }
+        if (!metrics) {
+          onload(byteArray);
+          return;
+        }
+        var face = new FontFace(name, byteArray);
+        face.load().then(function() {
+          document.fonts.add(face);
+          VantrelFonts.metrics[name] = metrics;
+          onload(byteArray);
+        }, function() { onload(byteArray); });
+      },
+    },
+
+    // FreeType's FT_CEIL of a value scaled to the pixel size, as SDL_ttf
+    // takes it.
+    ceilScaled: function(units, size, unitsPerEm) {
+      return Math.ceil(units * size / unitsPerEm);
+    },
+  },
+
+  // The game opens its font from a stream made by openDataFile (a named
+  // stream here, see glue/data_file.cpp), which checked it is a regular file.
+  TTF_OpenFontRW__deps: ['$SDL', '$VantrelFonts', 'SDL_FreeRW'],
+  TTF_OpenFontRW: function(rwopsID, freeSrc, size) {
+    var rwops = SDL.rwops[rwopsID];
+    var path = rwops ? rwops.filename : undefined;
+    if (rwops && freeSrc) _SDL_FreeRW(rwopsID);  // SDL_ttf closes the stream on failure too
+    var metrics = path === undefined ? undefined : VantrelFonts.metrics[PATH_FS.resolve(path)];
+    if (!metrics || size <= 0) return 0;
+    var ascent = VantrelFonts.ceilScaled(metrics.ascender, size, metrics.unitsPerEm);
+    var descent = VantrelFonts.ceilScaled(metrics.descender, size, metrics.unitsPerEm);
+    var id = SDL.fonts.length;
+    SDL.fonts.push({
+      size: size,
+      css: size + 'px "' + PATH_FS.resolve(path) + '"',
+      ascent: ascent,
+      height: ascent - descent + 1,  // SDL_ttf counts the baseline row too
+    });
+    return id;
+  },
+
+  TTF_RenderText_Blended__deps: ['$SDL'],
+  TTF_RenderText_Blended: function(font, text, color) {
+    var fontData = SDL.fonts[font];
+    if (!fontData) return 0;
+    text = UTF8ToString(text) || ' ';
+    var measure = SDL.ttfContext;
+    measure.font = fontData.css;
+    var width = Math.ceil(measure.measureText(text).width) + 1;
+    var surf = SDL.makeSurface(width, fontData.height, 0, false, 'text:' + text);
+    var ctx = SDL.surfaces[surf].ctx;
+    ctx.save();
+    ctx.fillStyle = SDL.loadColorToCSSRGB(color);
+    ctx.font = fontData.css;
+    ctx.textBaseline = 'alphabetic';
+    ctx.fillText(text, 0, fontData.ascent);
+    ctx.restore();
+    return surf;
+  },
+  TTF_RenderText_Solid: 'TTF_RenderText_Blended',
+
+  // Fonts stay registered with the page for its whole life.
+  TTF_Quit: function() {},
+});

@@ -1,0 +1,275 @@
+#!/usr/bin/env node
+// The browser build in headless Chromium, checked against the generated
+// bitmaps as the desktop end-to-end tests check the real window.
+// Usage: node web/test/browser_test.js WEB_FOLDER RUNTIME_FOLDER [SCREENSHOT_FOLDER]
+// With a screenshot folder, the page at the result screen is saved there as
+// screenshot-browser.png for the README.
+'use strict';
+const assert = require('assert/strict');
+const fs = require('fs');
+const path = require('path');
+const { startSession, waitIdle } = require('./browser');
+const { readPng, readBmp, pixel, countDiffering } = require('./pixels');
+
+const [webDir, runtimeDir, shotsDir] = process.argv.slice(2).map((p) => p && path.resolve(p));
+if (!webDir || !runtimeDir) {
+  console.error('usage: browser_test.js WEB_FOLDER RUNTIME_FOLDER');
+  process.exit(2);
+}
+
+const bitmaps = new Map();
+function bmp(name) {
+  if (!bitmaps.has(name)) bitmaps.set(name, readBmp(path.join(runtimeDir, 'image', name)));
+  return bitmaps.get(name);
+}
+
+// Places the game draws at (canvas pixels).
+const NEWGAME = [283, 145], AIDE = [20, 430], RETOUR = [20, 460], CARTE = [400, 450], CHIP1 = [60, 230];
+const GARDER_X = [70, 161, 252, 343, 434], GARDER_Y = 325;
+const CARD_X = [61, 152, 243, 334, 425], CARD_Y = 221;
+const CHIP_POS = [[46, 209], [129, 209], [212, 209], [295, 209], [46, 292], [129, 292], [212, 292], [295, 292],
+                  [400, 209], [400, 292]];
+const CHIP_FILES = ['1', '2', '5', '10', '20', '50', '100', '200', 'Allin', 'Reset'].map((v) => `jeton/jeton${v}Up.bmp`);
+const CHIP_KEY = [0, 150, 0];
+const SCORE_COLOUR = [247, 201, 17];
+const CARD_FILES = fs.readdirSync(path.join(runtimeDir, 'image/carte')).filter((f) => f.endsWith('.bmp'));
+
+// Each score number (bank 49, bet 1, the rest 0): where the game draws its
+// text line and how tall the line is, and the number's ink in the desktop
+// window as [left, top, right, bottom].
+const SCORE_SLOTS = [
+  { at: [140, 108], line: 21, ink: [140, 113, 158, 124] }, { at: [84, 131], line: 21, ink: [85, 136, 92, 147] },
+  { at: [84, 155], line: 21, ink: [84, 160, 93, 171] }, { at: [452, 108], line: 16, ink: [452, 111, 459, 120] },
+  { at: [452, 127], line: 16, ink: [452, 130, 459, 139] }, { at: [335, 144], line: 16, ink: [335, 147, 342, 156] },
+  { at: [335, 162], line: 16, ink: [335, 165, 342, 174] },
+];
+
+// The caption of each combination, weakest first.
+const CAPTIONS = ['Rien', 'Paire', 'DoublePaire', 'Brelan', 'Suite', 'Couleur', 'FullHouse', 'Carre', 'QuinteFlush',
+                  'QuinteFlushRoyal'].map((c) => `texte/combinaison/texte${c}.bmp`);
+
+// Poker value of five card files such as "10Coeur.bmp": the caption index.
+function combination(files) {
+  const RANKS = ['2', '3', '4', '5', '6', '7', '8', '9', '10', 'J', 'Q', 'K', 'as'];
+  const cards = files.map((f) => {
+    const [, rank, suit] = /^(10|[2-9JQK]|as)([A-Za-z]+)\.bmp$/.exec(f);
+    return { rank: RANKS.indexOf(rank), suit };
+  });
+  const ranks = cards.map((c) => c.rank).sort((a, b) => a - b);
+  const counts = Object.values(ranks.reduce((n, r) => ({ ...n, [r]: (n[r] || 0) + 1 }), {})).sort((a, b) => b - a);
+  const flush = cards.every((c) => c.suit === cards[0].suit);
+  const run = counts.length === 5 && (ranks[4] - ranks[0] === 4 || ranks.join() === '0,1,2,3,12');
+  if (run && flush) return ranks[0] === 8 ? 9 : 8;
+  if (counts[0] === 4) return 7;
+  if (counts[0] === 3 && counts[1] === 2) return 6;
+  if (flush) return 5;
+  if (run) return 4;
+  if (counts[0] === 3) return 3;
+  if (counts[0] === 2 && counts[1] === 2) return 2;
+  return counts[0] === 2 ? 1 : 0;
+}
+
+let page, canvasBox;
+
+async function shot() {
+  return readPng(await page.screenshot({ type: 'png', clip: canvasBox }));
+}
+
+// Input the game has taken in: it has drawn its answer and waits again.
+async function settled(action) {
+  const before = await page.evaluate(() => Module.idleCount);
+  await action();
+  await waitIdle(page, before + 1, 5000);
+}
+
+// A move the game sees only when the pointer goes somewhere else.
+let pointer = null;
+async function click([x, y]) {
+  if (!pointer || pointer[0] !== x || pointer[1] !== y) {
+    await settled(() => page.mouse.move(canvasBox.x + x, canvasBox.y + y));
+    pointer = [x, y];
+  }
+  await settled(() => page.mouse.down());
+  await settled(() => page.mouse.up());
+}
+
+function showsBitmap(s, x, y, name) {
+  return countDiffering(s, x, y, bmp(name)) === 0;
+}
+
+function cardAt(s, slot) {
+  return CARD_FILES.find((f) => showsBitmap(s, CARD_X[slot], CARD_Y, `carte/${f}`));
+}
+
+const checks = [];
+const check = (name, fn) => checks.push({ name, fn });
+
+check('page title', async () => {
+  assert.equal(await page.title(), 'Vantrel');
+});
+
+// The background with opaque bitmaps drawn over it at [name, x, y].
+function compose(background, layers) {
+  const base = bmp(background);
+  const out = { ...base, data: Buffer.from(base.data) };
+  for (const [name, x, y] of layers) {
+    const b = bmp(name);
+    for (let j = 0; j < b.height; j++) {
+      b.data.copy(out.data, ((y + j) * out.width + x) * 4, j * b.width * 4, (j + 1) * b.width * 4);
+    }
+  }
+  return out;
+}
+
+check('start screen', async () => {
+  // Every pixel: the background wherever no button covers it.
+  const expected = compose('backgroundStart.bmp', [
+    ['bouton/boutonAideUp.bmp', 6, 425], ['bouton/boutonApropoUp.bmp', 6, 456],
+    ['bouton/boutonNewGameUp.bmp', 282, 143], ['bouton/boutonResumeClose.bmp', 282, 202],
+    ['bouton/boutonOptionUp.bmp', 282, 260]]);
+  assert.equal(countDiffering(await shot(), 0, 0, expected), 0, 'start screen differs from its bitmaps');
+});
+
+check('a chip enables Carte', async () => {
+  await click(NEWGAME);
+  let s = await shot();
+  assert.ok(showsBitmap(s, 385, 440, 'bouton/boutonCarteDisa.bmp'), 'Carte not disabled at bet 0');
+  assert.ok(showsBitmap(s, 193, 7, 'texte/texteMise.bmp'), 'Mise message');
+  await click(CHIP1);
+  s = await shot();
+  assert.ok(showsBitmap(s, 385, 440, 'bouton/boutonCarteUp.bmp'), 'Carte not enabled after a chip');
+});
+
+check('chip corners are transparent over the felt', async () => {
+  const s = await shot();
+  const felt = bmp('backgroundJeu.bmp');
+  CHIP_POS.forEach(([x, y], i) => {
+    const chip = bmp(CHIP_FILES[i]);
+    const isKey = (rgb) => rgb.every((v, k) => v === CHIP_KEY[k]);
+    assert.equal(countDiffering(s, x, y, chip, isKey), 0, `${CHIP_FILES[i]}: disc`);
+    let corners = 0;
+    for (let j = 0; j < chip.height; j++) {
+      for (let k = 0; k < chip.width; k++) {
+        if (!isKey(pixel(chip, k, j))) continue;
+        corners++;
+        assert.deepEqual(pixel(s, x + k, y + j), pixel(felt, x + k, y + j), `${CHIP_FILES[i]}: key colour at ${k},${j}`);
+      }
+    }
+    assert.ok(corners > 0, `${CHIP_FILES[i]} has no key-coloured corner`);
+  });
+});
+
+check('score numbers in place', async () => {
+  const s = await shot();
+  const backdrop = bmp('backTexte.bmp');  // drawn at 10, 93
+  SCORE_SLOTS.forEach(({ at, line, ink: desktop }, slot) => {
+    const ink = [Infinity, Infinity, -1, -1];
+    let brightest = null;
+    for (let y = at[1]; y < at[1] + line; y++) {
+      for (let x = at[0] - 2; x < at[0] + 40; x++) {
+        const got = pixel(s, x, y), under = pixel(backdrop, x - 10, y - 93);
+        if (got.reduce((d, v, k) => d + Math.abs(v - under[k]), 0) <= 60) continue;
+        ink[0] = Math.min(ink[0], x); ink[1] = Math.min(ink[1], y);
+        ink[2] = Math.max(ink[2], x); ink[3] = Math.max(ink[3], y);
+        if (!brightest || got[0] + got[1] > brightest[0] + brightest[1]) brightest = got;
+      }
+    }
+    ink.forEach((v, k) => assert.ok(Math.abs(v - desktop[k]) <= 1,
+      `score slot ${slot}: ink at [${ink}], the desktop game's at [${desktop}]`));
+    assert.ok(brightest.every((v, k) => Math.abs(v - SCORE_COLOUR[k]) <= 8), `score slot ${slot}: colour ${brightest}`);
+  });
+});
+
+check('Aide opens and closing it restores the screen', async () => {
+  const before = await shot();
+  await click(AIDE);
+  const s = await shot();
+  assert.ok(showsBitmap(s, 6, 456, 'bouton/boutonRetourUp.bmp'), 'no Retour on the Aide page');
+  const top = { ...bmp('backgroundAide.bmp'), height: 60 };  // above the text drawn on the page
+  assert.equal(countDiffering(s, 0, 0, top), 0, 'Aide page background not shown');
+  await click(RETOUR);
+  assert.equal(countDiffering(await shot(), 0, 0, before), 0, 'the bet screen is not as it was');
+});
+
+let dealt;
+check('the deal shows five card bitmaps', async () => {
+  await click(CARTE);
+  const s = await shot();
+  dealt = [0, 1, 2, 3, 4].map((i) => cardAt(s, i));
+  dealt.forEach((card, i) => {
+    assert.ok(card, `slot ${i} shows no card bitmap`);
+    assert.notEqual(card, 'back.bmp', `slot ${i} is face down`);
+  });
+  assert.equal(new Set(dealt).size, 5, `the same card twice: ${dealt}`);
+  assert.ok(showsBitmap(s, 193, 7, 'texte/texteFirstHand.bmp'), 'first-hand message');
+});
+
+check('two marks', async () => {
+  await click([GARDER_X[1], GARDER_Y]);
+  await click([GARDER_X[3], GARDER_Y]);
+  const s = await shot();
+  assert.ok(showsBitmap(s, 147, 321, 'bouton/boutonGarderDown.bmp'), 'second mark');
+  assert.ok(showsBitmap(s, 329, 321, 'bouton/boutonGarderDown.bmp'), 'fourth mark');
+  assert.ok(showsBitmap(s, 56, 321, 'bouton/boutonGarderUp.bmp'), 'first slot unmarked');
+});
+
+check('the draw: marked cards exchanged, the caption matches the final hand', async () => {
+  await click(CARTE);
+  const s = await shot();
+  const final = [0, 1, 2, 3, 4].map((i) => cardAt(s, i));
+  assert.deepEqual([final[0], final[2], final[4]], [dealt[0], dealt[2], dealt[4]], 'unmarked cards changed');
+  for (const i of [1, 3]) assert.ok(final[i] && !dealt.includes(final[i]), `slot ${i} not exchanged: ${final[i]}`);
+  const caption = CAPTIONS[combination(final)];
+  assert.ok(showsBitmap(s, 118, 378, caption), `${final} should show ${caption}`);
+  assert.ok(showsBitmap(s, 385, 440, 'bouton/boutonRejouerUp.bmp'), 'Rejouer button');
+  console.log(`    final hand ${final.join(' ')}: ${path.basename(caption)}`);
+  if (shotsDir) await page.screenshot({ path: path.join(shotsDir, 'screenshot-browser.png') });
+});
+
+check('Rejouer leads back to the bet screen', async () => {
+  await click(CARTE);
+  const s = await shot();
+  assert.ok(showsBitmap(s, 193, 7, 'texte/texteMise.bmp'), 'Mise message');
+  assert.ok(showsBitmap(s, 118, 378, 'texte/texteAide.bmp'), 'help caption');
+});
+
+check('Escape ends the game and the page says so', async () => {
+  await page.keyboard.press('Escape');
+  await page.waitForSelector('#ended:not([hidden])', { timeout: 5000 });
+  assert.equal(await page.$eval('#ended-text', (e) => e.textContent), 'La partie est terminée.');
+  assert.ok(await page.$eval('#canvas', (e) => e.hidden), 'the game is still shown');
+});
+
+(async () => {
+  const session = await startSession(webDir);
+  let failed = 0;
+  try {
+    page = await session.browser.newPage();
+    const errors = [];
+    page.on('pageerror', (e) => errors.push(e.message));
+    await page.goto(session.url);
+    await waitIdle(page, 1, 20000);
+    canvasBox = await (await page.$('canvas')).boundingBox();
+    for (const { name, fn } of checks) {
+      try {
+        await fn();
+        console.log(`ok - ${name}`);
+      } catch (e) {
+        failed++;
+        console.log(`not ok - ${name}\n    ${e.message.split('\n').join('\n    ')}`);
+        break;  // each step builds on the one before
+      }
+    }
+    if (errors.length) {
+      failed++;
+      console.log(`not ok - page errors: ${errors.join('; ')}`);
+    }
+  } finally {
+    await session.close();
+  }
+  console.log(failed ? 'browser suite: FAILED' : `browser suite: ${checks.length} checks passed`);
+  process.exit(failed ? 1 : 0);
+})().catch((e) => {
+  console.error(e);
+  process.exit(1);
+});
