@@ -88,7 +88,7 @@ void DisplayTest::SetUp()
     screen_ = SDL_SetVideoMode(kScreenWidth, kScreenHeight, kScreenDepth, SDL_HWSURFACE | SDL_DOUBLEBUF);
     ASSERT_NE(screen_, nullptr) << SDL_GetError();
     ASSERT_EQ(screen_->pitch, kScreenWidth * 4);
-    armAlarm(20);  // a wait that never ends fails its test instead of stalling the run
+    armAlarm(120);  // a wait that never ends fails its test instead of stalling the run (room for sanitizers)
     drainEvents();
     clearScreen();
     gFlips.clear();
