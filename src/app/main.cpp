@@ -16,6 +16,7 @@
 #include "cards/purse.h"
 #include "display/data_file.h"
 #include "display/layout.h"
+#include "display/video_driver.h"
 
 int main(int /*argc*/, char* /*argv*/[])
 {
@@ -37,6 +38,17 @@ int main(int /*argc*/, char* /*argv*/[])
 
     if (SDL_Init(SDL_INIT_VIDEO) == -1) {
         std::fprintf(stderr, "Erreur d'initialisation de la SDL : %s\n", SDL_GetError());
+        std::exit(1);
+    }
+    // With no usable display SDL may settle for a driver that shows nothing
+    // (text mode, off-screen): the player would get a game that never
+    // appears and cannot be quit. That is a start-up failure like any other.
+    std::array<char, 32> driver{};
+    if (SDL_VideoDriverName(driver.data(), static_cast<int>(driver.size())) == nullptr ||
+        !driverShowsAWindow(driver.data())) {
+        std::fprintf(stderr, "Erreur d'initialisation de la SDL : le pilote vidéo %s n'affiche aucune fenêtre\n",
+                     driver.data());
+        SDL_Quit();
         std::exit(1);
     }
 

@@ -2,14 +2,7 @@
 
 #include "display/data_file.h"
 
-SDL_Surface* loadImage(const char* path)
-{
-    SDL_RWops* stream = openDataFile(path);
-    if (stream == nullptr) {
-        return nullptr;
-    }
-    return SDL_LoadBMP_RW(stream, 1);  // closes the stream whatever happens
-}
+SDL_Surface* loadImage(const char* path) { return loadBitmap(path); }
 
 void blitImage(SDL_Surface* image, ScreenPos pos, SDL_Surface* screen)
 {

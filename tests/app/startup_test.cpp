@@ -1,27 +1,33 @@
 // main's start-up and shutdown under the dummy driver. main is built here as
 // vantrelMain with its round loop replaced by a recorder (see CMakeLists);
-// SDL_Init, SDL_SetVideoMode, SDL_WM_SetIcon and time are wrapped at link time.
+// SDL_Init, SDL_VideoDriverName, SDL_SetVideoMode, SDL_WM_SetIcon, SDL_Quit
+// and time are wrapped at link time.
 #include <SDL.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <array>
+#include <cstdio>
 #include <ctime>
 #include <string>
 
 #include "app/round_loop.h"
 #include "cards/shuffle.h"
+#include "display/video_driver.h"
 
 int vantrelMain(int argc, char* argv[]);
 extern "C" int __real_SDL_Init(Uint32 flags);
 extern "C" SDL_Surface* __real_SDL_SetVideoMode(int width, int height, int bpp, Uint32 flags);
 extern "C" void __real_SDL_WM_SetIcon(SDL_Surface* icon, Uint8* mask);
+extern "C" void __real_SDL_Quit(void);
 
 namespace {
 
 struct Seen {
     bool failInit = false;
     bool failVideo = false;
+    const char* driver = "x11";  // what SDL_VideoDriverName reports; the real one is "dummy"
+    bool traceQuit = false;      // SDL_Quit says so on standard error
     time_t now = 0;
     std::array<int, 4> videoMode{};  // width, height, depth, flags
     int iconWidth = 0;
@@ -39,6 +45,20 @@ extern "C" int __wrap_SDL_Init(Uint32 flags)
         return -1;
     }
     return __real_SDL_Init(flags);
+}
+
+extern "C" char* __wrap_SDL_VideoDriverName(char* name, int size)
+{
+    std::snprintf(name, static_cast<size_t>(size), "%s", gSeen.driver);
+    return name;
+}
+
+extern "C" void __wrap_SDL_Quit(void)
+{
+    if (gSeen.traceQuit) {
+        std::fputs("SDL_Quit\n", stderr);
+    }
+    __real_SDL_Quit();
 }
 
 extern "C" SDL_Surface* __wrap_SDL_SetVideoMode(int width, int height, int bpp, Uint32 flags)
@@ -114,6 +134,31 @@ TEST_F(StartupDeathTest, FailuresSayWhichStepFailedAndExitOne)
     gSeen.failInit = false;
     gSeen.failVideo = true;
     EXPECT_EXIT(start(), ::testing::ExitedWithCode(1), "^Impossible de charger le mode video : mode refused\n$");
+}
+
+TEST_F(StartupDeathTest, ADriverThatShowsNoWindowIsAFailureBeforeAnythingIsDrawn)
+{
+    // The video mode would fail too: a driver check made after it would
+    // print that line instead.
+    gSeen.failVideo = true;
+    gSeen.traceQuit = true;
+    for (const char* driver : {"caca", "offscreen"}) {
+        gSeen.driver = driver;
+        EXPECT_EXIT(start(), ::testing::ExitedWithCode(1),
+                    std::string("^Erreur d'initialisation de la SDL : le pilote vidéo ") + driver +
+                        " n'affiche aucune fenêtre\nSDL_Quit\n$");
+    }
+}
+
+TEST(VideoDriver, OnlyDriversThatShowThePlayerAPictureAreAccepted)
+{
+    for (const char* driver : {"x11", "wayland", "KMSDRM", "fbcon", "directfb"}) {
+        EXPECT_TRUE(driverShowsAWindow(driver)) << driver;
+    }
+    for (const char* driver : {"caca", "aalib", "offscreen", "dummy", "evdev", "x1", "x11x", ""}) {
+        EXPECT_FALSE(driverShowsAWindow(driver)) << driver;
+    }
+    EXPECT_FALSE(driverShowsAWindow(nullptr));
 }
 
 }  // namespace

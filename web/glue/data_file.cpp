@@ -20,3 +20,12 @@ SDL_RWops* openDataFile(const char* path)
 // A page has no window icon (SDL_WM_SetIcon does nothing there); the page's
 // favicon is the game's icon instead.
 SDL_Surface* loadIcon(const char* /*path*/) { return nullptr; }
+
+// The pictures are the game's own, packed in at build time, and the page's
+// SDL decodes them by name (library_vantrel.js): there are no header bytes
+// to read here, and no file a player can swap.
+SDL_Surface* loadBitmap(const char* path)
+{
+    SDL_RWops* stream = openDataFile(path);
+    return stream != nullptr ? SDL_LoadBMP_RW(stream, 1) : nullptr;
+}
