@@ -97,13 +97,28 @@ round)
     quit_with_escape
     ;;
 nodisplay)
-    out=$(cd "$game_dir" && env -u DISPLAY SDL_VIDEODRIVER=x11 ./vantrel 2>&1 >/dev/null)
-    status=$?
-    [ "$status" = 1 ] || fail "status $status without a display"
-    # SDL's own reason ends the line; the compatibility library words it as SDL 2.
+    # Without a usable display the game must say so and end, never run
+    # unseen on a text-mode or off-screen driver that SDL falls back on:
+    # DISPLAY unset, a display no server runs on, and the X11 driver asked
+    # for with no display (SDL's own reason ends the line; the compatibility
+    # library words it as SDL 2). A good run ends at once; one still running
+    # after 10 s is killed and fails.
+    dead=77
+    while [ -e "/tmp/.X11-unix/X$dead" ] || [ -e "/tmp/.X$dead-lock" ]; do dead=$((dead + 1)); done
     reason="No available video device"
     [ "${E2E_SDL:-classic}" = compat ] && reason="x11 not available"
-    [ "$out" = "Erreur d'initialisation de la SDL : $reason" ] || fail "message: $out"
+    for run in "-u DISPLAY -u SDL_VIDEODRIVER" "-u SDL_VIDEODRIVER DISPLAY=:$dead" "-u DISPLAY SDL_VIDEODRIVER=x11"; do
+        (cd "$game_dir" && exec env -u WAYLAND_DISPLAY $run timeout -s KILL 10 ./vantrel) >/dev/null 2>"$E2E_TMP/err"
+        status=$?
+        [ "$status" = 1 ] || fail "$run: status $status"
+        # Only the line is ours: SDL 2 may warn before it.
+        line=$(tail -n1 "$E2E_TMP/err")
+        if [[ $run == *x11 ]]; then
+            [ "$line" = "Erreur d'initialisation de la SDL : $reason" ] || fail "$run: message: $line"
+        else
+            [[ $line =~ ^"Erreur d'initialisation de la SDL : ". ]] || fail "$run: message: $line"
+        fi
+    done
     ;;
 noicon|nofont)
     copy=$E2E_TMP/game
@@ -123,29 +138,49 @@ noicon|nofont)
     quit_with_escape
     ;;
 hostile)
-    # A data folder an attacker could write to: other formats posing as the
-    # icon (each once claimed a 65535-pixel picture and crashed a decoder),
-    # and FIFOs, which block whoever opens them, in place of the game
-    # background, every card, a chip and the font. The game must play a round
-    # and quit as usual, in bounded time.
+    # A data folder an attacker could write to; in each form the game must
+    # play a round and quit as usual, in bounded time and memory.
+    # gif, pcx: other formats posing as the icon (each once claimed a
+    # 65535-pixel picture and crashed a decoder), and FIFOs, which block
+    # whoever opens them, in place of the game background, every card, a
+    # chip and the font.
+    # headers: bitmaps claiming a height of INT_MIN (once a crash) as the
+    # game background, every card and a chip, and 65535 × 65535 (once
+    # gigabytes and a minute per load) as the start background.
     copy=$E2E_TMP/game
     start_x
-    for icon in gif pcx; do
+    for variant in gif pcx headers; do
         rm -rf "$copy"
         cp -r "$game_dir" "$copy"
-        if [ $icon = gif ]; then
-            printf 'GIF89a\xff\xff\xff\xff\xf0\0\0\0\0\0\xff\xff\xff,\0\0\0\0\xff\xff\xff\xff\0\2\2\x44\x01\0;'
-        else
-            printf '\x0a\5\1\x08\0\0\0\0\xfe\xff\xfe\xff'; head -c 116 /dev/zero
-        fi >"$copy/image/icon.png"
+        case $variant in
+        gif)
+            printf 'GIF89a\xff\xff\xff\xff\xf0\0\0\0\0\0\xff\xff\xff,\0\0\0\0\xff\xff\xff\xff\0\2\2\x44\x01\0;' \
+                >"$copy/image/icon.png"
+            ;;
+        pcx)
+            { printf '\x0a\5\1\x08\0\0\0\0\xfe\xff\xfe\xff'; head -c 116 /dev/zero; } >"$copy/image/icon.png"
+            ;;
+        esac
         for f in "$copy"/image/backgroundJeu.bmp "$copy"/image/carte/*.bmp "$copy"/image/jeton/jeton1Up.bmp \
                  "$copy"/arial.ttf; do
-            rm "$f" && mkfifo "$f"
+            if [ $variant != headers ]; then
+                rm "$f" && mkfifo "$f"
+            elif [[ $f == *.bmp ]]; then
+                printf '\0\0\0\x80' | dd of="$f" bs=1 seek=22 conv=notrunc status=none  # the height field
+            fi
         done
+        [ $variant = headers ] &&
+            printf '\xff\xff\0\0\xff\xff\0\0' | dd of="$copy/image/backgroundStart.bmp" bs=1 seek=18 conv=notrunc status=none
         start_game "$copy" timeout -s KILL 60 ./vantrel
         click $NEWGAME; click $CHIP1; click $CARTE; click ${GARDER_X[0]} $GARDER_Y; click $CARTE
-        wait_for 385 440 "$img/bouton/boutonRejouerUp.bmp" >/dev/null || fail "$icon: no result screen"
+        wait_for 385 440 "$img/bouton/boutonRejouerUp.bmp" >/dev/null || fail "$variant: no result screen"
         click $CARTE
+        wait_for 118 378 "$img/texte/texteAide.bmp" >/dev/null || fail "$variant: no bet screen after Rejouer"
+        # The game's peak resident memory so far: about 12 MB on the classic
+        # SDL and 100 MB on the compatibility library.
+        peak=$(awk '/^VmHWM:/ { print $2 }' "/proc/$(xdotool getwindowpid "$WIN")/status")
+        echo "$variant: peak memory $((peak / 1024)) MB"
+        [ "${peak:-0}" -gt 0 ] && [ "$peak" -lt $((300 * 1024)) ] || fail "$variant: peak memory ${peak:-unknown} kB"
         quit_with_escape
     done
     ;;

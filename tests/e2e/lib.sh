@@ -25,11 +25,24 @@ fail() {
 # condition holds, so a loaded machine only makes the run slower.
 E2E_WAIT=${E2E_WAIT:-60}
 
-# poll SECONDS COMMAND...: runs COMMAND until it succeeds; fails after SECONDS.
+# game_gone: the game started by start_game has ended (quit or crashed).
+game_gone() {
+    [ -n "$GAME_PID" ] && ! kill -0 "$GAME_PID" 2>/dev/null
+}
+
+# poll SECONDS COMMAND...: runs COMMAND until it succeeds; fails after
+# SECONDS, or at once when the game has ended: nothing it shows can come any
+# more, and a crash should not sit out the whole wait.
 poll() {
     local deadline=$((SECONDS + $1))
     shift
-    until "$@"; do
+    while true; do
+        if game_gone; then
+            echo "the game has ended:" >&2
+            tail -n 20 "$E2E_TMP/game.err" >&2 2>/dev/null
+            return 1
+        fi
+        "$@" && return 0
         [ $SECONDS -lt $deadline ] || return 1
         sleep 0.05
     done
@@ -52,10 +65,15 @@ start_game() {
     shift
     (cd "$dir" && exec "$@") >"$E2E_TMP/game.out" 2>"$E2E_TMP/game.err" &
     GAME_PID=$!
-    WIN=$(timeout "$E2E_WAIT" xdotool search --sync --onlyvisible --name '^Vantrel$' | head -n1)
-    [ -n "$WIN" ] || fail "no window titled Vantrel"
+    poll "$E2E_WAIT" window_shown || fail "no window titled Vantrel"
     check_sdl_library
     wait_for 282 143 "$(readlink "/proc/$GAME_PID/cwd")/image/bouton/boutonNewGameUp.bmp" >/dev/null || fail "no start"
+}
+
+# window_shown: sets WIN to the game's window once it is on screen.
+window_shown() {
+    WIN=$(xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | head -n1)
+    [ -n "$WIN" ]
 }
 
 # The SDL 1.2 the running game has mapped must be the one the run is for:
@@ -81,9 +99,10 @@ click() {
     xdotool mousemove --window "$WIN" "$1" "$2" mousedown 1 mouseup 1
 }
 
-# shot NAME: screenshot of the window into $E2E_TMP/NAME.png.
+# shot NAME: screenshot of the window into $E2E_TMP/NAME.png. (import
+# waits for ever on a window that is gone, hence the time limits.)
 shot() {
-    import -window "$WIN" "$E2E_TMP/$1.png" || fail "screenshot $1"
+    timeout 10 import -window "$WIN" "$E2E_TMP/$1.png" || fail "screenshot $1"
     echo "$E2E_TMP/$1.png"
 }
 
@@ -91,7 +110,7 @@ shot() {
 # the window) in the SIZE area at (X, Y).
 signature_at() {
     if [ "$1" = window ]; then
-        import -window "$WIN" -crop "$4+$2+$3" +repage png:- 2>/dev/null | identify -format '%#' -
+        timeout 10 import -window "$WIN" -crop "$4+$2+$3" +repage png:- 2>/dev/null | identify -format '%#' -
     else
         convert "$1" -crop "$4+$2+$3" +repage -format '%#' info:
     fi
@@ -138,7 +157,11 @@ region_equals() {
 # wait_exit: waits for the game to end and sets EXIT_STATUS. Not to be run
 # in a subshell: only this shell can wait for its own child.
 wait_exit() {
-    poll "$E2E_WAIT" eval '! kill -0 "$GAME_PID" 2>/dev/null' || fail "the game did not exit"
+    local deadline=$((SECONDS + E2E_WAIT))
+    until game_gone; do
+        [ $SECONDS -lt $deadline ] || fail "the game did not exit"
+        sleep 0.05
+    done
     wait "$GAME_PID"
     EXIT_STATUS=$?
     GAME_PID=""
