@@ -24,7 +24,9 @@ for p in "libsdl1.2debian | libsdl1.2-compat" libsdl-ttf2.0-0 libsdl-image1.2; d
 done
 
 # Debian's own checker: any error or warning fails; informational tags may stay.
-lintian --fail-on error,warning "$deb" >"$tmp/lintian.log" 2>&1
+# Its temporary files go to our folder, which goes away with the test.
+mkdir "$tmp/lintian-tmp"
+TMPDIR=$tmp/lintian-tmp lintian --fail-on error,warning "$deb" >"$tmp/lintian.log" 2>&1
 status=$?
 cat "$tmp/lintian.log"
 [ "$status" = 0 ] && ! grep -q '^[EW]: ' "$tmp/lintian.log" || fail "lintian reports errors or warnings"
