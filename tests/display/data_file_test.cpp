@@ -22,20 +22,15 @@
 
 namespace {
 
-// Big-endian in PNG, little-endian in BMP.
-void putBig32(std::vector<uint8_t>* bytes, uint32_t value)
+// `size` bytes of `value`: big-endian in PNG, little-endian in BMP.
+void put(std::vector<uint8_t>* bytes, uint32_t value, int size, bool bigEndian = false)
 {
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        bytes->push_back(static_cast<uint8_t>(value >> shift));
+    for (int i = 0; i < size; ++i) {
+        bytes->push_back(static_cast<uint8_t>(value >> (8 * (bigEndian ? size - 1 - i : i))));
     }
 }
 
-void putLittle(std::vector<uint8_t>* bytes, uint32_t value, int size)
-{
-    for (int i = 0; i < size; ++i) {
-        bytes->push_back(static_cast<uint8_t>(value >> (8 * i)));
-    }
-}
+void putBig32(std::vector<uint8_t>* bytes, uint32_t value) { put(bytes, value, 4, true); }
 
 uint32_t crc32(const uint8_t* bytes, size_t size)
 {
@@ -69,8 +64,8 @@ std::vector<uint8_t> greyPng(uint32_t width, uint32_t height)
     }
     const auto size = static_cast<uint32_t>(rows.size());
     std::vector<uint8_t> zlib = {0x78, 0x01, 0x01};  // one final stored block
-    putLittle(&zlib, size, 2);
-    putLittle(&zlib, ~size, 2);
+    put(&zlib, size, 2);
+    put(&zlib, ~size, 2);
     zlib.insert(zlib.end(), rows.begin(), rows.end());
     uint32_t a = 1;
     uint32_t b = 0;
@@ -112,23 +107,19 @@ std::vector<uint8_t> bmp(int32_t width, int32_t height, uint32_t depth = 24, uin
     const int64_t rowBytes = (std::max<int64_t>(width, 1) * depth + 31) / 32 * 4;
     const int64_t rows = std::min<int64_t>(std::abs(int64_t{height}), 489);
     const uint32_t pixelBytes = static_cast<uint32_t>(rowBytes * std::max<int64_t>(rows, 1));
-    putLittle(&bytes, 14 + headerSize + pixelBytes, 4);
-    putLittle(&bytes, 0, 4);
-    putLittle(&bytes, 14 + headerSize, 4);  // the pixels follow the headers
-    putLittle(&bytes, headerSize, 4);
-    if (headerSize == 12) {
-        putLittle(&bytes, static_cast<uint32_t>(width), 2);
-        putLittle(&bytes, static_cast<uint32_t>(height), 2);
-        putLittle(&bytes, 1, 2);
-        putLittle(&bytes, depth, 2);
-    } else {
-        putLittle(&bytes, static_cast<uint32_t>(width), 4);
-        putLittle(&bytes, static_cast<uint32_t>(height), 4);
-        putLittle(&bytes, 1, 2);
-        putLittle(&bytes, depth, 2);
-        putLittle(&bytes, compression, 4);
-        bytes.resize(14 + headerSize, 0);
+    put(&bytes, 14 + headerSize + pixelBytes, 4);
+    put(&bytes, 0, 4);
+    put(&bytes, 14 + headerSize, 4);  // the pixels follow the headers
+    put(&bytes, headerSize, 4);
+    const int side = headerSize == 12 ? 2 : 4;  // the old OS/2 header has 16-bit sides
+    put(&bytes, static_cast<uint32_t>(width), side);
+    put(&bytes, static_cast<uint32_t>(height), side);
+    put(&bytes, 1, 2);
+    put(&bytes, depth, 2);
+    if (headerSize != 12) {
+        put(&bytes, compression, 4);
     }
+    bytes.resize(14 + headerSize, 0);
     bytes.resize(bytes.size() + pixelBytes, 0x40);
     return bytes;
 }
