@@ -33,7 +33,7 @@ done
 end=$(date +%s.%N)
 # The first window seen may be replaced while the game sets its video mode.
 sleep 1
-WIN=$(xdotool search --onlyvisible --name '^Vantrel$' | tail -n1)
+WIN=$(xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | tail -n1)
 xdotool key --window "$WIN" Escape
 deadline=$((SECONDS + limit))
 while kill -0 "$make_pid" 2>/dev/null; do
