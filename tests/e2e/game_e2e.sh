@@ -111,7 +111,7 @@ nodisplay)
         (cd "$game_dir" && exec env -u WAYLAND_DISPLAY $run timeout -s KILL 10 ./vantrel) >/dev/null 2>"$E2E_TMP/err"
         status=$?
         [ "$status" = 1 ] || fail "$run: status $status"
-        # Only the line is ours: SDL 2 may warn before it.
+        # Only the last line is ours: SDL 2 may warn before it.
         line=$(tail -n1 "$E2E_TMP/err")
         if [[ $run == *x11 ]]; then
             [ "$line" = "Erreur d'initialisation de la SDL : $reason" ] || fail "$run: message: $line"
