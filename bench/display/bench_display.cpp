@@ -12,7 +12,7 @@
 #include <system_error>
 
 #include "bmp_writer.h"
-#include "cards/display_state.h"
+#include "state/display_state.h"
 #include "cards/purse.h"
 #include "display/elements.h"
 #include "display/layout.h"

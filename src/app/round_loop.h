@@ -6,8 +6,8 @@
 #include <cstdint>
 
 #include "cards/card_list.h"
-#include "cards/display_state.h"
-#include "cards/modes.h"
+#include "state/display_state.h"
+#include "state/modes.h"
 #include "cards/purse.h"
 
 // Runs rounds until `*running` becomes -1. All state is main's, by pointer.

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstddef>
 
-#include "cards/display_state.h"
+#include "state/display_state.h"
 #include "display/layout.h"
 
 // Shared by every routine that draws an image or a rendered text.

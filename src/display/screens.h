@@ -3,7 +3,7 @@
 
 #include <SDL.h>
 
-#include "cards/display_state.h"
+#include "state/display_state.h"
 #include "cards/purse.h"
 
 // The start screen; flips.

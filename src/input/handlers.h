@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
-#include "cards/display_state.h"
-#include "cards/modes.h"
+#include "state/display_state.h"
+#include "state/modes.h"
 #include "cards/purse.h"
 
 void handleStartInput(DisplayState* display, int32_t* mode, int32_t* running);

@@ -11,8 +11,8 @@
 
 #include <cstdint>
 
-#include "cards/display_state.h"
-#include "cards/modes.h"
+#include "state/display_state.h"
+#include "state/modes.h"
 #include "cards/purse.h"
 
 // Waits for one event that concerns Retour: a left press on it sets

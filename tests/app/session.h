@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "cards/card_list.h"
-#include "cards/display_state.h"
-#include "cards/modes.h"
+#include "state/display_state.h"
+#include "state/modes.h"
 #include "cards/purse.h"
 #include "input/hit_areas.h"
 #include "sdl_events.h"

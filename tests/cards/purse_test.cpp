@@ -3,8 +3,8 @@
 #include <cstring>
 #include <limits>
 
-#include "cards/display_state.h"
-#include "cards/modes.h"
+#include "state/display_state.h"
+#include "state/modes.h"
 #include "cards/purse.h"
 
 namespace {

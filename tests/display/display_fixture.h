@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "bmp_writer.h"
-#include "cards/display_state.h"
+#include "state/display_state.h"
 #include "cards/purse.h"
 #include "display/layout.h"
 

@@ -96,7 +96,12 @@ TEST(FixedTables, AreTheGameAsDesigned)
         << kAproposTextPt << "pt" << kPageTextColor << "\nsizes " << kSmallButtonWidth << 'x' << kSmallButtonHeight
         << ' ' << kLargeButtonWidth << 'x' << kLargeButtonHeight << ' ' << kCarteButtonWidth << 'x'
         << kCarteButtonHeight << ' ' << kChipSize << 'x' << kChipSize << ' ' << kGarderButtonWidth << 'x'
-        << kGarderButtonHeight << '\n';
+        << kGarderButtonHeight << "\npictures";
+    for (const PictureSize size : {kBackgroundSize, kSmallButtonSize, kLargeButtonSize, kCarteButtonSize, kCardSize,
+                                   kGarderButtonSize, kChipImageSize, kMessageSize, kCaptionSize, kBackdropSize}) {
+        out << ' ' << size.w << 'x' << size.h;
+    }
+    out << '\n';
 
     EXPECT_EQ(out.str(), R"(window 872x488x32 Vantrel image/icon.png up to 256px arial.ttf
 background 0 image/backgroundStart.bmp
@@ -163,6 +168,7 @@ score @140,108 18pt @84,131 18pt @84,155 18pt @452,108 14pt @452,127 14pt @335,1
 aide text www.vantrel.example @275,380 12pt rgb 247,247,247
 apropos text www.vantrel.example @101,359 1.0 @126,183 20pt rgb 247,247,247
 sizes 108x27 304x37 152x37 68x68 70x15
+pictures 872x488 110x29 306x39 154x39 70x98 80x20 72x72 382x46 262x38 548x98
 )");
 }
 
