@@ -12,10 +12,10 @@
 
 #include "app/round_loop.h"
 #include "cards/card_list.h"
-#include "state/display_state.h"
 #include "cards/purse.h"
 #include "display/data_file.h"
 #include "display/layout.h"
+#include "state/display_state.h"
 
 int main(int /*argc*/, char* /*argv*/[])
 {
