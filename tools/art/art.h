@@ -17,7 +17,8 @@
 //   the pay table                      kPayRows below, drawn by backgrounds.cpp
 //   the contact sheet                  contact_sheet.cpp
 // Positions, sizes and file names are the game's own (display/layout.h and
-// input/hit_areas.h); the art never chooses them.
+// input/hit_areas.h); the art never chooses them. Every file of the game's
+// kImageElements must be drawn here: the tool stops, naming any one missing.
 #pragma once
 
 #include <cairo-ft.h>
