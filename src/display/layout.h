@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "cards/card_list.h"
 #include "cards/evaluate.h"
 #include "state/display_state.h"
 
@@ -358,7 +359,8 @@ constexpr std::array<ImageElement, kImageElementCount> makeImageElements()
     }
     return all;
 }
-inline constexpr std::array<ImageElement, kImageElementCount> kImageElements = makeImageElements();
+// Not inline: it points at the tables above, which each file has its own copy of.
+constexpr std::array<ImageElement, kImageElementCount> kImageElements = makeImageElements();
 
 // Text rendered from the font.
 constexpr Rgb kScoreColor = {247, 201, 17};
