@@ -14,7 +14,8 @@ PLAY_PACKAGES := \
 TEST_PACKAGES := \
 	libgtest-dev libgmock-dev libbenchmark-dev clang-format \
 	xvfb xdotool imagemagick valgrind dpkg-dev \
-	libsdl1.2-compat lintian desktop-file-utils appstream
+	libsdl1.2-compat lintian desktop-file-utils appstream \
+	tesseract-ocr tesseract-ocr-fra
 
 # The browser build's toolchain, browser and font subsetter (about 1.5 GB):
 # only `make web` and `make test` install them, never `make play`.

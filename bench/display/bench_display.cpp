@@ -12,13 +12,13 @@
 #include <system_error>
 
 #include "bmp_writer.h"
-#include "cards/display_state.h"
 #include "cards/purse.h"
 #include "display/elements.h"
 #include "display/layout.h"
 #include "display/screens.h"
 #include "display/text_panels.h"
 #include "input/overlays.h"
+#include "state/display_state.h"
 
 namespace {
 

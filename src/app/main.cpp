@@ -12,11 +12,11 @@
 
 #include "app/round_loop.h"
 #include "cards/card_list.h"
-#include "cards/display_state.h"
 #include "cards/purse.h"
 #include "display/data_file.h"
 #include "display/layout.h"
 #include "display/video_driver.h"
+#include "state/display_state.h"
 
 int main(int /*argc*/, char* /*argv*/[])
 {

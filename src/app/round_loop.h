@@ -6,9 +6,9 @@
 #include <cstdint>
 
 #include "cards/card_list.h"
-#include "cards/display_state.h"
-#include "cards/modes.h"
 #include "cards/purse.h"
+#include "state/display_state.h"
+#include "state/modes.h"
 
 // Runs rounds until `*running` becomes -1. All state is main's, by pointer.
 void runRoundLoop(CardList* gatherList, CardList* stockList, CardList* handList, Purse* purse, DisplayState* display,

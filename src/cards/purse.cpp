@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "cards/modes.h"
+#include "state/modes.h"
 
 // Money never wraps: sums stop at the largest 32-bit value.
 static int32_t saturatingAdd(int32_t a, int64_t b)

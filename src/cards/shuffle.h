@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cards/card_list.h"
-#include "cards/display_state.h"
+#include "state/display_state.h"
 
 // Gathers every card and sorts the deck into `stockList` five times over on
 // fresh random keys. Afterwards the stock holds all cards; hand and gather are

@@ -7,8 +7,8 @@
 #include <array>
 #include <cstddef>
 
-#include "cards/display_state.h"
 #include "display/layout.h"
+#include "state/display_state.h"
 
 // Shared by every routine that draws an image or a rendered text.
 // Loads a bitmap; null for a null path or a file that does not load.

@@ -10,9 +10,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 
-#include "cards/display_state.h"
+#include "cards/card_list.h"
 #include "cards/evaluate.h"
+#include "state/display_state.h"
 
 constexpr int kScreenWidth = 872;
 constexpr int kScreenHeight = 488;
@@ -26,6 +28,13 @@ constexpr const char* kFontFile = "arial.ttf";
 struct ScreenPos {
     int16_t x;
     int16_t y;
+};
+
+// The size a picture is drawn at. Click rectangles (input/hit_areas.h) lie a
+// little inside their pictures.
+struct PictureSize {
+    int w;
+    int h;
 };
 
 struct Rgb {
@@ -83,6 +92,7 @@ constexpr ImageTable<6> kBackgroundImages = imagesByValue<6>({
     {kScreenGameover, "image/backgroundGameOver.bmp"},
 });
 constexpr ScreenPos kBackgroundPos = {0, 0};
+constexpr PictureSize kBackgroundSize = {kScreenWidth, kScreenHeight};
 
 // Two-state buttons.
 constexpr ImageTable<2> kAideButtonImages =
@@ -109,6 +119,10 @@ constexpr ScreenPos kResumeButtonPos = {282, 202};
 constexpr ScreenPos kOptionButtonPos = {282, 260};
 constexpr ScreenPos kCarteButtonPos = {385, 440};
 
+constexpr PictureSize kSmallButtonSize = {110, 29};  // Aide, Apropos, Retour, Continuer
+constexpr PictureSize kLargeButtonSize = {306, 39};  // NewGame, Resume, Option
+constexpr PictureSize kCarteButtonSize = {154, 39};  // Carte, Rejouer
+
 // Carte / Rejouer, by `carteButton`.
 constexpr ImageTable<kCarteDisabled + 1> kCarteButtonImages = imagesByValue<kCarteDisabled + 1>({
     {kCarteUp, "image/bouton/boutonCarteUp.bmp"},
@@ -129,6 +143,8 @@ constexpr ImageTable<kResumeClosed + 1> kResumeButtonImages = imagesByValue<kRes
 constexpr std::array<ScreenPos, kHandSlots> kCardPos = {{{61, 221}, {152, 221}, {243, 221}, {334, 221}, {425, 221}}};
 constexpr std::array<ScreenPos, kHandSlots> kGarderButtonPos = {
     {{56, 321}, {147, 321}, {238, 321}, {329, 321}, {420, 321}}};
+constexpr PictureSize kCardSize = {70, 98};
+constexpr PictureSize kGarderButtonSize = {80, 20};
 
 // Card images: "image/carte/" + rank text + suit text + ".bmp"; id 0 is the back.
 constexpr const char* kCardBackImage = "image/carte/back.bmp";
@@ -136,8 +152,50 @@ constexpr std::array<const char*, 13> kRankTexts = {"2", "3", "4", "5", "6", "7"
 constexpr std::array<const char*, 4> kSuitTexts = {"Trefle", "Carreau", "Coeur", "Pique"};
 constexpr size_t kCardPathSize = 40;  // longest is "image/carte/10Carreau.bmp"
 
+using CardPath = std::array<char, kCardPathSize>;
+
+// The parts one after the other; a path too long for CardPath fails to compile.
+constexpr CardPath joinPath(std::initializer_list<const char*> parts)
+{
+    CardPath path{};
+    size_t length = 0;
+    for (const char* part : parts) {
+        for (; *part != '\0'; ++part) {
+            if (length + 1 >= path.size()) {
+                throw "card path too long";
+            }
+            path[length++] = *part;
+        }
+    }
+    return path;
+}
+
+constexpr std::array<CardPath, kDeckSize + 1> makeCardPaths()
+{
+    std::array<CardPath, kDeckSize + 1> paths{};
+    paths[0] = joinPath({kCardBackImage});
+    for (int32_t id = 1; id <= kDeckSize; ++id) {
+        paths[static_cast<size_t>(id)] =
+            joinPath({"image/carte/", kRankTexts[static_cast<size_t>(rankOfId(id) - kRankTwo)],
+                      kSuitTexts[static_cast<size_t>(suitOfId(id))], ".bmp"});
+    }
+    return paths;
+}
+inline constexpr std::array<CardPath, kDeckSize + 1> kCardPaths = makeCardPaths();
+
+// Card images by id, as a table like the others.
+constexpr ImageTable<kDeckSize + 1> makeCardImages()
+{
+    ImageTable<kDeckSize + 1> table{};
+    for (size_t id = 0; id < table.size(); ++id) {
+        table[id] = kCardPaths[id].data();
+    }
+    return table;
+}
+inline constexpr ImageTable<kDeckSize + 1> kCardImages = makeCardImages();
+
 // Writes the image path of card id 0..52 into `out`; false (and an empty
-// string) for any other id.
+// string) for any other id or a buffer too small.
 bool cardImagePath(int32_t id, char* out, size_t size);
 
 // Ten chips, in `chipButtons` order; [chip][kButtonUp / kButtonDown].
@@ -165,6 +223,7 @@ constexpr std::array<ScreenPos, kChipButtons> kChipPos = {{
     {400, 209},  // Allin
     {400, 292},  // Reset
 }};
+constexpr PictureSize kChipImageSize = {72, 72};
 // Chips are round: this colour outside the disc is see-through.
 constexpr Rgb kChipColorKey = {0, 150, 0};
 
@@ -176,6 +235,7 @@ constexpr ImageTable<4> kMessageImages = imagesByValue<4>({
     {kMsgLoose, "image/texte/texteLoose.bmp"},
 });
 constexpr ScreenPos kMessagePos = {193, 7};
+constexpr PictureSize kMessageSize = {382, 46};
 
 // Combination caption, by `combination`: a hand code, or the help text.
 constexpr ImageTable<kCombinationAide + 1> kCombinationImages = imagesByValue<kCombinationAide + 1>({
@@ -192,11 +252,115 @@ constexpr ImageTable<kCombinationAide + 1> kCombinationImages = imagesByValue<kC
     {kCombinationAide, "image/texte/texteAide.bmp"},
 });
 constexpr ScreenPos kCombinationPos = {118, 378};
+constexpr PictureSize kCaptionSize = {262, 38};
 
 // The panel behind the score numbers, redrawn before each score panel so new
 // digits are never blended over old ones.
 constexpr const char* kScoreBackdropImage = "image/backTexte.bmp";
 constexpr ScreenPos kScoreBackdropPos = {10, 93};
+constexpr PictureSize kBackdropSize = {548, 98};
+
+// ---- every picture, in one list ----
+//
+// Each element names its files, its places, the field that picks its picture
+// and its size: the art tool must write every file listed here, the tests
+// write, load and draw them from it, and the contact sheet shows them all.
+
+// Screens an element shows on, one bit each, for the art's overlap check; the
+// game screen shows the chips while betting, the cards once dealt.
+constexpr uint32_t kOnStart = 1;
+constexpr uint32_t kOnBet = 2;
+constexpr uint32_t kOnDeal = 4;
+constexpr uint32_t kOnGame = kOnBet | kOnDeal;
+constexpr uint32_t kOnAide = 8;
+constexpr uint32_t kOnApropos = 16;
+constexpr uint32_t kOnGameOver = 32;
+constexpr uint32_t kUnderAll = 0;  // the backgrounds: everything stands on them
+
+// Which of DisplayState's 31 integers picks a picture, by the field's offset.
+constexpr int32_t fieldAt(size_t offset) { return static_cast<int32_t>(offset / sizeof(int32_t)); }
+constexpr int32_t kFixedPicture = -1;  // no field: the element always shows its first file
+
+struct ImageElement {
+    const char* name;
+    const char* const* images;  // by field value; null where a value has no picture
+    size_t imageCount;
+    const ScreenPos* places;  // one copy of the element at each
+    size_t placeCount;
+    int32_t field;  // the copy at places[i] reads field + i
+    PictureSize size;
+    uint32_t screens;
+    bool keyed;  // drawn with kChipColorKey see-through
+};
+
+template <size_t N>
+constexpr ImageElement imageElement(const char* name, const ImageTable<N>& images, const ScreenPos& place,
+                                    int32_t field, PictureSize size, uint32_t screens)
+{
+    return {name, images.data(), N, &place, 1, field, size, screens, false};
+}
+
+template <size_t N, size_t P>
+constexpr ImageElement imageElement(const char* name, const ImageTable<N>& images,
+                                    const std::array<ScreenPos, P>& places, int32_t field, PictureSize size,
+                                    uint32_t screens)
+{
+    return {name, images.data(), N, places.data(), P, field, size, screens, false};
+}
+
+constexpr size_t kImageElementCount = 14 + kChipButtons;
+
+constexpr std::array<ImageElement, kImageElementCount> makeImageElements()
+{
+    std::array<ImageElement, kImageElementCount> all = {{
+        imageElement("background", kBackgroundImages, kBackgroundPos, fieldAt(offsetof(DisplayState, screen)),
+                     kBackgroundSize, kUnderAll),
+        imageElement("aide", kAideButtonImages, kAideButtonPos, fieldAt(offsetof(DisplayState, aideButton)),
+                     kSmallButtonSize, kOnStart | kOnGame),
+        imageElement("apropos", kAproposButtonImages, kAproposButtonPos, fieldAt(offsetof(DisplayState, aproposButton)),
+                     kSmallButtonSize, kOnStart | kOnGame),
+        imageElement("retour", kRetourButtonImages, kRetourButtonPos, fieldAt(offsetof(DisplayState, retourButton)),
+                     kSmallButtonSize, kOnAide | kOnApropos),
+        imageElement("continuer", kContinuerButtonImages, kContinuerButtonPos,
+                     fieldAt(offsetof(DisplayState, continuerButton)), kSmallButtonSize, kOnGameOver),
+        imageElement("newgame", kNewGameButtonImages, kNewGameButtonPos, fieldAt(offsetof(DisplayState, newGameButton)),
+                     kLargeButtonSize, kOnStart),
+        imageElement("resume", kResumeButtonImages, kResumeButtonPos, fieldAt(offsetof(DisplayState, resumeButton)),
+                     kLargeButtonSize, kOnStart),
+        imageElement("option", kOptionButtonImages, kOptionButtonPos, fieldAt(offsetof(DisplayState, optionButton)),
+                     kLargeButtonSize, kOnStart),
+        imageElement("carte", kCarteButtonImages, kCarteButtonPos, fieldAt(offsetof(DisplayState, carteButton)),
+                     kCarteButtonSize, kOnGame),
+        imageElement("garder", kGarderButtonImages, kGarderButtonPos, fieldAt(offsetof(DisplayState, garderButtons)),
+                     kGarderButtonSize, kOnDeal),
+        imageElement("card", kCardImages, kCardPos, fieldAt(offsetof(DisplayState, handCards)), kCardSize, kOnDeal),
+        imageElement("message", kMessageImages, kMessagePos, fieldAt(offsetof(DisplayState, message)), kMessageSize,
+                     kOnGame),
+        imageElement("combination", kCombinationImages, kCombinationPos, fieldAt(offsetof(DisplayState, combination)),
+                     kCaptionSize, kOnGame),
+        {"backdrop", &kScoreBackdropImage, 1, &kScoreBackdropPos, 1, kFixedPicture, kBackdropSize, kOnGame, false},
+    }};
+    for (size_t chip = 0; chip < kChipImages.size(); ++chip) {
+        all[all.size() - kChipImages.size() + chip] = {
+            "chip",
+            kChipImages[chip].data(),
+            2,
+            &kChipPos[chip],
+            1,
+            fieldAt(offsetof(DisplayState, chipButtons)) + static_cast<int32_t>(chip),
+            kChipImageSize,
+            kOnBet,
+            true};
+    }
+    for (const ImageElement& element : all) {
+        if (element.name == nullptr) {
+            throw "kImageElementCount is larger than the list";
+        }
+    }
+    return all;
+}
+// Not inline: it points at the tables above, which each file has its own copy of.
+constexpr std::array<ImageElement, kImageElementCount> kImageElements = makeImageElements();
 
 // Text rendered from the font.
 constexpr Rgb kScoreColor = {247, 201, 17};

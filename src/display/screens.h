@@ -3,8 +3,8 @@
 
 #include <SDL.h>
 
-#include "cards/display_state.h"
 #include "cards/purse.h"
+#include "state/display_state.h"
 
 // The start screen; flips.
 void showStartScreen(DisplayState* display, SDL_Surface* screen);

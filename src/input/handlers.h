@@ -8,9 +8,9 @@
 
 #include <cstdint>
 
-#include "cards/display_state.h"
-#include "cards/modes.h"
 #include "cards/purse.h"
+#include "state/display_state.h"
+#include "state/modes.h"
 
 void handleStartInput(DisplayState* display, int32_t* mode, int32_t* running);
 void handleOptionInput(DisplayState* display, int32_t* mode, int32_t* running);

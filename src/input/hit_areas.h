@@ -60,3 +60,31 @@ constexpr HitRect kCarteRect = hitRectAt(kCarteButtonPos, kCarteButtonWidth, kCa
 constexpr std::array<HitRect, kChipButtons> kChipRects = hitRectsAt(kChipPos, kChipSize, kChipSize);
 constexpr std::array<HitRect, kHandSlots> kGarderRects =
     hitRectsAt(kGarderButtonPos, kGarderButtonWidth, kGarderButtonHeight);
+
+// Every picture covers its click rectangle with a pixel to spare past its
+// right and bottom edges (the rectangle starts one pixel in).
+constexpr bool covers(ScreenPos corner, PictureSize picture, const HitRect& rect)
+{
+    return corner.x + picture.w - 1 >= rect.right + 1 && corner.y + picture.h - 1 >= rect.bottom + 1;
+}
+template <size_t N>
+constexpr bool coversAll(const std::array<ScreenPos, N>& corners, PictureSize picture,
+                         const std::array<HitRect, N>& rects)
+{
+    for (size_t i = 0; i < N; ++i) {
+        if (!covers(corners[i], picture, rects[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(covers(kAideButtonPos, kSmallButtonSize, kAideRect) &&
+                  covers(kAproposButtonPos, kSmallButtonSize, kAproposRect) &&
+                  covers(kRetourButtonPos, kSmallButtonSize, kRetourRect) &&
+                  covers(kContinuerButtonPos, kSmallButtonSize, kContinuerRect) &&
+                  covers(kNewGameButtonPos, kLargeButtonSize, kNewGameRect) &&
+                  covers(kOptionButtonPos, kLargeButtonSize, kOptionRect) &&
+                  covers(kCarteButtonPos, kCarteButtonSize, kCarteRect) &&
+                  coversAll(kChipPos, kChipImageSize, kChipRects) &&
+                  coversAll(kGarderButtonPos, kGarderButtonSize, kGarderRects),
+              "a picture smaller than its click rectangle");

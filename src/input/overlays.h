@@ -11,9 +11,9 @@
 
 #include <cstdint>
 
-#include "cards/display_state.h"
-#include "cards/modes.h"
 #include "cards/purse.h"
+#include "state/display_state.h"
+#include "state/modes.h"
 
 // Waits for one event that concerns Retour: a left press on it sets
 // `retourButton` to 1, a left release on it or on Aide sets it to 0.

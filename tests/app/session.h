@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "cards/card_list.h"
-#include "cards/display_state.h"
-#include "cards/modes.h"
 #include "cards/purse.h"
 #include "input/hit_areas.h"
 #include "sdl_events.h"
+#include "state/display_state.h"
+#include "state/modes.h"
 
 struct Session {
     std::array<Card, kDeckSize> cards;

@@ -15,41 +15,29 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "art/art_layout.h"
 #include "cards/card_list.h"
-#include "cards/display_state.h"
 #include "cards/evaluate.h"
 #include "display/layout.h"
-#include "input/hit_areas.h"
+#include "state/display_state.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-template <size_t N>
-std::vector<std::string> pathsOf(const ImageTable<N>& table)
+// The files of a table element, in value order, without the values that
+// have none.
+std::vector<std::string> pathsOf(const ImageElement& element)
 {
     std::vector<std::string> paths;
-    for (const char* path : table) {
-        if (path != nullptr) {
-            paths.push_back(path);
+    for (size_t value = 0; value < element.imageCount; ++value) {
+        if (element.images[value] != nullptr) {
+            paths.push_back(element.images[value]);
         }
-    }
-    return paths;
-}
-
-// The card images by id; id 0 is the back.
-std::vector<std::string> cardPaths()
-{
-    std::vector<std::string> paths;
-    char path[kCardPathSize];
-    for (int32_t id = 0; id <= kDeckSize; ++id) {
-        paths.push_back(cardImagePath(id, path, sizeof path) ? path : "");
     }
     return paths;
 }
@@ -177,16 +165,11 @@ bool labelLeftOf(const Picture& picture, const Box& box)
     return marksIn(picture, {box.x - 30, box.y, 30, box.h}, luma(picture.at(box.x, box.y)), 70) >= 8;
 }
 
-// The screens an element shows on, one bit each; the game screen shows
-// either the chips (betting) or the cards (dealing).
-constexpr unsigned kStart = 1, kBet = 2, kDeal = 4, kGame = kBet | kDeal, kAide = 8, kApropos = 16, kOver = 32;
-
 struct Element {
     std::string name;
     Box box;  // sized to its largest picture
-    unsigned screens;
+    uint32_t screens;
     std::vector<std::string> images;  // its states; none for a text or the pay table
-    std::optional<HitRect> rect;      // where a click lands, if it is clicked
 };
 
 class AssetTest : public ::testing::Test {
@@ -219,43 +202,22 @@ protected:
         return box;
     }
 
-    // Everything drawn on the screens, from the game's tables.
+    // Everything drawn on the screens: the layout's pictures at each of
+    // their places, and the texts the game renders.
     static std::vector<Element> elements()
     {
-        const std::vector<std::string> cards = cardPaths();
-        // Resume is never clicked but stands in the column of the two others.
-        const HitRect resume = hitRectAt(kResumeButtonPos, kLargeButtonWidth, kLargeButtonHeight);
         std::vector<Element> all = {
-            {"Aide", cornerAt(kAideButtonPos), kStart | kGame, pathsOf(kAideButtonImages), kAideRect},
-            {"Apropos", cornerAt(kAproposButtonPos), kStart | kGame, pathsOf(kAproposButtonImages), kAproposRect},
-            {"Retour", cornerAt(kRetourButtonPos), kAide | kApropos, pathsOf(kRetourButtonImages), kRetourRect},
-            {"Continuer", cornerAt(kContinuerButtonPos), kOver, pathsOf(kContinuerButtonImages), kContinuerRect},
-            {"NewGame", cornerAt(kNewGameButtonPos), kStart, pathsOf(kNewGameButtonImages), kNewGameRect},
-            {"Resume", cornerAt(kResumeButtonPos), kStart, pathsOf(kResumeButtonImages), resume},
-            {"Option", cornerAt(kOptionButtonPos), kStart, pathsOf(kOptionButtonImages), kOptionRect},
-            {"Carte", cornerAt(kCarteButtonPos), kGame, pathsOf(kCarteButtonImages), kCarteRect},
-            {"score", cornerAt(kScoreBackdropPos), kGame, {kScoreBackdropImage}, {}},
-            {"message", cornerAt(kMessagePos), kGame, pathsOf(kMessageImages), {}},
-            {"caption", cornerAt(kCombinationPos), kGame, pathsOf(kCombinationImages), {}},
-            {"pay table", kPayTableBox, kGame, {}, {}},
-            {"help address", textBox(kAideAddressPos, kAideTextPt, kWebAddress), kAide, {}, {}},
-            {"about address", textBox(kAproposAddressPos, kAproposTextPt, kWebAddress), kApropos, {}, {}},
-            {"version", textBox(kAproposVersionPos, kAproposTextPt, kVersionText), kApropos, {}, {}},
+            {"pay table", kPayTableBox, kOnGame, {}},
+            {"help address", textBox(kAideAddressPos, kAideTextPt, kWebAddress), kOnAide, {}},
+            {"about address", textBox(kAproposAddressPos, kAproposTextPt, kWebAddress), kOnApropos, {}},
+            {"version", textBox(kAproposVersionPos, kAproposTextPt, kVersionText), kOnApropos, {}},
         };
-        for (size_t i = 0; i < kCardPos.size(); ++i) {
-            all.push_back({"card " + std::to_string(i), cornerAt(kCardPos[i]), kDeal, cards, {}});
-            all.push_back({"Garder " + std::to_string(i), cornerAt(kGarderButtonPos[i]), kDeal,
-                           pathsOf(kGarderButtonImages), kGarderRects[i]});
-        }
-        for (size_t i = 0; i < kChipPos.size(); ++i) {
-            all.push_back(
-                {"chip " + std::to_string(i), cornerAt(kChipPos[i]), kBet, pathsOf(kChipImages[i]), kChipRects[i]});
-        }
-        for (Element& e : all) {
-            for (const std::string& image : e.images) {
-                const Picture p = picture(image);
-                e.box.w = std::max(e.box.w, p.w);
-                e.box.h = std::max(e.box.h, p.h);
+        for (const ImageElement& e : kImageElements) {
+            for (size_t i = 0; i < e.placeCount; ++i) {
+                all.push_back({e.name + std::string(" ") + std::to_string(i),
+                               {e.places[i].x, e.places[i].y, e.size.w, e.size.h},
+                               e.screens,
+                               pathsOf(e)});
             }
         }
         return all;
@@ -264,11 +226,12 @@ protected:
     // Every bitmap the game can ask for.
     static std::set<std::string> bitmaps()
     {
-        std::vector<std::string> all = pathsOf(kBackgroundImages);
-        for (const Element& e : elements()) {
-            all.insert(all.end(), e.images.begin(), e.images.end());
+        std::set<std::string> all;
+        for (const ImageElement& e : kImageElements) {
+            const std::vector<std::string> paths = pathsOf(e);
+            all.insert(paths.begin(), paths.end());
         }
-        return {all.begin(), all.end()};
+        return all;
     }
 
     static std::string dir_;  // the folder the tool wrote, for the whole suite
@@ -305,7 +268,7 @@ TEST_F(AssetTest, EveryFileTheGameAsksForLoadsWithTheGameLoaders)
     }
 }
 
-TEST_F(AssetTest, ElementsCoverTheirClickRectanglesAndDoNotOverlap)
+TEST_F(AssetTest, PicturesHaveTheirLayoutSizesAndDoNotOverlap)
 {
     const std::vector<Element> all = elements();
     for (size_t i = 0; i < all.size(); ++i) {
@@ -313,17 +276,14 @@ TEST_F(AssetTest, ElementsCoverTheirClickRectanglesAndDoNotOverlap)
         SCOPED_TRACE(e.name);
         EXPECT_TRUE(e.box.w > 0 && e.box.x >= 0 && e.box.y >= 0 && e.box.x + e.box.w <= kScreenWidth &&
                     e.box.y + e.box.h <= kScreenHeight)
-            << "leaves the window or has no picture";
-        // States replace each other in place without the background being
-        // redrawn, so any difference in size would leave a stale border.
+            << "leaves the window or has no size";
+        // Every picture has its element's size: states replace each other in
+        // place without the background being redrawn, so any difference
+        // would leave a stale border (and the click rectangles are checked
+        // against these sizes when the game compiles).
         for (const std::string& image : e.images) {
             const Picture p = picture(image);
-            EXPECT_TRUE(p.w == e.box.w && p.h == e.box.h) << image;
-        }
-        // One spare pixel round the rectangle, which starts one pixel in.
-        if (e.rect) {
-            EXPECT_GE(e.box.x + e.box.w - 1, e.rect->right + 1);
-            EXPECT_GE(e.box.y + e.box.h - 1, e.rect->bottom + 1);
+            EXPECT_TRUE(p.w == e.box.w && p.h == e.box.h) << image << " is " << p.w << 'x' << p.h;
         }
         for (size_t j = i + 1; j < all.size(); ++j) {
             EXPECT_FALSE((e.screens & all[j].screens) != 0 && overlap(e.box, all[j].box)) << "overlaps " << all[j].name;
@@ -344,7 +304,7 @@ TEST_F(AssetTest, CardsSitCentredOverTheirButtonsAndAreAllDifferent)
             << "card " << i << " is not centred over its button";
     }
 
-    const std::vector<std::string> cards = cardPaths();
+    const std::vector<std::string> cards(kCardImages.begin(), kCardImages.end());
     std::vector<Picture> faces;
     for (int32_t id = 0; id <= kDeckSize; ++id) {
         faces.push_back(picture(cards[static_cast<size_t>(id)]));

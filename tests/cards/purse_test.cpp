@@ -3,9 +3,9 @@
 #include <cstring>
 #include <limits>
 
-#include "cards/display_state.h"
-#include "cards/modes.h"
 #include "cards/purse.h"
+#include "state/display_state.h"
+#include "state/modes.h"
 
 namespace {
 

@@ -6,9 +6,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "cards/card_list.h"
-#include "input/hit_areas.h"
-
 bool writeBmp(const std::string& path, int width, int height, Rgb fill, bool keyed)
 {
     std::error_code error;
@@ -40,37 +37,14 @@ Rgb colourOf(const std::string& path)
 bool writeEveryImage(bool realSizes)
 {
     bool ok = true;
-    const auto put = [&ok, realSizes](const char* path, int width, int height, bool keyed) {
-        const bool full = realSizes || width == kScreenWidth;
-        ok = (path == nullptr || writeBmp(path, full ? width : kFixtureSize, full ? height : kFixtureSize,
-                                          colourOf(path), keyed && realSizes)) &&
-             ok;
-    };
-    const auto putAll = [&put](const auto& table, int width, int height, bool keyed) {
-        for (const char* path : table) {
-            put(path, width, height, keyed);
+    for (const ImageElement& element : kImageElements) {
+        const bool full = realSizes || element.size.w == kScreenWidth;
+        const int width = full ? element.size.w : kFixtureSize;
+        const int height = full ? element.size.h : kFixtureSize;
+        for (size_t value = 0; value < element.imageCount; ++value) {
+            const char* path = element.images[value];
+            ok = (path == nullptr || writeBmp(path, width, height, colourOf(path), element.keyed && realSizes)) && ok;
         }
-    };
-    putAll(kBackgroundImages, kScreenWidth, kScreenHeight, false);
-    for (const auto* table :
-         {&kAideButtonImages, &kAproposButtonImages, &kRetourButtonImages, &kContinuerButtonImages}) {
-        putAll(*table, kSmallButtonWidth, kSmallButtonHeight, false);
-    }
-    putAll(kNewGameButtonImages, kLargeButtonWidth, kLargeButtonHeight, false);
-    putAll(kOptionButtonImages, kLargeButtonWidth, kLargeButtonHeight, false);
-    putAll(kResumeButtonImages, kLargeButtonWidth, kLargeButtonHeight, false);
-    putAll(kCarteButtonImages, kCarteButtonWidth, kCarteButtonHeight, false);
-    putAll(kGarderButtonImages, kGarderButtonWidth, kGarderButtonHeight, false);
-    for (const auto& chip : kChipImages) {
-        putAll(chip, kChipSize, kChipSize, true);
-    }
-    putAll(kMessageImages, 486, 40, false);
-    putAll(kCombinationImages, 300, 40, false);
-    put(kScoreBackdropImage, 530, 95, false);
-    for (int32_t id = 0; id <= kDeckSize; ++id) {
-        char path[kCardPathSize];
-        ok = cardImagePath(id, path, sizeof(path)) && ok;
-        put(path, 80, 96, false);
     }
     return ok;
 }

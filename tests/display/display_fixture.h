@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "bmp_writer.h"
-#include "cards/display_state.h"
 #include "cards/purse.h"
 #include "display/layout.h"
+#include "state/display_state.h"
 
 using Frame = std::vector<uint32_t>;  // the screen's pixels, row by row
 

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,77 +17,52 @@
 
 namespace {
 
-enum Routine {
-    kBackground,
-    kAide,
-    kApropos,
-    kRetour,
-    kContinuer,
-    kCarte,
-    kMessage,
-    kCombination,
-    kGarder,
-    kCards,
-    kChips,
-    kStart,
-    kRoutines
+// Every element routine and the elements of the layout's list it draws.
+struct Routine {
+    const char* name;
+    void (*draw)(const DisplayState*, SDL_Surface*);
+    std::vector<std::string> elements;
+};
+const Routine kRoutines[] = {
+    {"background", drawBackground, {"background"}},
+    {"aide", drawAideButton, {"aide"}},
+    {"apropos", drawAproposButton, {"apropos"}},
+    {"retour", drawRetourButton, {"retour"}},
+    {"continuer", drawContinuerButton, {"continuer"}},
+    {"carte", drawCarteButton, {"carte"}},
+    {"message", drawMessage, {"message"}},
+    {"combination", drawCombination, {"combination"}},
+    {"garder", drawGarderButtons, {"garder"}},
+    {"cards", drawHandCards, {"card"}},
+    {"chips", drawChips, {"chip"}},
+    {"start", drawStartButtons, {"newgame", "resume", "option"}},
 };
 
-void draw(int routine, const DisplayState* display, SDL_Surface* screen)
+const Routine& routineNamed(const std::string& name)
 {
-    switch (routine) {
-    case kBackground: return drawBackground(display, screen);
-    case kAide: return drawAideButton(display, screen);
-    case kApropos: return drawAproposButton(display, screen);
-    case kRetour: return drawRetourButton(display, screen);
-    case kContinuer: return drawContinuerButton(display, screen);
-    case kCarte: return drawCarteButton(display, screen);
-    case kMessage: return drawMessage(display, screen);
-    case kCombination: return drawCombination(display, screen);
-    case kGarder: return drawGarderButtons(display, screen);
-    case kCards: return drawHandCards(display, screen);
-    case kChips: return drawChips(display, screen);
-    default: return drawStartButtons(display, screen);
-    }
+    return *std::find_if(std::begin(kRoutines), std::end(kRoutines),
+                         [&name](const Routine& r) { return r.name == name; });
 }
 
-// One picture a routine places: the field choosing it, its table (null for
-// the card ids) and its place.
+// One picture a routine places: the display field choosing it, its element
+// and its place.
 struct Slot {
     int32_t* field;
-    const char* const* images;
-    size_t count;
+    const ImageElement* element;
     ScreenPos pos;
 };
 
-template <size_t N>
-Slot slot(int32_t* field, const ImageTable<N>& images, ScreenPos pos)
+// The slots of a routine's elements, in the layout's order, each reading its
+// own integer of the record.
+std::vector<Slot> slotsOf(const Routine& routine, DisplayState* d)
 {
-    return {field, images.data(), N, pos};
-}
-
-std::vector<Slot> slotsOf(int routine, DisplayState* d)
-{
-    switch (routine) {
-    case kBackground: return {slot(&d->screen, kBackgroundImages, kBackgroundPos)};
-    case kAide: return {slot(&d->aideButton, kAideButtonImages, kAideButtonPos)};
-    case kApropos: return {slot(&d->aproposButton, kAproposButtonImages, kAproposButtonPos)};
-    case kRetour: return {slot(&d->retourButton, kRetourButtonImages, kRetourButtonPos)};
-    case kContinuer: return {slot(&d->continuerButton, kContinuerButtonImages, kContinuerButtonPos)};
-    case kCarte: return {slot(&d->carteButton, kCarteButtonImages, kCarteButtonPos)};
-    case kMessage: return {slot(&d->message, kMessageImages, kMessagePos)};
-    case kCombination: return {slot(&d->combination, kCombinationImages, kCombinationPos)};
-    case kStart:
-        return {slot(&d->newGameButton, kNewGameButtonImages, kNewGameButtonPos),
-                slot(&d->resumeButton, kResumeButtonImages, kResumeButtonPos),
-                slot(&d->optionButton, kOptionButtonImages, kOptionButtonPos)};
-    default: break;
-    }
     std::vector<Slot> slots;
-    for (size_t i = 0; i < (routine == kChips ? kChipPos.size() : kCardPos.size()); ++i) {
-        slots.push_back(routine == kChips    ? slot(&d->chipButtons[i], kChipImages[i], kChipPos[i])
-                        : routine == kGarder ? slot(&d->garderButtons[i], kGarderButtonImages, kGarderButtonPos[i])
-                                             : Slot{&d->handCards[i], nullptr, 0, kCardPos[i]});
+    for (const std::string& name : routine.elements) {
+        for (const ImageElement& e : kImageElements) {
+            for (size_t i = 0; name == e.name && i < e.placeCount; ++i) {
+                slots.push_back({reinterpret_cast<int32_t*>(d) + e.field + static_cast<int32_t>(i), &e, e.places[i]});
+            }
+        }
     }
     return slots;
 }
@@ -95,12 +71,9 @@ std::vector<Slot> slotsOf(int routine, DisplayState* d)
 std::string expectedFile(const Slot& s)
 {
     const int32_t value = *s.field;
-    if (s.images == nullptr) {
-        char path[kCardPathSize];
-        return cardImagePath(value, path, sizeof(path)) ? path : "";
-    }
-    const bool listed = value >= 0 && static_cast<size_t>(value) < s.count && s.images[value] != nullptr;
-    return listed ? s.images[value] : "";
+    const bool listed =
+        value >= 0 && static_cast<size_t>(value) < s.element->imageCount && s.element->images[value] != nullptr;
+    return listed ? s.element->images[value] : "";
 }
 
 class ElementsTest : public DisplayTest {
@@ -130,16 +103,17 @@ TEST_F(ElementsTest, EveryValueDrawsItsTableFileAtItsPlace)
     for (int32_t value = -1; value <= kDeckSize + 1; ++value) {
         values.push_back(value);
     }
-    for (int routine = 0; routine < kRoutines; ++routine) {
+    for (const Routine& routine : kRoutines) {
+        SCOPED_TRACE(routine.name);
         for (size_t k = 0; k < values.size(); ++k) {
-            SCOPED_TRACE("routine " + std::to_string(routine));
             clearScreen();
             resetDisplayState(&display_);
             const std::vector<Slot> slots = slotsOf(routine, &display_);
+            ASSERT_FALSE(slots.empty());
             for (size_t i = 0; i < slots.size(); ++i) {
                 *slots[i].field = values[(k + i) % values.size()];  // each slot meets every value
             }
-            draw(routine, &display_, screen_);
+            routine.draw(&display_, screen_);
             expectDrawn(slots);
         }
     }
@@ -163,12 +137,13 @@ TEST_F(ElementsTest, AFileThatDoesNotLoadSkipsOnlyItsElement)
 {
     display_.garderButtons = {0, 1, 0, 1, 0};
     display_.handCards = {1, 13, 36, 37, 52};
-    const std::pair<int, const char*> cases[] = {{kChips, "image/jeton/jeton50Up.bmp"},
-                                                 {kGarder, "image/bouton/boutonGarderDown.bmp"},
-                                                 {kCards, "image/carte/10Pique.bmp"},
-                                                 {kStart, "image/bouton/boutonNewGameUp.bmp"}};
-    for (const auto& [routine, file] : cases) {
-        if (routine == kGarder) {  // there, but no bitmap
+    const std::pair<const char*, const char*> cases[] = {{"chips", "image/jeton/jeton50Up.bmp"},
+                                                         {"garder", "image/bouton/boutonGarderDown.bmp"},
+                                                         {"cards", "image/carte/10Pique.bmp"},
+                                                         {"start", "image/bouton/boutonNewGameUp.bmp"}};
+    for (const auto& [name, file] : cases) {
+        const Routine& routine = routineNamed(name);
+        if (routine.draw == drawGarderButtons) {  // there, but no bitmap
             FILE* empty = std::fopen(file, "wb");
             ASSERT_NE(empty, nullptr);
             std::fclose(empty);
@@ -176,7 +151,7 @@ TEST_F(ElementsTest, AFileThatDoesNotLoadSkipsOnlyItsElement)
             ASSERT_EQ(std::remove(file), 0);
         }
         clearScreen();
-        draw(routine, &display_, screen_);
+        routine.draw(&display_, screen_);
         expectDrawn(slotsOf(routine, &display_), file);
     }
 }

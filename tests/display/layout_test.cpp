@@ -1,6 +1,8 @@
-// The game's fixed tables written out by hand: every file name, place, size,
-// colour, text size and click rectangle. The drawing tests take their
-// expectations from the tables; this is what pins the tables themselves.
+// The game's fixed tables written out by hand: every element of the picture
+// list (field, size, screens, places, files), colour, text size and click
+// rectangle. The other tests take their expectations from the tables; this
+// is what pins the tables themselves, and a new element fails it until its
+// line is written out below.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -24,21 +26,29 @@ std::ostream& operator<<(std::ostream& out, Rgb colour)
     return out << " rgb " << int{colour.r} << ',' << int{colour.g} << ',' << int{colour.b};
 }
 
-// One line per picture: "name value file".
-template <size_t N>
-void putFiles(std::ostream& out, const char* name, const ImageTable<N>& table)
-{
-    for (size_t value = 0; value < N; ++value) {
-        if (table[value] != nullptr) {
-            out << name << ' ' << value << ' ' << table[value] << '\n';
-        }
-    }
-}
-
 std::string cardPath(int32_t id)
 {
     char path[kCardPathSize];
     return cardImagePath(id, path, sizeof(path)) ? path : "none";
+}
+
+// One line per element of the picture list: name, field, size, screens,
+// places, then each picture as "value file" (the 53 cards sampled below).
+void putElements(std::ostream& out)
+{
+    for (const ImageElement& e : kImageElements) {
+        out << e.name << " field " << e.field << ' ' << e.size.w << 'x' << e.size.h << " on " << e.screens
+            << (e.keyed ? " keyed" : "");
+        for (size_t i = 0; i < e.placeCount; ++i) {
+            out << e.places[i];
+        }
+        for (size_t value = 0; value < e.imageCount && e.imageCount < 20; ++value) {
+            if (e.images[value] != nullptr) {
+                out << ' ' << value << ' ' << e.images[value];
+            }
+        }
+        out << '\n';
+    }
 }
 
 TEST(FixedTables, AreTheGameAsDesigned)
@@ -46,30 +56,7 @@ TEST(FixedTables, AreTheGameAsDesigned)
     std::ostringstream out;
     out << "window " << kScreenWidth << 'x' << kScreenHeight << 'x' << kScreenDepth << ' ' << kWindowCaption << ' '
         << kIconFile << " up to " << kMaxIconSide << "px " << kFontFile << '\n';
-    putFiles(out, "background", kBackgroundImages);
-    out << "background" << kBackgroundPos << '\n';
-    struct TwoState {
-        const char* name;
-        const ImageTable<2>& images;
-        ScreenPos pos;
-        HitRect rect;
-    };
-    const TwoState twoState[] = {{"aide", kAideButtonImages, kAideButtonPos, kAideRect},
-                                 {"apropos", kAproposButtonImages, kAproposButtonPos, kAproposRect},
-                                 {"retour", kRetourButtonImages, kRetourButtonPos, kRetourRect},
-                                 {"continuer", kContinuerButtonImages, kContinuerButtonPos, kContinuerRect},
-                                 {"newgame", kNewGameButtonImages, kNewGameButtonPos, kNewGameRect},
-                                 {"option", kOptionButtonImages, kOptionButtonPos, kOptionRect}};
-    for (const TwoState& b : twoState) {
-        out << b.name << ' ' << b.images[0] << ' ' << b.images[1] << b.pos << b.rect << '\n';
-    }
-    out << "garder " << kGarderButtonImages[0] << ' ' << kGarderButtonImages[1] << "\nresume" << kResumeButtonPos
-        << "\ncarte" << kCarteButtonPos << kCarteRect << '\n';
-    putFiles(out, "resume", kResumeButtonImages);
-    putFiles(out, "carte", kCarteButtonImages);
-    for (size_t i = 0; i < kCardPos.size(); ++i) {
-        out << "slot " << i << kCardPos[i] << kGarderButtonPos[i] << kGarderRects[i] << '\n';
-    }
+    putElements(out);
     for (const auto& ids : {std::array<int32_t, 4>{0, 1, 2, 36}, std::array<int32_t, 4>{49, 52, 53, -1}}) {
         out << "cards";
         for (const int32_t id : ids) {
@@ -77,15 +64,17 @@ TEST(FixedTables, AreTheGameAsDesigned)
         }
         out << '\n';
     }
-    for (size_t i = 0; i < kChipImages.size(); ++i) {
-        out << "chip " << i << ' ' << kChipImages[i][0] << ' ' << kChipImages[i][1] << kChipPos[i] << kChipRects[i]
-            << '\n';
+    out << "chip key" << kChipColorKey << "\nrects" << kAideRect << kAproposRect << kRetourRect << kContinuerRect
+        << kNewGameRect << kOptionRect << kCarteRect << '\n';
+    out << "chip rects";
+    for (const HitRect& rect : kChipRects) {
+        out << rect;
     }
-    out << "chip key" << kChipColorKey << '\n';
-    putFiles(out, "message", kMessageImages);
-    out << "message" << kMessagePos << '\n';
-    putFiles(out, "combination", kCombinationImages);
-    out << "combination" << kCombinationPos << "\nbackdrop " << kScoreBackdropImage << kScoreBackdropPos << '\n';
+    out << "\ngarder rects";
+    for (const HitRect& rect : kGarderRects) {
+        out << rect;
+    }
+    out << '\n';
     out << "score";
     for (const TextSlot& slot : kScoreSlots) {
         out << slot.pos << ' ' << slot.pointSize << "pt";
@@ -99,66 +88,36 @@ TEST(FixedTables, AreTheGameAsDesigned)
         << kGarderButtonHeight << '\n';
 
     EXPECT_EQ(out.str(), R"(window 872x488x32 Vantrel image/icon.png up to 256px arial.ttf
-background 0 image/backgroundStart.bmp
-background 1 image/backgroundOption.bmp
-background 2 image/backgroundJeu.bmp
-background 3 image/backgroundApropos.bmp
-background 4 image/backgroundAide.bmp
-background 5 image/backgroundGameOver.bmp
-background @0,0
-aide image/bouton/boutonAideUp.bmp image/bouton/boutonAideDown.bmp @6,425 [7,426,114,452]
-apropos image/bouton/boutonApropoUp.bmp image/bouton/boutonApropoDown.bmp @6,456 [7,457,114,483]
-retour image/bouton/boutonRetourUp.bmp image/bouton/boutonRetourDown.bmp @6,456 [7,457,114,483]
-continuer image/bouton/boutonContinuerUp.bmp image/bouton/boutonContinuerDown.bmp @6,456 [7,457,114,483]
-newgame image/bouton/boutonNewGameUp.bmp image/bouton/boutonNewGameDown.bmp @282,143 [283,144,586,180]
-option image/bouton/boutonOptionUp.bmp image/bouton/boutonOptionDown.bmp @282,260 [283,261,586,297]
-garder image/bouton/boutonGarderUp.bmp image/bouton/boutonGarderDown.bmp
-resume @282,202
-carte @385,440 [386,441,537,477]
-resume 0 image/bouton/boutonResumeUp.bmp
-resume 1 image/bouton/boutonResumeDown.bmp
-resume 12 image/bouton/boutonResumeClose.bmp
-carte 2 image/bouton/boutonCarteUp.bmp
-carte 3 image/bouton/boutonCarteDown.bmp
-carte 4 image/bouton/boutonRejouerUp.bmp
-carte 5 image/bouton/boutonRejouerDown.bmp
-carte 12 image/bouton/boutonCarteDisa.bmp
-slot 0 @61,221 @56,321 [57,322,126,336]
-slot 1 @152,221 @147,321 [148,322,217,336]
-slot 2 @243,221 @238,321 [239,322,308,336]
-slot 3 @334,221 @329,321 [330,322,399,336]
-slot 4 @425,221 @420,321 [421,322,490,336]
+background field 0 872x488 on 0 @0,0 0 image/backgroundStart.bmp 1 image/backgroundOption.bmp 2 image/backgroundJeu.bmp 3 image/backgroundApropos.bmp 4 image/backgroundAide.bmp 5 image/backgroundGameOver.bmp
+aide field 21 110x29 on 7 @6,425 0 image/bouton/boutonAideUp.bmp 1 image/bouton/boutonAideDown.bmp
+apropos field 22 110x29 on 7 @6,456 0 image/bouton/boutonApropoUp.bmp 1 image/bouton/boutonApropoDown.bmp
+retour field 26 110x29 on 24 @6,456 0 image/bouton/boutonRetourUp.bmp 1 image/bouton/boutonRetourDown.bmp
+continuer field 30 110x29 on 32 @6,456 0 image/bouton/boutonContinuerUp.bmp 1 image/bouton/boutonContinuerDown.bmp
+newgame field 27 306x39 on 1 @282,143 0 image/bouton/boutonNewGameUp.bmp 1 image/bouton/boutonNewGameDown.bmp
+resume field 28 306x39 on 1 @282,202 0 image/bouton/boutonResumeUp.bmp 1 image/bouton/boutonResumeDown.bmp 12 image/bouton/boutonResumeClose.bmp
+option field 29 306x39 on 1 @282,260 0 image/bouton/boutonOptionUp.bmp 1 image/bouton/boutonOptionDown.bmp
+carte field 23 154x39 on 6 @385,440 2 image/bouton/boutonCarteUp.bmp 3 image/bouton/boutonCarteDown.bmp 4 image/bouton/boutonRejouerUp.bmp 5 image/bouton/boutonRejouerDown.bmp 12 image/bouton/boutonCarteDisa.bmp
+garder field 6 80x20 on 4 @56,321 @147,321 @238,321 @329,321 @420,321 0 image/bouton/boutonGarderUp.bmp 1 image/bouton/boutonGarderDown.bmp
+card field 1 70x98 on 4 @61,221 @152,221 @243,221 @334,221 @425,221
+message field 24 382x46 on 6 @193,7 0 image/texte/texteMise.bmp 1 image/texte/texteFirstHand.bmp 2 image/texte/texteWin.bmp 3 image/texte/texteLoose.bmp
+combination field 25 262x38 on 6 @118,378 0 image/texte/combinaison/texteRien.bmp 1 image/texte/combinaison/textePaire.bmp 2 image/texte/combinaison/texteDoublePaire.bmp 3 image/texte/combinaison/texteBrelan.bmp 4 image/texte/combinaison/texteSuite.bmp 5 image/texte/combinaison/texteCouleur.bmp 6 image/texte/combinaison/texteFullHouse.bmp 7 image/texte/combinaison/texteCarre.bmp 8 image/texte/combinaison/texteQuinteFlush.bmp 9 image/texte/combinaison/texteQuinteFlushRoyal.bmp 10 image/texte/texteAide.bmp
+backdrop field -1 548x98 on 6 @10,93 0 image/backTexte.bmp
+chip field 11 72x72 on 2 keyed @46,209 0 image/jeton/jeton1Up.bmp 1 image/jeton/jeton1Down.bmp
+chip field 12 72x72 on 2 keyed @129,209 0 image/jeton/jeton2Up.bmp 1 image/jeton/jeton2Down.bmp
+chip field 13 72x72 on 2 keyed @212,209 0 image/jeton/jeton5Up.bmp 1 image/jeton/jeton5Down.bmp
+chip field 14 72x72 on 2 keyed @295,209 0 image/jeton/jeton10Up.bmp 1 image/jeton/jeton10Down.bmp
+chip field 15 72x72 on 2 keyed @46,292 0 image/jeton/jeton20Up.bmp 1 image/jeton/jeton20Down.bmp
+chip field 16 72x72 on 2 keyed @129,292 0 image/jeton/jeton50Up.bmp 1 image/jeton/jeton50Down.bmp
+chip field 17 72x72 on 2 keyed @212,292 0 image/jeton/jeton100Up.bmp 1 image/jeton/jeton100Down.bmp
+chip field 18 72x72 on 2 keyed @295,292 0 image/jeton/jeton200Up.bmp 1 image/jeton/jeton200Down.bmp
+chip field 19 72x72 on 2 keyed @400,209 0 image/jeton/jetonAllinUp.bmp 1 image/jeton/jetonAllinDown.bmp
+chip field 20 72x72 on 2 keyed @400,292 0 image/jeton/jetonResetUp.bmp 1 image/jeton/jetonResetDown.bmp
 cards 0 image/carte/back.bmp 1 image/carte/2Trefle.bmp 2 image/carte/2Carreau.bmp 36 image/carte/10Pique.bmp
 cards 49 image/carte/asTrefle.bmp 52 image/carte/asPique.bmp 53 none -1 none
-chip 0 image/jeton/jeton1Up.bmp image/jeton/jeton1Down.bmp @46,209 [47,210,114,277]
-chip 1 image/jeton/jeton2Up.bmp image/jeton/jeton2Down.bmp @129,209 [130,210,197,277]
-chip 2 image/jeton/jeton5Up.bmp image/jeton/jeton5Down.bmp @212,209 [213,210,280,277]
-chip 3 image/jeton/jeton10Up.bmp image/jeton/jeton10Down.bmp @295,209 [296,210,363,277]
-chip 4 image/jeton/jeton20Up.bmp image/jeton/jeton20Down.bmp @46,292 [47,293,114,360]
-chip 5 image/jeton/jeton50Up.bmp image/jeton/jeton50Down.bmp @129,292 [130,293,197,360]
-chip 6 image/jeton/jeton100Up.bmp image/jeton/jeton100Down.bmp @212,292 [213,293,280,360]
-chip 7 image/jeton/jeton200Up.bmp image/jeton/jeton200Down.bmp @295,292 [296,293,363,360]
-chip 8 image/jeton/jetonAllinUp.bmp image/jeton/jetonAllinDown.bmp @400,209 [401,210,468,277]
-chip 9 image/jeton/jetonResetUp.bmp image/jeton/jetonResetDown.bmp @400,292 [401,293,468,360]
 chip key rgb 0,150,0
-message 0 image/texte/texteMise.bmp
-message 1 image/texte/texteFirstHand.bmp
-message 2 image/texte/texteWin.bmp
-message 3 image/texte/texteLoose.bmp
-message @193,7
-combination 0 image/texte/combinaison/texteRien.bmp
-combination 1 image/texte/combinaison/textePaire.bmp
-combination 2 image/texte/combinaison/texteDoublePaire.bmp
-combination 3 image/texte/combinaison/texteBrelan.bmp
-combination 4 image/texte/combinaison/texteSuite.bmp
-combination 5 image/texte/combinaison/texteCouleur.bmp
-combination 6 image/texte/combinaison/texteFullHouse.bmp
-combination 7 image/texte/combinaison/texteCarre.bmp
-combination 8 image/texte/combinaison/texteQuinteFlush.bmp
-combination 9 image/texte/combinaison/texteQuinteFlushRoyal.bmp
-combination 10 image/texte/texteAide.bmp
-combination @118,378
-backdrop image/backTexte.bmp @10,93
+rects [7,426,114,452] [7,457,114,483] [7,457,114,483] [7,457,114,483] [283,144,586,180] [283,261,586,297] [386,441,537,477]
+chip rects [47,210,114,277] [130,210,197,277] [213,210,280,277] [296,210,363,277] [47,293,114,360] [130,293,197,360] [213,293,280,360] [296,293,363,360] [401,210,468,277] [401,293,468,360]
+garder rects [57,322,126,336] [148,322,217,336] [239,322,308,336] [330,322,399,336] [421,322,490,336]
 score @140,108 18pt @84,131 18pt @84,155 18pt @452,108 14pt @452,127 14pt @335,144 14pt @335,162 14pt rgb 247,201,17
 aide text www.vantrel.example @275,380 12pt rgb 247,247,247
 apropos text www.vantrel.example @101,359 1.0 @126,183 20pt rgb 247,247,247

@@ -17,7 +17,8 @@
 //   the pay table                      kPayRows below, drawn by backgrounds.cpp
 //   the contact sheet                  contact_sheet.cpp
 // Positions, sizes and file names are the game's own (display/layout.h and
-// input/hit_areas.h); the art never chooses them.
+// input/hit_areas.h); the art never chooses them. Every file of the game's
+// kImageElements must be drawn here: the tool stops, naming any one missing.
 #pragma once
 
 #include <cairo-ft.h>
@@ -38,19 +39,8 @@ namespace art {
 
 constexpr double kPi = 3.14159265358979323846;
 
-// ---- sizes chosen for the pictures (each covers its click rectangle) ----
-struct Size {
-    int w;
-    int h;
-};
-constexpr Size kSmallButtonSize = {110, 29};  // Aide, Apropos, Retour, Continuer
-constexpr Size kLargeButtonSize = {306, 39};  // NewGame, Resume, Option
-constexpr Size kCarteButtonSize = {154, 39};  // Carte, Rejouer
-constexpr Size kGarderButtonSize = {80, 20};
-constexpr Size kCardSize = {70, 98};
-constexpr Size kMessageSize = {382, 46};
-constexpr Size kCaptionSize = {262, 38};
-constexpr Size kBackdropSize = {548, 98};
+// Picture sizes are the game's (display/layout.h).
+using Size = PictureSize;
 constexpr int kIconSize = 32;
 
 // Top of the control strip shared by every screen; the bottom-left buttons

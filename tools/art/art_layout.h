@@ -1,6 +1,8 @@
 // Geometry of the drawn pictures that the asset test checks as well.
 #pragma once
 
+#include "display/layout.h"
+
 struct ArtBox {
     int x;
     int y;
@@ -10,7 +12,7 @@ struct ArtBox {
 
 // Chips are square images holding one disc centred in them; every pixel the
 // disc does not touch carries the colour key.
-constexpr int kArtChipSize = 72;
+constexpr int kArtChipSize = kChipImageSize.w;
 constexpr double kArtChipRadius = 35.0;
 
 // Where the game background shows the pay table: the right side, which no

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "art/art.h"
-#include "cards/display_state.h"
+#include "state/display_state.h"
 
 namespace art {
 

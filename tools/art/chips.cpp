@@ -4,7 +4,7 @@
 
 #include "art/art.h"
 #include "cards/card_list.h"
-#include "cards/display_state.h"
+#include "state/display_state.h"
 
 namespace art {
 

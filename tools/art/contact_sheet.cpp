@@ -11,12 +11,12 @@
 
 #include "art/art.h"
 #include "cards/card_list.h"
-#include "cards/display_state.h"
 #include "cards/evaluate.h"
-#include "cards/modes.h"
 #include "display/elements.h"
 #include "display/screens.h"
 #include "display/text_panels.h"
+#include "state/display_state.h"
+#include "state/modes.h"
 
 namespace art {
 
@@ -230,18 +230,6 @@ bool placeFile(cairo_t* cr, const Job* job, Flow* flow, const char* relPath, dou
     return true;
 }
 
-template <size_t N>
-bool placeTable(cairo_t* cr, const Job* job, Flow* flow, const ImageTable<N>& table)
-{
-    bool ok = true;
-    for (const char* path : table) {
-        if (path != nullptr) {
-            ok = ok && placeFile(cr, job, flow, path, 1.0);
-        }
-    }
-    return ok;
-}
-
 void paintScenes(cairo_t* cr, const Job* job, Flow* flow, SDL_Surface* screen)
 {
     paintSection(cr, job->fonts, flow, "Écrans composés par le jeu");
@@ -258,28 +246,15 @@ void paintScenes(cairo_t* cr, const Job* job, Flow* flow, SDL_Surface* screen)
 bool paintPictures(cairo_t* cr, const Job* job, Flow* flow)
 {
     bool ok = true;
-    paintSection(cr, job->fonts, flow, "Fonds (au quart)");
-    for (const char* path : kBackgroundImages) {
-        ok = ok && placeFile(cr, job, flow, path, 0.25);
+    // Every picture of the layout's list, element by element; the
+    // backgrounds at a quarter of their size.
+    paintSection(cr, job->fonts, flow, "Images, élément par élément (jetons\u202F: le vert est transparent)");
+    for (const ImageElement& element : kImageElements) {
+        const double scale = element.size.w == kScreenWidth ? 0.25 : 1.0;
+        for (size_t value = 0; value < element.imageCount && ok; ++value) {
+            ok = element.images[value] == nullptr || placeFile(cr, job, flow, element.images[value], scale);
+        }
     }
-    paintSection(cr, job->fonts, flow, "Cartes");
-    for (int32_t id = 0; id <= kDeckSize && ok; ++id) {
-        char path[kCardPathSize];
-        ok = cardImagePath(id, path, sizeof path) && placeFile(cr, job, flow, path, 1.0);
-    }
-    paintSection(cr, job->fonts, flow, "Jetons (le vert autour du disque est la couleur transparente)");
-    for (const ImageTable<2>& chip : kChipImages) {
-        ok = ok && placeTable(cr, job, flow, chip);
-    }
-    paintSection(cr, job->fonts, flow, "Boutons");
-    ok = ok && placeTable(cr, job, flow, kNewGameButtonImages) && placeTable(cr, job, flow, kResumeButtonImages) &&
-         placeTable(cr, job, flow, kOptionButtonImages) && placeTable(cr, job, flow, kCarteButtonImages) &&
-         placeTable(cr, job, flow, kAideButtonImages) && placeTable(cr, job, flow, kAproposButtonImages) &&
-         placeTable(cr, job, flow, kRetourButtonImages) && placeTable(cr, job, flow, kContinuerButtonImages) &&
-         placeTable(cr, job, flow, kGarderButtonImages);
-    paintSection(cr, job->fonts, flow, "Messages, légendes, panneau des scores et icône");
-    ok = ok && placeTable(cr, job, flow, kMessageImages) && placeTable(cr, job, flow, kCombinationImages) &&
-         placeFile(cr, job, flow, kScoreBackdropImage, 1.0);
     if (ok) {
         char path[512];
         std::snprintf(path, sizeof path, "%s/%s", job->outDir, kIconFile);

@@ -6,9 +6,29 @@
 // --icons, the desktop icons in the hicolor theme layout under DIR.
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "art/art.h"
-#include "cards/display_state.h"
+#include "state/display_state.h"
+
+// Every file the game's tables name must have been drawn: an entry whose
+// painter is missing stops the build here, by name.
+static bool everyPictureWritten(const char* outDir)
+{
+    bool ok = true;
+    for (const ImageElement& element : kImageElements) {
+        for (size_t value = 0; value < element.imageCount; ++value) {
+            const char* file = element.images[value];
+            std::error_code error;
+            if (file != nullptr && !std::filesystem::is_regular_file(std::filesystem::path(outDir) / file, error)) {
+                std::fprintf(stderr, "vantrel_art: nothing drew %s (%s)\n", file, element.name);
+                ok = false;
+            }
+        }
+    }
+    return ok;
+}
 
 int main(int argc, char** argv)
 {
@@ -42,7 +62,7 @@ int main(int argc, char** argv)
     const bool ok = art::writeBackgrounds(&job, &screens) && art::writeButtons(&job, screens) &&
                     art::writeChips(&job, screens[kScreenJeu]) && art::writeCards(&job, screens[kScreenJeu]) &&
                     art::writeTexts(&job, screens[kScreenJeu]) && art::writeIcon(&job) && art::copyFont(&job) &&
-                    (sheet == nullptr || art::writeContactSheet(&job, sheet)) &&
+                    everyPictureWritten(outDir) && (sheet == nullptr || art::writeContactSheet(&job, sheet)) &&
                     (icons == nullptr || art::writeThemeIcons(icons));
     for (cairo_surface_t* screen : screens) {
         if (screen != nullptr) {

@@ -1,8 +1,8 @@
 // Lettered pictures of the game screen: the four messages, the combination
 // captions with the help caption, and the panel behind the score numbers.
 #include "art/art.h"
-#include "cards/display_state.h"
 #include "cards/purse.h"
+#include "state/display_state.h"
 
 namespace art {
 

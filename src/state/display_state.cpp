@@ -1,4 +1,4 @@
-#include "cards/display_state.h"
+#include "state/display_state.h"
 
 void resetDisplayState(DisplayState* display)
 {
