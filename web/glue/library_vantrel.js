@@ -64,60 +64,40 @@ mergeInto(LibraryManager.library, {
     }
   },
 
-  // Bitmaps. The built-in loader needs the browser to decode every picture
-  // before main starts (slow: over a second for the game's 120 files) or
-  // stb_image, and then copies each canvas back into memory. The game only
-  // blits its pictures, so they are decoded here, when drawn, straight into
-  // the surface's canvas. Uncompressed 24- and 32-bit BMPs, as SDL_LoadBMP
-  // reads them; anything else fails like an unreadable file.
+  // Bitmaps. The page ships the game's BMPs as lossless WebP under their
+  // .bmp names (a seventh of the bytes, the same pixels). The game loads a
+  // picture in a synchronous call, so the browser decodes every one while
+  // the data package loads, off the main thread and all at once; a load then
+  // draws the decoded copy straight into the surface's canvas. A picture the
+  // browser cannot decode fails like an unreadable file.
+  $VantrelImages__postset:
+    'Module["preloadPlugins"] = Module["preloadPlugins"] || [];' +
+    'Module["preloadPlugins"].unshift(VantrelImages.plugin);',
   $VantrelImages: {
-    decodeBmp: function(bytes) {
-      if (bytes.length < 54 || bytes[0] !== 0x42 || bytes[1] !== 0x4d) return null;
-      var view = new DataView(bytes.buffer, bytes.byteOffset, bytes.byteLength);
-      var offset = view.getUint32(10, true);
-      var width = view.getInt32(18, true);
-      var rows = view.getInt32(22, true);
-      var depth = view.getUint16(28, true) / 8;
-      var height = Math.abs(rows);
-      var stride = Math.ceil(width * depth / 4) * 4;
-      if ((depth !== 3 && depth !== 4) || view.getUint32(30, true) !== 0 || width <= 0 || height === 0 ||
-          offset + stride * height > bytes.length) {
-        return null;
-      }
-      var image = new ImageData(width, height);
-      var px = image.data;
-      for (var y = 0; y < height; y++) {
-        var src = offset + (rows > 0 ? height - 1 - y : y) * stride;  // positive height: bottom-up
-        var dst = y * width * 4;
-        for (var x = 0; x < width; x++, src += depth, dst += 4) {
-          px[dst] = bytes[src + 2];
-          px[dst + 1] = bytes[src + 1];
-          px[dst + 2] = bytes[src];
-          px[dst + 3] = 255;
-        }
-      }
-      return image;
+    // ImageBitmap by absolute path.
+    decoded: {},
+
+    plugin: {
+      'canHandle': function(name) { return /\.bmp$/i.test(name); },
+      'handle': function(byteArray, name, onload) {
+        // Colours as stored: no colour management, no premultiplication.
+        createImageBitmap(new Blob([byteArray]), {colorSpaceConversion: 'none', premultiplyAlpha: 'none'})
+            .then(function(bitmap) { VantrelImages.decoded[name] = bitmap; }, function() {})
+            .then(function() { onload(byteArray); });
+      },
     },
   },
 
-  IMG_Load_RW__deps: ['$SDL', '$FS', '$VantrelImages', 'SDL_FreeRW'],
-  // Nothing for the browser to decode while the data package loads.
-  IMG_Load_RW__postset: 'Module["noImageDecoding"] = true;',
+  IMG_Load_RW__deps: ['$SDL', '$PATH_FS', '$VantrelImages', 'SDL_FreeRW'],
   IMG_Load_RW: function(rwopsID, freeSrc) {
     var rwops = SDL.rwops[rwopsID];
     var path = rwops ? rwops.filename : undefined;
     if (rwops && freeSrc) _SDL_FreeRW(rwopsID);
-    if (path === undefined) return 0;
-    var image;
-    try {
-      image = VantrelImages.decodeBmp(FS.readFile(path));
-    } catch (e) {
-      return 0;
-    }
-    if (!image) return 0;
+    var bitmap = path === undefined ? undefined : VantrelImages.decoded[PATH_FS.resolve(path)];
+    if (!bitmap) return 0;
     // SDL_HWSURFACE: the pixels live in the canvas only.
-    var surf = SDL.makeSurface(image.width, image.height, 0x00000001, false, 'load:' + path);
-    SDL.surfaces[surf].ctx.putImageData(image, 0, 0);
+    var surf = SDL.makeSurface(bitmap.width, bitmap.height, 0x00000001, false, 'load:' + path);
+    SDL.surfaces[surf].ctx.drawImage(bitmap, 0, 0);
     return surf;
   },
   SDL_LoadBMP_RW: 'IMG_Load_RW',
