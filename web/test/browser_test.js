@@ -108,6 +108,11 @@ function cardAt(s, slot) {
 const checks = [];
 const check = (name, fn) => checks.push({ name, fn });
 
+check('after one visit, a reload without network plays from the service worker', async () => {
+  await reloadOffline(page);
+  canvasBox = await (await page.$('canvas')).boundingBox();
+});
+
 check('page title', async () => {
   assert.equal(await page.title(), 'Vantrel');
 });
@@ -253,8 +258,6 @@ check('Escape ends the game and the page says so', async () => {
     page.on('pageerror', (e) => errors.push(e.message));
     await page.goto(session.url);
     await waitIdle(page, 1, 20000);
-    await reloadOffline(page);
-    canvasBox = await (await page.$('canvas')).boundingBox();
     for (const { name, fn } of checks) {
       try {
         await fn();
