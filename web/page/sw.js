@@ -6,7 +6,10 @@
 'use strict';
 const BUILD = '@BUILD@';
 const FILES = @FILES@;
-const CACHE = `vantrel-${BUILD}`;
+// Caches belong to the whole site: the scope in the name keeps a copy of the
+// game published in another folder of it out of reach.
+const OWN_CACHES = `vantrel ${self.registration.scope} `;
+const CACHE = OWN_CACHES + BUILD;
 const PAGE = new URL('./', self.registration.scope).href;
 // Files named after their content (name.0123456789ab.ext) never change: any
 // cache may answer for them. The others (the page, the manifest) change
@@ -39,7 +42,7 @@ self.addEventListener('install', (event) => {
 
 self.addEventListener('activate', (event) => {
   event.waitUntil(caches.keys()
-    .then((keys) => Promise.all(keys.filter((k) => k.startsWith('vantrel-') && k !== CACHE).map((k) => caches.delete(k))))
+    .then((keys) => Promise.all(keys.filter((k) => k.startsWith(OWN_CACHES) && k !== CACHE).map((k) => caches.delete(k))))
     .then(() => self.clients.claim()));
 });
 

@@ -222,11 +222,12 @@ test('after a rebuild changing one picture, the next online load is wholly the n
       document.getElementById('canvas').getContext('2d').getImageData(2, 2, 1, 1).data));
     assert.deepEqual(corner, [255, 0, 255, 255], 'the start screen is not the new picture');
     // The new worker takes over and only the new build's cache is left.
-    const caches = await page.waitForFunction(async (build) => {
+    const own = `vantrel ${url} ${after.build}`;
+    const kept = await page.waitForFunction(async (name) => {
       const keys = await caches.keys();
-      return keys.length === 1 && keys[0] === `vantrel-${build}` && keys;
-    }, { timeout: 20000, polling: 200 }, after.build).then((h) => h.jsonValue(), async () => page.evaluate(() => caches.keys()));
-    assert.deepEqual(caches, [`vantrel-${after.build}`], 'caches after the rebuild');
+      return keys.length === 1 && keys[0] === name && keys;
+    }, { timeout: 20000, polling: 200 }, own).then((h) => h.jsonValue(), () => page.evaluate(() => caches.keys()));
+    assert.deepEqual(kept, [own], 'caches after the rebuild');
   } finally {
     await context.close();
     if (server) server.close();
