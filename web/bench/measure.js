@@ -15,7 +15,8 @@
 //   --lighthouse               Lighthouse 11's PWA category; installed on
 //                              first use into web/bench/.lighthouse/
 'use strict';
-const { execFileSync } = require('child_process');
+const { execFile, execFileSync } = require('child_process');
+const { promisify } = require('util');
 const fs = require('fs');
 const path = require('path');
 const { startSession, waitIdle } = require('../test/browser');
@@ -153,14 +154,15 @@ async function phoneProfile(browser, url, sent) {
 }
 
 // Lighthouse 11 is a measuring tool only: installed on demand beside this
-// script, never by the test suite's npm ci.
-function lighthousePwa(url) {
+// script, never by the test suite's npm ci. It runs beside the server, which
+// lives in this process.
+async function lighthousePwa(url) {
   const dir = path.join(__dirname, '.lighthouse');
   const bin = path.join(dir, 'node_modules/.bin/lighthouse');
   if (!fs.existsSync(bin)) {
     execFileSync('npm', ['install', '--prefix', dir, '--no-audit', '--no-fund', 'lighthouse@11'], { stdio: 'inherit' });
   }
-  const out = execFileSync(bin, [url, '--only-categories=pwa', '--output=json', '--quiet',
+  const { stdout: out } = await promisify(execFile)(bin, [url, '--only-categories=pwa', '--output=json', '--quiet',
                                  '--chrome-flags=--headless=new --no-sandbox --disable-gpu'],
                            { env: { ...process.env, CHROME_PATH: process.env.CHROMIUM || '/usr/bin/chromium' },
                              maxBuffer: 64 << 20 });
@@ -187,7 +189,7 @@ function lighthousePwa(url) {
   });
   try {
     await phoneProfile(session.browser, session.url, sent);
-    if (lighthouse) lighthousePwa(session.url);
+    if (lighthouse) await lighthousePwa(session.url);
 
     const loads = [];
     for (let i = 0; i < runs; i++) {

@@ -29,7 +29,9 @@ async function reloadOffline(page) {
   await untilControlled(page);
   await page.setOfflineMode(true);
   const notFromWorker = [];
-  const listen = (response) => { if (!response.fromServiceWorker()) notFromWorker.push(response.url()); };
+  const listen = (response) => {
+    if (/^https?:/.test(response.url()) && !response.fromServiceWorker()) notFromWorker.push(response.url());
+  };
   page.on('response', listen);
   await page.reload();
   await waitIdle(page, 1, 20000);
@@ -106,11 +108,16 @@ test('the pictures decode to the desktop bitmaps, every one', async ({ browser, 
   try {
     await page.goto(url);
     await waitIdle(page, 1, 20000);
-    // The glue's decoded pictures, drawn as the game draws them: a digest of
-    // their RGB bytes each, alpha checked opaque.
+    // Every picture in the page's files, decoded by the glue and drawn as
+    // the game draws it: a digest of its RGB bytes each, alpha checked opaque.
     const decoded = await page.evaluate(async () => {
       const out = {};
-      for (const [name, bitmap] of Object.entries(VantrelImages.decoded)) {
+      const walk = (dir) => FS.readdir(dir).filter((n) => n !== '.' && n !== '..').flatMap((n) => {
+        const name = `${dir}/${n}`;
+        return FS.isDir(FS.stat(name).mode) ? walk(name) : [name];
+      });
+      for (const name of walk('/image')) {
+        const bitmap = await VantrelImages.decode(FS.readFile(name));
         const ctx = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
         ctx.drawImage(bitmap, 0, 0);
         const rgba = ctx.getImageData(0, 0, bitmap.width, bitmap.height).data;
