@@ -5,10 +5,14 @@
 // draws exactly the desktop game's pixels.
 // Usage: node web/tools/pictures.js FROM TO
 'use strict';
-const { execFileSync } = require('child_process');
+const { execFile } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
+const { promisify } = require('util');
+
+// cwebp runs at a time: the build machine's cores.
+const PARALLEL = Math.max(1, os.availableParallelism ? os.availableParallelism() : os.cpus().length);
 
 // An uncompressed 24- or 32-bit BMP as a binary PPM (what cwebp reads).
 function bmpToPpm(buf, name) {
@@ -44,18 +48,21 @@ function bitmapsUnder(dir, rel = '') {
   });
 }
 
-function convert(from, to) {
+async function convert(from, to) {
   const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'vantrel-pictures-'));
   try {
     fs.rmSync(to, { recursive: true, force: true });
-    for (const name of bitmapsUnder(from)) {
-      const ppm = path.join(scratch, 'picture.ppm');
-      fs.writeFileSync(ppm, bmpToPpm(fs.readFileSync(path.join(from, name)), name));
-      fs.mkdirSync(path.dirname(path.join(to, name)), { recursive: true });
-      // -exact keeps every pixel; -z 9 is the slowest, smallest lossless mode.
-      execFileSync('cwebp', ['-quiet', '-lossless', '-z', '9', '-exact', ppm, '-o', path.join(to, name)],
-                   { stdio: ['ignore', 'ignore', 'inherit'] });
-    }
+    const queue = bitmapsUnder(from);
+    const worker = async (slot) => {
+      const ppm = path.join(scratch, `picture${slot}.ppm`);
+      for (let name = queue.shift(); name !== undefined; name = queue.shift()) {
+        fs.writeFileSync(ppm, bmpToPpm(fs.readFileSync(path.join(from, name)), name));
+        fs.mkdirSync(path.dirname(path.join(to, name)), { recursive: true });
+        // -exact keeps every pixel; -z 9 is the slowest, smallest lossless mode.
+        await promisify(execFile)('cwebp', ['-quiet', '-lossless', '-z', '9', '-exact', ppm, '-o', path.join(to, name)]);
+      }
+    };
+    await Promise.all(Array.from({ length: PARALLEL }, (_, slot) => worker(slot)));
   } finally {
     fs.rmSync(scratch, { recursive: true, force: true });
   }
@@ -67,10 +74,8 @@ if (require.main === module) {
     console.error('usage: pictures.js FROM TO');
     process.exit(2);
   }
-  try {
-    convert(path.resolve(from), path.resolve(to));
-  } catch (e) {
+  convert(path.resolve(from), path.resolve(to)).catch((e) => {
     console.error(`pictures.js: ${e.message}`);
     process.exit(1);
-  }
+  });
 }
