@@ -25,19 +25,21 @@ const TYPES = {
 // may be kept for a year; everything else is revalidated on every use.
 const HASHED = /\.[0-9a-f]{12}\.[a-z]+$/;
 
-// Per file version, computed once: the folder is small.
+// Per file, for its current version only, computed once: the folder is small.
 const versions = new Map();
 
 function versionOf(file, stat) {
-  const key = `${file}:${stat.mtimeMs}:${stat.size}`;
-  if (!versions.has(key)) {
-    const bytes = fs.readFileSync(file);
-    versions.set(key, {
-      etag: `"${crypto.createHash('sha256').update(bytes).digest('hex').slice(0, 20)}"`,
-      gzip: zlib.gzipSync(bytes, { level: 9 }),
-    });
-  }
-  return versions.get(key);
+  const seen = versions.get(file);
+  if (seen && seen.mtimeMs === stat.mtimeMs && seen.size === stat.size) return seen;
+  const bytes = fs.readFileSync(file);
+  const version = {
+    mtimeMs: stat.mtimeMs,
+    size: stat.size,
+    etag: `"${crypto.createHash('sha256').update(bytes).digest('hex').slice(0, 20)}"`,
+    gzip: zlib.gzipSync(bytes, { level: 9 }),
+  };
+  versions.set(file, version);
+  return version;
 }
 
 // Whether the client's copy is still this version: If-None-Match when the

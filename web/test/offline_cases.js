@@ -51,6 +51,16 @@ function request(url, { method = 'GET', headers = {} } = {}) {
   });
 }
 
+// zlib.crc32 is newer than Debian's node.
+function crc32(bytes) {
+  let crc = ~0;
+  for (const byte of bytes) {
+    crc ^= byte;
+    for (let k = 0; k < 8; k++) crc = (crc >>> 1) ^ (0xedb88320 & -(crc & 1));
+  }
+  return ~crc >>> 0;
+}
+
 // A PNG of one colour with exactly `length` bytes, padded with a private
 // ancillary chunk that decoders skip.
 function solidPng(width, height, rgb, length) {
@@ -59,7 +69,7 @@ function solidPng(width, height, rgb, length) {
     head.writeUInt32BE(body.length);
     head.write(type, 4, 'latin1');
     const crc = Buffer.alloc(4);
-    crc.writeUInt32BE(zlib.crc32(Buffer.concat([head.subarray(4), body])));
+    crc.writeUInt32BE(crc32(Buffer.concat([head.subarray(4), body])));
     return Buffer.concat([head, body, crc]);
   };
   const header = Buffer.alloc(13);
