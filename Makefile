@@ -17,9 +17,10 @@ TEST_PACKAGES := \
 	libsdl1.2-compat lintian desktop-file-utils appstream \
 	tesseract-ocr tesseract-ocr-fra
 
-# The browser build's toolchain, browser and font subsetter (about 1.5 GB):
+# The browser build's toolchain, browser, font subsetter and WebP encoder
+# (about 1.5 GB):
 # only `make web` and `make test` install them, never `make play`.
-WEB_PACKAGES := emscripten chromium nodejs npm fonttools
+WEB_PACKAGES := emscripten chromium nodejs npm fonttools webp
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -85,7 +86,8 @@ WEB_DIR := $(BUILD_DIR)/web
 web: configure-play deps-web
 	cmake --build $(BUILD_DIR) -j$(JOBS) --target runtime_files
 	NODE_PATH=/usr/share/nodejs emcmake cmake -S web -B $(BUILD_DIR)/web-build -DCMAKE_BUILD_TYPE=Release \
-	  -DVANTREL_RUNTIME_DIR=$(CURDIR)/$(BUILD_DIR)/game -DVANTREL_WEB_OUTPUT=$(CURDIR)/$(WEB_DIR)
+	  -DVANTREL_RUNTIME_DIR=$(CURDIR)/$(BUILD_DIR)/game -DVANTREL_WEB_ICON_DIR=$(CURDIR)/$(BUILD_DIR)/icons/web \
+	  -DVANTREL_WEB_OUTPUT=$(CURDIR)/$(WEB_DIR)
 	cmake --build $(BUILD_DIR)/web-build -j$(JOBS)
 
 # Serves build/web/ on http://127.0.0.1:8000/ (WEB_PORT to change it).

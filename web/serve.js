@@ -1,9 +1,11 @@
 #!/usr/bin/env node
-// A small static server for the browser build, on 127.0.0.1 only, with gzip
-// as ordinary static hosts do it.
+// A small static server for the browser build, on 127.0.0.1 only, with gzip,
+// ETag and Last-Modified revalidation and cache lifetimes as ordinary static
+// hosts do it.
 // Usage: node web/serve.js FOLDER [PORT]   (PORT 0 picks a free one)
 // Prints "http://127.0.0.1:PORT/" once it listens.
 'use strict';
+const crypto = require('crypto');
 const http = require('http');
 const fs = require('fs');
 const path = require('path');
@@ -14,21 +16,54 @@ const TYPES = {
   '.js': 'text/javascript; charset=utf-8',
   '.wasm': 'application/wasm',
   '.data': 'application/octet-stream',
+  '.webmanifest': 'application/manifest+json',
   '.png': 'image/png',
+  '.webp': 'image/webp',
 };
 
-// Compressed once per file version; the folder is small.
-const gzipped = new Map();
+// Files named after their content (name.0123456789ab.ext) never change and
+// may be kept for a year; everything else is revalidated on every use.
+const HASHED = /\.[0-9a-f]{12}\.[a-z]+$/;
 
-function gzipOf(file, stat) {
-  const key = `${file}:${stat.mtimeMs}:${stat.size}`;
-  if (!gzipped.has(key)) gzipped.set(key, zlib.gzipSync(fs.readFileSync(file), { level: 9 }));
-  return gzipped.get(key);
+// Per file, for its current version only, computed once: the folder is small.
+const versions = new Map();
+
+function versionOf(file, stat) {
+  const seen = versions.get(file);
+  if (seen && seen.mtimeMs === stat.mtimeMs && seen.size === stat.size) return seen;
+  const bytes = fs.readFileSync(file);
+  const version = {
+    mtimeMs: stat.mtimeMs,
+    size: stat.size,
+    etag: `"${crypto.createHash('sha256').update(bytes).digest('hex').slice(0, 20)}"`,
+    gzip: zlib.gzipSync(bytes, { level: 9 }),
+  };
+  versions.set(file, version);
+  return version;
+}
+
+// Whether the client's copy is still this version: If-None-Match when the
+// request has one, otherwise If-Modified-Since (to the second, as sent).
+function unchanged(req, etag, stat) {
+  const tags = req.headers['if-none-match'];
+  if (tags !== undefined) {
+    return tags.split(',').some((tag) => {
+      const t = tag.trim();
+      return t === '*' || t.replace(/^W\//, '') === etag;
+    });
+  }
+  const since = Date.parse(req.headers['if-modified-since'] || '');
+  return !Number.isNaN(since) && Math.floor(stat.mtimeMs / 1000) * 1000 <= since;
 }
 
 function createServer(root) {
   const base = path.resolve(root);
   return http.createServer((req, res) => {
+    if (req.method !== 'GET' && req.method !== 'HEAD') {
+      res.writeHead(405, { Allow: 'GET, HEAD', 'Content-Type': 'text/plain' });
+      res.end('Method not allowed\n');
+      return;
+    }
     let file, stat;
     try {
       const urlPath = decodeURIComponent(new URL(req.url, 'http://127.0.0.1').pathname);
@@ -38,24 +73,31 @@ function createServer(root) {
       stat = null;  // a malformed address or no such file
     }
     // Only regular files inside the folder.
-    if (!stat || !file.startsWith(base + path.sep) || !stat.isFile() || req.method !== 'GET') {
+    if (!stat || !file.startsWith(base + path.sep) || !stat.isFile()) {
       res.writeHead(404, { 'Content-Type': 'text/plain' });
-      res.end('Not found\n');
+      res.end(req.method === 'HEAD' ? undefined : 'Not found\n');
       return;
     }
+    const { etag, gzip } = versionOf(file, stat);
     const headers = {
-      'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream',
-      'Cache-Control': 'no-cache',
+      'Cache-Control': HASHED.test(file) ? 'public, max-age=31536000, immutable' : 'no-cache',
+      ETag: etag,
+      'Last-Modified': new Date(stat.mtimeMs).toUTCString(),
       Vary: 'Accept-Encoding',
     };
-    if (/\bgzip\b/.test(req.headers['accept-encoding'] || '')) {
-      const body = gzipOf(file, stat);
-      res.writeHead(200, { ...headers, 'Content-Encoding': 'gzip', 'Content-Length': body.length });
-      res.end(body);
-    } else {
-      res.writeHead(200, { ...headers, 'Content-Length': stat.size });
-      fs.createReadStream(file).pipe(res);
+    if (unchanged(req, etag, stat)) {
+      res.writeHead(304, headers);
+      res.end();
+      return;
     }
+    headers['Content-Type'] = TYPES[path.extname(file)] || 'application/octet-stream';
+    const zipped = /\bgzip\b/.test(req.headers['accept-encoding'] || '');
+    if (zipped) headers['Content-Encoding'] = 'gzip';
+    headers['Content-Length'] = zipped ? gzip.length : stat.size;
+    res.writeHead(200, headers);
+    if (req.method === 'HEAD') res.end();
+    else if (zipped) res.end(gzip);
+    else fs.createReadStream(file).on('error', () => res.destroy()).pipe(res);
   });
 }
 
@@ -65,7 +107,7 @@ function serve(root, port) {
   for (const name of fs.readdirSync(root)) {
     const file = path.join(path.resolve(root), name);
     const stat = fs.statSync(file);
-    if (stat.isFile()) gzipOf(file, stat);
+    if (stat.isFile()) versionOf(file, stat);
   }
   const server = createServer(root);
   return new Promise((resolve, reject) => {

@@ -162,6 +162,10 @@ bool writeIcon(const Job* job);
 // The icon for the desktop: hicolor/<N>x<N>/apps/vantrel.png at every theme
 // size and hicolor/scalable/apps/vantrel.svg, under `themeDir`.
 bool writeThemeIcons(const char* themeDir);
+// The icon for the browser build's manifest, under `webDir`: icon-192.png,
+// icon-512.png, icon-maskable.png (512 pixels, full bleed) and colors.json
+// with the manifest's theme and background colours.
+bool writeWebIcons(const char* webDir);
 bool copyFont(const Job* job);
 
 // The reviewer's page: every picture and the composed screens in one PNG,

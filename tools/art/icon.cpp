@@ -1,5 +1,6 @@
-// The game's icon: the window icon image/icon.png, and the same design for
-// the desktop at every size of the hicolor theme and as a scalable SVG.
+// The game's icon: the window icon image/icon.png, the same design for the
+// desktop at every size of the hicolor theme and as a scalable SVG, and for
+// the browser build's web app manifest.
 #include <cairo-svg.h>
 
 #include <cstdio>
@@ -15,6 +16,13 @@ namespace {
 constexpr std::array<int, 8> kThemeSizes = {16, 22, 24, 32, 48, 64, 128, 256};
 // The scalable icon's nominal size, as the largest bitmap.
 constexpr int kSvgSize = 256;
+// What phones and browsers ask a web app for: 192 and 512 pixels, and a
+// maskable one that the launcher crops to its own shape.
+constexpr std::array<int, 2> kWebSizes = {192, 512};
+constexpr int kMaskableSize = 512;
+// A launcher may cut a maskable icon down to the centred circle of 80 % of
+// its side: the round design fits inside it on the theme colour.
+constexpr double kMaskableSafeZone = 0.8;
 
 // The design is made for kIconSize; other sizes scale it, so every size
 // shows the same picture.
@@ -79,6 +87,21 @@ void paintIcon(cairo_t* cr)
     cairo_fill(cr);
 }
 
+bool writeMaskableIcon(const Job* job, const char* relPath)
+{
+    cairo_surface_t* icon = newImage(kMaskableSize, kMaskableSize);
+    cairo_t* cr = beginDrawing(icon);
+    setColor(cr, kWebTheme);
+    cairo_paint(cr);
+    const double margin = kMaskableSize * (1 - kMaskableSafeZone) / 2;
+    cairo_translate(cr, margin, margin);
+    paintIconAt(cr, static_cast<int>(kMaskableSize * kMaskableSafeZone));
+    cairo_destroy(cr);
+    const bool ok = writePng(job, relPath, icon);
+    cairo_surface_destroy(icon);
+    return ok;
+}
+
 bool writeIcon(const Job* job) { return writeIconPng(job, kIconFile, kIconSize); }
 
 bool writeThemeIcons(const char* themeDir)
@@ -93,6 +116,33 @@ bool writeThemeIcons(const char* themeDir)
     }
     const int written = std::snprintf(path, sizeof path, "%s/hicolor/scalable/apps/vantrel.svg", themeDir);
     return written > 0 && static_cast<size_t>(written) < sizeof path && writeIconSvg(path);
+}
+
+bool writeWebIcons(const char* webDir)
+{
+    const Job web = {webDir, nullptr};
+    char name[64];
+    for (int size : kWebSizes) {
+        std::snprintf(name, sizeof name, "icon-%d.png", size);
+        if (!writeIconPng(&web, name, size)) {
+            return false;
+        }
+    }
+    if (!writeMaskableIcon(&web, "icon-maskable.png")) {
+        return false;
+    }
+    // The page's and the manifest's colours, taken from the palette.
+    char path[512];
+    const int written = std::snprintf(path, sizeof path, "%s/colors.json", webDir);
+    std::FILE* out = written > 0 && static_cast<size_t>(written) < sizeof path ? std::fopen(path, "w") : nullptr;
+    if (out == nullptr) {
+        std::fprintf(stderr, "vantrel_art: cannot write %s/colors.json\n", webDir);
+        return false;
+    }
+    const bool ok =
+        std::fprintf(out, "{\"theme_color\": \"#%02x%02x%02x\", \"background_color\": \"#%02x%02x%02x\"}\n",
+                     kWebTheme.r, kWebTheme.g, kWebTheme.b, kWebBackground.r, kWebBackground.g, kWebBackground.b) > 0;
+    return std::fclose(out) == 0 && ok;
 }
 
 }  // namespace art

@@ -29,6 +29,11 @@ constexpr Rgb kLossPink = {236, 150, 160};   // "PERDU"
 constexpr Rgb kShadow = {0, 0, 0};           // used with an alpha
 constexpr Rgb kHighlight = {255, 255, 255};  // likewise
 
+// ---- the browser build: the bar around the page, and the screen an
+// installed app shows while it starts ----
+constexpr Rgb kWebTheme = kNight;
+constexpr Rgb kWebBackground = kInk;
+
 // ---- buttons (see buttons.cpp for which style a button wears) ----
 constexpr Rgb kWineButtonTop = {176, 42, 62};
 constexpr Rgb kGoldButtonTop = {255, 226, 96};

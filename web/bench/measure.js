@@ -1,18 +1,30 @@
 #!/usr/bin/env node
 // Measures the browser build in headless Chromium on 127.0.0.1; prints the
 // figures, times nothing as a pass or fail.
-// Usage: node web/bench/measure.js [WEB_FOLDER] [RUNS]
+// Usage: node web/bench/measure.js [WEB_FOLDER] [RUNS] [--lighthouse]
 //   navigation to first frame  median over RUNS fresh page loads (no cache)
 //   bytes transferred          sum of encoded (gzip) response sizes of a load
 //   idle CPU                   main-thread task time over 10 s on the start screen
 //   click to frame             input event to the next frame once the game
 //                              has redrawn: a chip press, the deal (Carte release)
+//   phone profile (844 × 390)  first visit, then from the service worker
+//                              (online and offline), on 127.0.0.1 and on
+//                              "Fast 3G": navigation to the game's first
+//                              drawn screen, median over RUNS; bytes of the
+//                              first visit, the page's and the worker's
+//   --lighthouse               Lighthouse 11's PWA category; installed on
+//                              first use into web/bench/.lighthouse/
 'use strict';
+const { execFile, execFileSync } = require('child_process');
+const { promisify } = require('util');
+const fs = require('fs');
 const path = require('path');
 const { startSession, waitIdle } = require('../test/browser');
 
-const webDir = path.resolve(process.argv[2] || path.join(__dirname, '../../build/web'));
-const runs = Number(process.argv[3] || 5);
+const args = process.argv.slice(2).filter((a) => a !== '--lighthouse');
+const webDir = path.resolve(args[0] || path.join(__dirname, '../../build/web'));
+const runs = Number(args[1] || 5);
+const lighthouse = process.argv.includes('--lighthouse');
 const IDLE_SECONDS = 10;
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -24,6 +36,7 @@ async function loadOnce(browser, url) {
   const cdp = await page.createCDPSession();
   await cdp.send('Network.enable');
   await cdp.send('Network.setCacheDisabled', { cacheDisabled: true });
+  await cdp.send('Network.setBypassServiceWorker', { bypass: true });
   let bytes = 0;
   cdp.on('Network.loadingFinished', (e) => { bytes += e.encodedDataLength; });
   await page.goto(url);
@@ -62,9 +75,122 @@ async function clickToFrame(page, type, x, y) {
   return page.evaluate(() => window.__probe);
 }
 
+// A landscape phone: 844 × 390 CSS pixels at 3 device pixels each.
+const PHONE = { width: 844, height: 390, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+// DevTools' "Fast 3G" as the figures quote it: 1.6 Mbit/s down, 150 ms.
+const FAST_3G = { offline: false, latency: 150, downloadThroughput: 1.6e6 / 8, uploadThroughput: 0.75e6 / 8 };
+const NO_LIMIT = { offline: false, latency: 0, downloadThroughput: -1, uploadThroughput: -1 };
+const OFFLINE = { ...NO_LIMIT, offline: true };
+
+// Applies network conditions to the page and to its service worker, whose
+// own fetches the page's emulation does not cover.
+async function network(browser, cdp, conditions) {
+  await cdp.send('Network.emulateNetworkConditions', conditions);
+  for (const target of browser.targets().filter((t) => t.type() === 'service_worker')) {
+    const worker = await target.createCDPSession();
+    await worker.send('Network.enable');
+    await worker.send('Network.emulateNetworkConditions', conditions);
+    await worker.detach();
+  }
+}
+
+// Navigation start to the game's first screen, drawn and waiting for input.
+async function firstScreen(page, url) {
+  await page.goto(url);
+  await waitIdle(page, 1, 60000);
+  return page.evaluate(() => Module.idleAt);
+}
+
+// One fresh profile: a first visit, then two visits from the service worker
+// (the second offline). Bytes are the page's encoded responses on the first
+// visit, and what the server sent in all until the worker had its files.
+async function phoneVisits(browser, url, conditions, sent) {
+  const context = await browser.createBrowserContext();
+  try {
+    const page = await context.newPage();
+    await page.setViewport(PHONE);
+    const cdp = await page.createCDPSession();
+    await cdp.send('Network.enable');
+    await network(browser, cdp, conditions);
+    let bytes = 0;
+    const count = (e) => { bytes += e.encodedDataLength; };
+    cdp.on('Network.loadingFinished', count);
+    const sentBefore = sent.bytes;
+    const cold = await firstScreen(page, url);
+    cdp.off('Network.loadingFinished', count);
+    await page.evaluate(async () => {
+      await navigator.serviceWorker.ready;
+      if (!navigator.serviceWorker.controller) {
+        await new Promise((resolve) => navigator.serviceWorker.addEventListener('controllerchange', resolve));
+      }
+    });
+    const withWorker = sent.bytes - sentBefore;
+    await network(browser, cdp, conditions);  // the worker is running now
+    const warm = await firstScreen(page, url);
+    await network(browser, cdp, OFFLINE);
+    const offline = await firstScreen(page, url);
+    return { cold, warm, offline, bytes, withWorker };
+  } finally {
+    await context.close();
+  }
+}
+
+async function phoneProfile(browser, url, sent) {
+  const rows = {};
+  for (const [name, conditions] of [['127.0.0.1', NO_LIMIT], ['Fast 3G', FAST_3G]]) {
+    const visits = [];
+    for (let i = 0; i < runs; i++) visits.push(await phoneVisits(browser, url, conditions, sent));
+    rows[name] = visits;
+  }
+  const ms = (visits, key) => `${median(visits.map((v) => v[key])).toFixed(0)} ms`;
+  console.log(`phone 844 × 390, navigation to the first game screen (median of ${runs} fresh profiles):`);
+  console.log('                          127.0.0.1   Fast 3G');
+  for (const [key, label] of [['cold', 'first visit'], ['warm', 'from the worker'], ['offline', 'from the worker, offline']]) {
+    console.log(`  ${label.padEnd(24)}${ms(rows['127.0.0.1'], key).padStart(9)}${ms(rows['Fast 3G'], key).padStart(10)}`);
+  }
+  const first = rows['127.0.0.1'][0];
+  console.log(`bytes of a first visit (gzip): the page ${first.bytes} (${(first.bytes / 1000).toFixed(0)} kB); ` +
+              `with the worker's copy of the build ${first.withWorker} (${(first.withWorker / 1000).toFixed(0)} kB)`);
+}
+
+// Lighthouse 11 is a measuring tool only: installed on demand beside this
+// script, never by the test suite's npm ci. It runs beside the server, which
+// lives in this process.
+async function lighthousePwa(url) {
+  const dir = path.join(__dirname, '.lighthouse');
+  const bin = path.join(dir, 'node_modules/.bin/lighthouse');
+  if (!fs.existsSync(bin)) {
+    execFileSync('npm', ['install', '--prefix', dir, '--no-audit', '--no-fund', 'lighthouse@11'], { stdio: 'inherit' });
+  }
+  const { stdout: out } = await promisify(execFile)(bin, [url, '--only-categories=pwa', '--output=json', '--quiet',
+                                 '--chrome-flags=--headless=new --no-sandbox --disable-gpu'],
+                           { env: { ...process.env, CHROME_PATH: process.env.CHROMIUM || '/usr/bin/chromium' },
+                             maxBuffer: 64 << 20 });
+  const report = JSON.parse(out);
+  const category = report.categories.pwa;
+  console.log(`Lighthouse ${report.lighthouseVersion} PWA category: ${category.score === null ? 'n/a' : category.score * 100}`);
+  for (const ref of category.auditRefs) {
+    const audit = report.audits[ref.id];
+    if (audit.scoreDisplayMode === 'manual') continue;
+    console.log(`  ${audit.score === 1 ? 'pass' : audit.score === null ? '  - ' : 'FAIL'}  ${ref.id}: ${audit.title}`);
+  }
+}
+
 (async () => {
   const session = await startSession(webDir);
+  // What the server sends, bodies only, for the worker's share of a visit.
+  const sent = { bytes: 0 };
+  session.server.prependListener('request', (req, res) => {
+    const end = res.end.bind(res);
+    res.end = (body, ...rest) => {
+      if (body) sent.bytes += body.length;
+      return end(body, ...rest);
+    };
+  });
   try {
+    await phoneProfile(session.browser, session.url, sent);
+    if (lighthouse) await lighthousePwa(session.url);
+
     const loads = [];
     for (let i = 0; i < runs; i++) {
       const load = await loadOnce(session.browser, session.url);

@@ -6,7 +6,7 @@ mergeInto(LibraryManager.library, {
   // Sleeps until the page has queued input for SDL. Waking on input alone
   // keeps an idle page at no wake-ups at all, where polling would spin.
   // Only runs while the queue is empty (see SDL_WaitEvent in platform.cpp).
-  vantrel_wait_input__deps: ['$SDL', '$Asyncify', '$callUserCallback'],
+  vantrel_wait_input__deps: ['$SDL', '$Asyncify', '$callUserCallback', '$VantrelImages'],
   vantrel_wait_input__postset:
     // Every DOM event reaches SDL through SDL.receiveEvent, which SDL_Init
     // and SDL_SetVideoMode register as a listener: wrap it before they run.
@@ -31,6 +31,7 @@ mergeInto(LibraryManager.library, {
       // The screen is complete whenever the game waits: the page and its
       // tests count these moments.
       if (Module['onIdle']) Module['onIdle']();
+      VantrelImages.prefetch();
     });
   },
 
@@ -64,61 +65,92 @@ mergeInto(LibraryManager.library, {
     }
   },
 
-  // Bitmaps. The built-in loader needs the browser to decode every picture
-  // before main starts (slow: over a second for the game's 120 files) or
-  // stb_image, and then copies each canvas back into memory. The game only
-  // blits its pictures, so they are decoded here, when drawn, straight into
-  // the surface's canvas. Uncompressed 24- and 32-bit BMPs, as SDL_LoadBMP
-  // reads them; anything else fails like an unreadable file.
+  // Bitmaps. The page ships the game's BMPs as lossless WebP under their
+  // .bmp names (70 % of the bytes gzipped, the same pixels). The browser
+  // decodes a picture when the game first loads it: the load waits for it
+  // (an Asyncify import); the decoded copy is kept and drawn straight into
+  // the surface's canvas at every later load, which returns at once. Once
+  // the first screen is up, the other pictures are decoded in the
+  // background, so that later screens wait for none. Decoding them all
+  // before the game starts would hold its first screen back. A picture the
+  // browser cannot decode fails like an unreadable file.
+  $VantrelImages__deps: ['$FS'],
   $VantrelImages: {
-    decodeBmp: function(bytes) {
-      if (bytes.length < 54 || bytes[0] !== 0x42 || bytes[1] !== 0x4d) return null;
-      var view = new DataView(bytes.buffer, bytes.byteOffset, bytes.byteLength);
-      var offset = view.getUint32(10, true);
-      var width = view.getInt32(18, true);
-      var rows = view.getInt32(22, true);
-      var depth = view.getUint16(28, true) / 8;
-      var height = Math.abs(rows);
-      var stride = Math.ceil(width * depth / 4) * 4;
-      if ((depth !== 3 && depth !== 4) || view.getUint32(30, true) !== 0 || width <= 0 || height === 0 ||
-          offset + stride * height > bytes.length) {
-        return null;
+    // ImageBitmap by absolute path, once decoded.
+    decoded: {},
+    // The decode under way or done, by absolute path.
+    pending: {},
+    prefetched: false,
+
+    // Colours as stored: no colour management, no premultiplication.
+    decode: function(bytes) {
+      return createImageBitmap(new Blob([bytes]), {colorSpaceConversion: 'none', premultiplyAlpha: 'none'});
+    },
+
+    // Starts decoding the file at the absolute `path` unless it is done or
+    // under way; throws when there is no such file.
+    load: function(path) {
+      if (!VantrelImages.pending[path]) {
+        VantrelImages.pending[path] = VantrelImages.decode(FS.readFile(path)).then(function(bitmap) {
+          VantrelImages.decoded[path] = bitmap;
+          return bitmap;
+        });
       }
-      var image = new ImageData(width, height);
-      var px = image.data;
-      for (var y = 0; y < height; y++) {
-        var src = offset + (rows > 0 ? height - 1 - y : y) * stride;  // positive height: bottom-up
-        var dst = y * width * 4;
-        for (var x = 0; x < width; x++, src += depth, dst += 4) {
-          px[dst] = bytes[src + 2];
-          px[dst + 1] = bytes[src + 1];
-          px[dst + 2] = bytes[src];
-          px[dst + 3] = 255;
-        }
-      }
-      return image;
+      return VantrelImages.pending[path];
+    },
+
+    // Every picture of the data package, once.
+    prefetch: function() {
+      if (VantrelImages.prefetched) return;
+      VantrelImages.prefetched = true;
+      (function walk(dir) {
+        FS.readdir(dir).forEach(function(name) {
+          if (name === '.' || name === '..') return;
+          var path = dir + '/' + name;
+          if (FS.isDir(FS.stat(path).mode)) {
+            walk(path);
+          } else if (/\.bmp$/i.test(name)) {
+            VantrelImages.load(path).catch(function() {});
+          }
+        });
+      })('/image');
     },
   },
 
-  IMG_Load_RW__deps: ['$SDL', '$FS', '$VantrelImages', 'SDL_FreeRW'],
+  IMG_Load_RW__deps: ['$SDL', '$PATH_FS', '$Asyncify', '$VantrelImages', 'SDL_FreeRW'],
   // Nothing for the browser to decode while the data package loads.
   IMG_Load_RW__postset: 'Module["noImageDecoding"] = true;',
   IMG_Load_RW: function(rwopsID, freeSrc) {
-    var rwops = SDL.rwops[rwopsID];
-    var path = rwops ? rwops.filename : undefined;
-    if (rwops && freeSrc) _SDL_FreeRW(rwopsID);
-    if (path === undefined) return 0;
-    var image;
-    try {
-      image = VantrelImages.decodeBmp(FS.readFile(path));
-    } catch (e) {
-      return 0;
-    }
-    if (!image) return 0;
-    // SDL_HWSURFACE: the pixels live in the canvas only.
-    var surf = SDL.makeSurface(image.width, image.height, 0x00000001, false, 'load:' + path);
-    SDL.surfaces[surf].ctx.putImageData(image, 0, 0);
-    return surf;
+    // All of it inside handleSleep: when the game resumes after a decode,
+    // this call is made again and must only collect the result.
+    return Asyncify.handleSleep(function(done) {
+      var rwops = SDL.rwops[rwopsID];
+      var path = rwops ? rwops.filename : undefined;
+      if (rwops && freeSrc) _SDL_FreeRW(rwopsID);
+      if (path === undefined) {
+        done(0);
+        return;
+      }
+      function surfaceOf(bitmap) {
+        // SDL_HWSURFACE: the pixels live in the canvas only.
+        var surf = SDL.makeSurface(bitmap.width, bitmap.height, 0x00000001, false, 'load:' + path);
+        SDL.surfaces[surf].ctx.drawImage(bitmap, 0, 0);
+        return surf;
+      }
+      var key = PATH_FS.resolve(path);
+      if (VantrelImages.decoded[key]) {
+        done(surfaceOf(VantrelImages.decoded[key]));  // at once: no unwinding
+        return;
+      }
+      var loading;
+      try {
+        loading = VantrelImages.load(key);
+      } catch (e) {
+        done(0);
+        return;
+      }
+      loading.then(function(bitmap) { done(surfaceOf(bitmap)); }, function() { done(0); });
+    });
   },
   SDL_LoadBMP_RW: 'IMG_Load_RW',
 

@@ -37,7 +37,7 @@ async function startSession(webDir) {
     server.close();
     fs.rmSync(profile, { recursive: true, force: true });
   };
-  return { browser, url, close };
+  return { browser, server, url, close };
 }
 
 // Resolves once the game has drawn its screen and waits for input `count`

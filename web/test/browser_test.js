@@ -3,13 +3,17 @@
 // bitmaps as the desktop end-to-end tests check the real window.
 // Usage: node web/test/browser_test.js WEB_FOLDER RUNTIME_FOLDER [SCREENSHOT_FOLDER]
 // With a screenshot folder, the page at the result screen is saved there as
-// screenshot-browser.png for the README.
+// screenshot-browser.png for the README. The checks play on a reload without
+// network; offline_cases.js adds the service worker's, the manifest's and the
+// server's cases, rebuilding from the web build's stage/ folder (beside
+// WEB_FOLDER, in web-build/).
 'use strict';
 const assert = require('assert/strict');
 const fs = require('fs');
 const path = require('path');
 const { startSession, waitIdle } = require('./browser');
 const { readPng, readBmp, pixel, countDiffering } = require('./pixels');
+const { reloadOffline, offlineCases } = require('./offline_cases');
 
 const [webDir, runtimeDir, shotsDir] = process.argv.slice(2).map((p) => p && path.resolve(p));
 if (!webDir || !runtimeDir) {
@@ -103,6 +107,11 @@ function cardAt(s, slot) {
 
 const checks = [];
 const check = (name, fn) => checks.push({ name, fn });
+
+check('after one visit, a reload without network plays from the service worker', async () => {
+  await reloadOffline(page);
+  canvasBox = await (await page.$('canvas')).boundingBox();
+});
 
 check('page title', async () => {
   assert.equal(await page.title(), 'Vantrel');
@@ -242,14 +251,13 @@ check('Escape ends the game and the page says so', async () => {
 
 (async () => {
   const session = await startSession(webDir);
-  let failed = 0;
+  let failed = 0, offline = { count: 0 };
   try {
     page = await session.browser.newPage();
     const errors = [];
     page.on('pageerror', (e) => errors.push(e.message));
     await page.goto(session.url);
     await waitIdle(page, 1, 20000);
-    canvasBox = await (await page.$('canvas')).boundingBox();
     for (const { name, fn } of checks) {
       try {
         await fn();
@@ -260,6 +268,9 @@ check('Escape ends the game and the page says so', async () => {
         break;  // each step builds on the one before
       }
     }
+    offline = await offlineCases({ browser: session.browser, url: session.url, webDir, runtimeDir,
+                                 stageDir: path.join(webDir, '../web-build/stage') });
+    failed += offline.failed;
     if (errors.length) {
       failed++;
       console.log(`not ok - page errors: ${errors.join('; ')}`);
@@ -267,7 +278,7 @@ check('Escape ends the game and the page says so', async () => {
   } finally {
     await session.close();
   }
-  console.log(failed ? 'browser suite: FAILED' : `browser suite: ${checks.length} checks passed`);
+  console.log(failed ? 'browser suite: FAILED' : `browser suite: ${checks.length + offline.count} checks passed`);
   process.exit(failed ? 1 : 0);
 })().catch((e) => {
   console.error(e);
