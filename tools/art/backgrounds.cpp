@@ -15,14 +15,48 @@ namespace {
 constexpr double kW = kScreenWidth;
 constexpr double kH = kScreenHeight;
 
-void paintCabinet(cairo_t* cr, const Fonts* fonts)
+// A wine-red light behind a screen's heading, centred on the cabinet's own
+// light so that both make one round gradient.
+struct WineLight {
+    double cy;
+    double radius;
+    double strength;
+};
+
+// The cabinet's light, with the wine light mixed in where a screen has one.
+// Mixed here into the stops of one pattern rather than painted over it: two
+// lights of different centres blended in 8 bits leave a rounding noise that
+// no lossless format compresses, and the browser build downloads every
+// background.
+void paintCabinetLight(cairo_t* cr, const WineLight* wine)
 {
-    cairo_pattern_t* glow = cairo_pattern_create_radial(kW / 2, 150, 20, kW / 2, 150, 620);
-    addStop(glow, 0, kNightGlow);
-    addStop(glow, 1, kInk);
+    constexpr double kInner = 20;  // the light is flat inside this radius
+    constexpr double kOuter = 620;
+    constexpr int kStops = 124;
+    const double cy = wine != nullptr ? wine->cy : 150;
+    cairo_pattern_t* glow = cairo_pattern_create_radial(kW / 2, cy, 0, kW / 2, cy, kOuter);
+    for (int i = 0; i <= kStops; ++i) {
+        const double r = kOuter * i / kStops;
+        const double t = r <= kInner ? 0 : (r - kInner) / (kOuter - kInner);
+        double red = kNightGlow.r + (kInk.r - kNightGlow.r) * t;
+        double green = kNightGlow.g + (kInk.g - kNightGlow.g) * t;
+        double blue = kNightGlow.b + (kInk.b - kNightGlow.b) * t;
+        if (wine != nullptr && r < wine->radius) {
+            const double a = wine->strength * (r <= 10 ? 1 : 1 - (r - 10) / (wine->radius - 10));
+            red += (kWine.r - red) * a;
+            green += (kWine.g - green) * a;
+            blue += (kWine.b - blue) * a;
+        }
+        cairo_pattern_add_color_stop_rgb(glow, r / kOuter, red / 255, green / 255, blue / 255);
+    }
     cairo_set_source(cr, glow);
     cairo_paint(cr);
     cairo_pattern_destroy(glow);
+}
+
+void paintCabinet(cairo_t* cr, const Fonts* fonts, const WineLight* wine)
+{
+    paintCabinetLight(cr, wine);
 
     setVerticalGradient(cr, kStripTop, kStripLight, kH, kStripDark);
     cairo_rectangle(cr, 0, kStripTop, kW, kH - kStripTop);
@@ -59,12 +93,6 @@ void paintGlow(cairo_t* cr, ArtBox clip, double cx, double cy, double radius, Rg
     cairo_set_source(cr, glow);
     cairo_fill(cr);
     cairo_pattern_destroy(glow);
-}
-
-// A warm wine-red light behind a heading.
-void paintWineGlow(cairo_t* cr, double cy, double radius, double strength)
-{
-    paintGlow(cr, {0, 0, kScreenWidth, kStripTop}, kW / 2, cy, radius, kWine, strength);
 }
 
 // A heading in gold serif letters with a dark shadow.
@@ -177,8 +205,6 @@ void paintChipAt(cairo_t* cr, const Fonts* fonts, int32_t chip, double x, double
 
 void paintStart(cairo_t* cr, const Fonts* fonts)
 {
-    paintWineGlow(cr, 80, 330, 0.6);
-
     paintHeading(cr, fonts, "Vantrel", kW / 2, 88, 74);
     setFont(cr, fonts, kFontSansBold, 13);
     setColor(cr, kCream);
@@ -374,8 +400,6 @@ void paintArrow(cairo_t* cr, double x0, double y0, double cx, double cy, double 
 // it and the words next to it.
 void paintGameOver(cairo_t* cr, const Fonts* fonts)
 {
-    paintWineGlow(cr, 130, 360, 0.55);
-
     paintHeading(cr, fonts, "Partie terminée", kW / 2, 104, 52);
     paintSuitRule(cr, kW / 2, 128, 200);
     paintEmptyBank(cr, fonts, kW / 2, 148);
@@ -417,7 +441,13 @@ void paintGameOver(cairo_t* cr, const Fonts* fonts)
 
 void paintBackground(cairo_t* cr, const Fonts* fonts, int32_t screen)
 {
-    paintCabinet(cr, fonts);
+    // The start and end screens have a wine-red light behind their heading.
+    constexpr WineLight kStartLight = {80, 330, 0.6};
+    constexpr WineLight kGameOverLight = {130, 360, 0.55};
+    paintCabinet(cr, fonts,
+                 screen == kScreenStart      ? &kStartLight
+                 : screen == kScreenGameover ? &kGameOverLight
+                                             : nullptr);
     if (screen == kScreenStart) {
         paintStart(cr, fonts);
     } else if (screen == kScreenOption) {
