@@ -7,7 +7,7 @@
 // first use into build/lighthouse/ (12.8, the last release running on
 // Node 20), never by `make test`.
 'use strict';
-const { execFileSync } = require('child_process');
+const { execFile, execFileSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
@@ -30,13 +30,19 @@ function install() {
                        `lighthouse@${LIGHTHOUSE_VERSION}`], { stdio: 'inherit' });
 }
 
-function audit(url, preset) {
+// Lighthouse in a process of its own: this one serves the page meanwhile.
+async function audit(url, preset) {
   const out = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'vantrel-lh-')), 'report.json');
   const args = [cli, url, '--quiet', '--output=json', `--output-path=${out}`,
                 `--only-categories=${CATEGORIES.join(',')}`,
                 '--chrome-flags=--headless --no-sandbox --disable-gpu --no-first-run'];
   if (preset === 'desktop') args.push('--preset=desktop');
-  execFileSync(process.execPath, args, { env: { ...process.env, CHROME_PATH: CHROMIUM }, stdio: 'inherit' });
+  await new Promise((resolve, reject) => {
+    execFile(process.execPath, args, { env: { ...process.env, CHROME_PATH: CHROMIUM } }, (error, stdout, stderr) => {
+      if (error) reject(new Error(`lighthouse failed: ${stderr.split('\n').slice(-5).join('\n')}`));
+      else resolve();
+    });
+  });
   const report = JSON.parse(fs.readFileSync(out));
   fs.rmSync(path.dirname(out), { recursive: true, force: true });
   return report;
@@ -47,7 +53,7 @@ function audit(url, preset) {
   const { server, url } = await serve(webDir, 0);
   try {
     for (const preset of ['mobile', 'desktop']) {
-      const report = audit(url, preset);
+      const report = await audit(url, preset);
       const scores = CATEGORIES.map((c) => `${c} ${Math.round(report.categories[c].score * 100)}`);
       console.log(`${preset}: ${scores.join(', ')}`);
       for (const c of CATEGORIES) {
