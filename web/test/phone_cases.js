@@ -190,19 +190,32 @@ function caseList({ bmp, shotsDir, webDir }) {
 
     ['loading on a slow network: progress before the first frame, gone after', async (browser, url) => {
       const page = await open(browser, url, PHONE_LANDSCAPE, async (p) => {
-        const cdp = await p.createCDPSession();
-        await cdp.send('Network.enable');
-        await cdp.send('Network.emulateNetworkConditions', FAST_3G);
+        await p.emulateNetworkConditions({
+          download: FAST_3G.downloadThroughput, upload: FAST_3G.uploadThroughput, latency: FAST_3G.latency });
+        // Every text the loading screen shows, and whether the game had
+        // drawn yet.
+        await p.evaluateOnNewDocument(() => {
+          window.shownWhileLoading = [];
+          document.addEventListener('DOMContentLoaded', () => {
+            const text = document.getElementById('loading-text');
+            new MutationObserver(() => {
+              if (!document.getElementById('loading').hidden) {
+                window.shownWhileLoading.push({ text: text.textContent, drawn: Module.idleCount > 0 });
+              }
+            }).observe(text, { childList: true, characterData: true, subtree: true });
+          });
+        });
       });
-      const progress = await page.waitForFunction(() => {
-        const text = document.getElementById('loading-text').textContent;
-        const percent = /^Chargement… (\d+)\s%$/.exec(text);
-        return Module.idleCount === 0 && percent && Number(percent[1]) > 0 && Number(percent[1]) < 100 &&
-          !document.getElementById('loading').hidden && text;
-      }, { timeout: 20000, polling: 50 });
-      console.log(`    while loading: ${await progress.jsonValue()}`);
       await waitIdle(page, 1, 30000);
       assert.equal(await page.$eval('#loading', (e) => getComputedStyle(e).display), 'none', 'the loading screen stays');
+      const shown = await page.evaluate(() => window.shownWhileLoading);
+      const partial = shown.filter(({ text, drawn }) => {
+        const percent = /^Chargement… (\d+)\s%$/.exec(text);
+        return !drawn && percent && Number(percent[1]) > 0 && Number(percent[1]) < 100;
+      });
+      assert.ok(partial.length > 0, `no progress shown before the first frame: ${JSON.stringify(shown.slice(0, 5))}`);
+      assert.ok(shown.every(({ drawn }) => !drawn), 'the loading screen changed after the first frame');
+      console.log(`    while loading: ${partial[0].text} to ${partial[partial.length - 1].text}`);
       return page;
     }],
 
