@@ -2,7 +2,12 @@
 // Measures the browser build in headless Chromium on 127.0.0.1; prints the
 // figures, times nothing as a pass or fail.
 // Usage: node web/bench/measure.js [WEB_FOLDER] [RUNS] [--lighthouse]
-//   navigation to first frame  median over RUNS fresh page loads (no cache)
+//   first paint, first frame   median over RUNS fresh page loads (no cache)
+//                              from navigation start: the first paint (the
+//                              loading screen) and the game's first frame
+//                              (drawn, the game waiting for input); on the
+//                              desktop page, then on two phone profiles, on
+//                              127.0.0.1 and on a "Fast 3G" network
 //   bytes transferred          sum of encoded (gzip) response sizes of a load
 //   idle CPU                   main-thread task time over 10 s on the start screen
 //   click to frame             input event to the next frame once the game
@@ -19,7 +24,7 @@ const { execFile, execFileSync } = require('child_process');
 const { promisify } = require('util');
 const fs = require('fs');
 const path = require('path');
-const { startSession, waitIdle } = require('../test/browser');
+const { startSession, waitIdle, pagePoint, PHONE_PORTRAIT, PHONE_LANDSCAPE, FAST_3G } = require('../test/browser');
 
 const args = process.argv.slice(2).filter((a) => a !== '--lighthouse');
 const webDir = path.resolve(args[0] || path.join(__dirname, '../../build/web'));
@@ -29,18 +34,23 @@ const IDLE_SECONDS = 10;
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-// Navigation start to the first contentful paint, which is the first frame
-// showing the canvas drawn; also the encoded bytes of every response.
-async function loadOnce(browser, url) {
+const PHONES = [['phone 390 x 844', PHONE_PORTRAIT], ['phone 844 x 390', PHONE_LANDSCAPE]];
+
+// Navigation start to the first contentful paint (the loading screen) and
+// to the game waiting with its first frame drawn; also the encoded bytes of
+// every response.
+async function loadOnce(browser, url, viewport, network) {
   const page = await browser.newPage();
+  if (viewport) await page.setViewport(viewport);
   const cdp = await page.createCDPSession();
   await cdp.send('Network.enable');
   await cdp.send('Network.setCacheDisabled', { cacheDisabled: true });
   await cdp.send('Network.setBypassServiceWorker', { bypass: true });
+  if (network) await cdp.send('Network.emulateNetworkConditions', network);
   let bytes = 0;
   cdp.on('Network.loadingFinished', (e) => { bytes += e.encodedDataLength; });
-  await page.goto(url);
-  await waitIdle(page, 1);
+  await page.goto(url, { waitUntil: 'domcontentloaded' });
+  await waitIdle(page, 1, 60000);
   const timing = await page.evaluate(() => new Promise((resolve) => {
     new PerformanceObserver((list, observer) => {
       const paint = list.getEntriesByName('first-contentful-paint')[0];
@@ -69,16 +79,13 @@ async function clickToFrame(page, type, x, y) {
       };
     });
   }, type);
-  await page.mouse.move(box.x + x, box.y + y);
+  await page.mouse.move(...pagePoint(box, [x, y]));  // the page shows the game scaled
   if (type === 'mousedown') await page.mouse.down();
   else await page.mouse.up();
   return page.evaluate(() => window.__probe);
 }
 
-// A landscape phone: 844 × 390 CSS pixels at 3 device pixels each.
-const PHONE = { width: 844, height: 390, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
-// DevTools' "Fast 3G" as the figures quote it: 1.6 Mbit/s down, 150 ms.
-const FAST_3G = { offline: false, latency: 150, downloadThroughput: 1.6e6 / 8, uploadThroughput: 0.75e6 / 8 };
+const PHONE = PHONE_LANDSCAPE;
 const NO_LIMIT = { offline: false, latency: 0, downloadThroughput: -1, uploadThroughput: -1 };
 const OFFLINE = { ...NO_LIMIT, offline: true };
 
@@ -198,9 +205,23 @@ async function lighthousePwa(url) {
       if (i < runs - 1) await load.page.close();
     }
     const { page, cdp } = loads[loads.length - 1];
-    console.log(`navigation to first frame: median ${median(loads.map((l) => l.paint)).toFixed(0)} ms ` +
-                `(runs, frame/game waiting: ${loads.map((l) => `${l.paint.toFixed(0)}/${l.idle.toFixed(0)}`).join(', ')})`);
+    const report = (label, of) => console.log(`${label}: first paint median ${median(of.map((l) => l.paint)).toFixed(0)} ms, ` +
+      `first frame median ${median(of.map((l) => l.idle)).toFixed(0)} ms ` +
+      `(runs, paint/frame: ${of.map((l) => `${l.paint.toFixed(0)}/${l.idle.toFixed(0)}`).join(', ')})`);
+    report('desktop 1000 x 600, 127.0.0.1', loads);
     console.log(`bytes transferred (gzip): ${loads[0].bytes} (${(loads[0].bytes / 1024 / 1024).toFixed(2)} MiB)`);
+
+    for (const [name, viewport] of PHONES) {
+      for (const [network, conditions] of [['127.0.0.1', null], ['Fast 3G (1.6 Mbit/s, 150 ms)', FAST_3G]]) {
+        const phoneRuns = [];
+        for (let i = 0; i < (conditions ? Math.min(runs, 3) : runs); i++) {  // a slow load takes 6 s
+          const load = await loadOnce(session.browser, session.url, viewport, conditions);
+          phoneRuns.push(load);
+          await load.page.close();
+        }
+        report(`${name}, ${network}`, phoneRuns);
+      }
+    }
 
     await cdp.send('Performance.enable');
     await new Promise((r) => setTimeout(r, 2000));  // let the load's own work (GC) finish

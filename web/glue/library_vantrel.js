@@ -6,20 +6,21 @@ mergeInto(LibraryManager.library, {
   // Sleeps until the page has queued input for SDL. Waking on input alone
   // keeps an idle page at no wake-ups at all, where polling would spin.
   // Only runs while the queue is empty (see SDL_WaitEvent in platform.cpp).
-  vantrel_wait_input__deps: ['$SDL', '$Asyncify', '$callUserCallback', '$VantrelImages'],
+  vantrel_wait_input__deps: ['$SDL', '$Asyncify', '$callUserCallback', '$VantrelImages', '$VantrelInput'],
   vantrel_wait_input__postset:
     // Every DOM event reaches SDL through SDL.receiveEvent, which SDL_Init
     // and SDL_SetVideoMode register as a listener: wrap it before they run.
     '(function() {' +
     '  var receive = SDL.receiveEvent;' +
     '  SDL.receiveEvent = function(event) {' +
-    '    receive(event);' +
+    '    if (!VantrelInput.filter(event, receive)) receive(event);' +
     '    var wake = SDL.vantrelWake;' +
     '    if (wake && SDL.events.length > 0) {' +
     '      SDL.vantrelWake = null;' +
     '      callUserCallback(wake);' +
     '    }' +
     '  };' +
+    '  if (Module["canvas"]) Module["canvas"].addEventListener("touchcancel", SDL.receiveEvent, true);' +
     '})();',
   vantrel_wait_input: function() {
     Asyncify.handleSleep(function(wakeUp) {
@@ -34,6 +35,69 @@ mergeInto(LibraryManager.library, {
       VantrelImages.prefetch();
     });
   },
+
+  // What the page hands the game differs from emscripten's SDL in two ways.
+  // Keys: only the game's own, and only while the game has the focus, so the
+  // browser keeps F5, Ctrl+R, Ctrl+F, zoom and Tab. Touch: a finger is a
+  // mouse press and release, both handed over when the finger lifts; a
+  // touch the browser cancels (it took the gesture over), or one joined by
+  // a second finger, never becomes a press.
+  $VantrelInput: {
+    // The only key the game reads.
+    gameKeys: ['Escape'],
+    // The touch that may still become a tap: its id and where it began.
+    pending: null,
+
+    // Handles the event itself and returns true, or returns false to leave
+    // it to SDL.
+    filter: function(event, receive) {
+      switch (event.type) {
+        case 'keydown': case 'keyup': case 'keypress':
+          return document.activeElement !== Module['canvas'] || VantrelInput.gameKeys.indexOf(event.key) < 0;
+        case 'touchstart': {
+          event.preventDefault();  // no mouse events made up from it, no scroll
+          var touch = event.changedTouches[0];
+          VantrelInput.pending = event.touches.length === 1 && touch ?
+            { id: touch.identifier, pageX: touch.pageX, pageY: touch.pageY } : null;
+          return true;
+        }
+        case 'touchmove':
+          event.preventDefault();
+          return true;
+        case 'touchend': {
+          event.preventDefault();
+          var start = VantrelInput.pending;
+          var end = start && Array.prototype.find.call(event.changedTouches, function(t) {
+            return t.identifier === start.id;
+          });
+          if (!end) return true;
+          VantrelInput.pending = null;
+          Module['canvas'].focus();
+          receive(VantrelInput.mouse('mousedown', start.pageX, start.pageY));
+          receive(VantrelInput.mouse('mouseup', end.pageX, end.pageY));
+          return true;
+        }
+        case 'touchcancel':
+          VantrelInput.pending = null;
+          return true;
+      }
+      return false;
+    },
+
+    mouse: function(type, pageX, pageY) {
+      return { type: type, button: 0, pageX: pageX, pageY: pageY, preventDefault: function() {} };
+    },
+  },
+
+  // emscripten's SDL_Init also listens for 'unload', which keeps the page
+  // out of the back/forward cache and is deprecated; the game has nothing to
+  // do there. The built-in function, built without that listener.
+  SDL_Init: (function() {
+    var unload = 'window.addEventListener("unload", SDL.receiveEvent);';
+    var source = LibraryManager.library.SDL_Init.toString();
+    if (source.indexOf(unload) < 0) throw new Error('library_vantrel.js: SDL_Init no longer adds its unload listener');
+    return eval('(' + source.replace(unload, '') + ')');
+  })(),
 
   // The desktop library makes pixels of the key colour transparent; here it
   // is a no-op, which leaves a green square around every chip. Surfaces are

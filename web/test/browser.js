@@ -6,6 +6,7 @@ const os = require('os');
 const path = require('path');
 const puppeteer = require('puppeteer-core');
 const { serve } = require('../serve');
+const { readPng } = require('./pixels');
 
 const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
 
@@ -46,4 +47,35 @@ function waitIdle(page, count, timeout = 10000) {
   return page.waitForFunction((n) => window.Module && Module.idleCount >= n, { timeout, polling: 'raf' }, count);
 }
 
-module.exports = { startSession, waitIdle, CHROMIUM_FLAGS };
+// The game's own picture size; the page shows it scaled.
+const GAME_WIDTH = 872, GAME_HEIGHT = 488;
+
+// Phones as the suite and the measuring script emulate them, and the
+// "Fast 3G" network profile (1.6 Mbit/s down, 150 ms).
+const PHONE_PORTRAIT = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+const PHONE_LANDSCAPE = { width: 844, height: 390, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+const FAST_3G = { offline: false, latency: 150, downloadThroughput: 1.6e6 / 8, uploadThroughput: 750e3 / 8 };
+
+// The page point at the centre of game pixel [x, y], for the canvas' box on
+// the page.
+function pagePoint(box, [x, y]) {
+  return [box.x + (x + 0.5) * box.width / GAME_WIDTH, box.y + (y + 0.5) * box.height / GAME_HEIGHT];
+}
+
+// The game's picture as it drew it, whatever its size on the page.
+async function canvasPixels(page) {
+  const url = await page.evaluate(() => document.getElementById('canvas').toDataURL('image/png'));
+  return readPng(Buffer.from(url.slice(url.indexOf(',') + 1), 'base64'));
+}
+
+// Input the game has taken in: it has drawn its answer and waits again.
+async function settled(page, action) {
+  const before = await page.evaluate(() => Module.idleCount);
+  await action();
+  await waitIdle(page, before + 1, 5000);
+}
+
+module.exports = {
+  startSession, waitIdle, settled, pagePoint, canvasPixels, CHROMIUM_FLAGS, GAME_WIDTH, GAME_HEIGHT,
+  PHONE_PORTRAIT, PHONE_LANDSCAPE, FAST_3G,
+};

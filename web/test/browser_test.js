@@ -11,9 +11,10 @@
 const assert = require('assert/strict');
 const fs = require('fs');
 const path = require('path');
-const { startSession, waitIdle } = require('./browser');
-const { readPng, readBmp, pixel, countDiffering } = require('./pixels');
+const { startSession, waitIdle, settled: settledOn, pagePoint, canvasPixels } = require('./browser');
+const { readBmp, pixel, countDiffering } = require('./pixels');
 const { reloadOffline, offlineCases } = require('./offline_cases');
+const { phoneCases } = require('./phone_cases');
 
 const [webDir, runtimeDir, shotsDir] = process.argv.slice(2).map((p) => p && path.resolve(p));
 if (!webDir || !runtimeDir) {
@@ -75,22 +76,19 @@ function combination(files) {
 
 let page, canvasBox;
 
-async function shot() {
-  return readPng(await page.screenshot({ type: 'png', clip: canvasBox }));
+function shot() {
+  return canvasPixels(page);
 }
 
-// Input the game has taken in: it has drawn its answer and waits again.
-async function settled(action) {
-  const before = await page.evaluate(() => Module.idleCount);
-  await action();
-  await waitIdle(page, before + 1, 5000);
+function settled(action) {
+  return settledOn(page, action);
 }
 
 // A move the game sees only when the pointer goes somewhere else.
 let pointer = null;
 async function click([x, y]) {
   if (!pointer || pointer[0] !== x || pointer[1] !== y) {
-    await settled(() => page.mouse.move(canvasBox.x + x, canvasBox.y + y));
+    await settled(() => page.mouse.move(...pagePoint(canvasBox, [x, y])));
     pointer = [x, y];
   }
   await settled(() => page.mouse.down());
@@ -242,22 +240,16 @@ check('Rejouer leads back to the bet screen', async () => {
   assert.ok(showsBitmap(s, 118, 378, 'texte/texteAide.bmp'), 'help caption');
 });
 
-check('Escape ends the game and the page says so', async () => {
-  await page.keyboard.press('Escape');
-  await page.waitForSelector('#ended:not([hidden])', { timeout: 5000 });
-  assert.equal(await page.$eval('#ended-text', (e) => e.textContent), 'La partie est terminée.');
-  assert.ok(await page.$eval('#canvas', (e) => e.hidden), 'the game is still shown');
-});
-
 (async () => {
   const session = await startSession(webDir);
-  let failed = 0, offline = { count: 0 };
+  let failed = 0, ran = checks.length;
   try {
     page = await session.browser.newPage();
     const errors = [];
     page.on('pageerror', (e) => errors.push(e.message));
     await page.goto(session.url);
     await waitIdle(page, 1, 20000);
+    canvasBox = await (await page.$('canvas')).boundingBox();
     for (const { name, fn } of checks) {
       try {
         await fn();
@@ -268,17 +260,22 @@ check('Escape ends the game and the page says so', async () => {
         break;  // each step builds on the one before
       }
     }
-    offline = await offlineCases({ browser: session.browser, url: session.url, webDir, runtimeDir,
+    const offline = await offlineCases({ browser: session.browser, url: session.url, webDir, runtimeDir,
                                  stageDir: path.join(webDir, '../web-build/stage') });
     failed += offline.failed;
+    ran += offline.count;
     if (errors.length) {
       failed++;
       console.log(`not ok - page errors: ${errors.join('; ')}`);
     }
+    await page.close();
+    const phones = await phoneCases(session.browser, session.url, { bmp, shotsDir, webDir });
+    failed += phones.failed;
+    ran += phones.ran;
   } finally {
     await session.close();
   }
-  console.log(failed ? 'browser suite: FAILED' : `browser suite: ${checks.length + offline.count} checks passed`);
+  console.log(failed ? 'browser suite: FAILED' : `browser suite: ${ran} checks passed`);
   process.exit(failed ? 1 : 0);
 })().catch((e) => {
   console.error(e);

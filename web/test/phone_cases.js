@@ -1,0 +1,312 @@
+// The page on phones and small or zoomed desktop windows: the game fits the
+// viewport and plays by real touch events, its loading and its failures show,
+// and the browser keeps its own keys. Each case opens a page of its own.
+'use strict';
+const assert = require('assert/strict');
+const fs = require('fs');
+const path = require('path');
+const {
+  waitIdle, settled, pagePoint, canvasPixels, GAME_WIDTH, GAME_HEIGHT, PHONE_PORTRAIT, PHONE_LANDSCAPE, FAST_3G,
+} = require('./browser');
+const { countDiffering } = require('./pixels');
+
+// Inclusive hit rectangles in game pixels, [left, top, right, bottom].
+const RECTS = {
+  aide: [7, 426, 114, 452], apropos: [7, 457, 114, 483], newGame: [283, 144, 586, 180], option: [283, 261, 586, 297],
+  carte: [386, 441, 537, 477], chip1: [47, 210, 114, 277], chip2: [130, 210, 197, 277], chip5: [213, 210, 280, 277],
+  chip10: [296, 210, 363, 277], chip20: [47, 293, 114, 360], chip50: [130, 293, 197, 360],
+  chip100: [213, 293, 280, 360], chip200: [296, 293, 363, 360], allIn: [401, 210, 468, 277],
+  reset: [401, 293, 468, 360], garder1: [57, 322, 126, 336], garder2: [148, 322, 217, 336],
+  garder3: [239, 322, 308, 336], garder4: [330, 322, 399, 336], garder5: [421, 322, 490, 336],
+};
+const middle = ([l, t, r, b]) => [Math.floor((l + r) / 2), Math.floor((t + b) / 2)];
+// A landscape phone with its address bar showing.
+const PHONE_LANDSCAPE_BAR = { ...PHONE_LANDSCAPE, height: 340 };
+const opened = [];  // this case's browser contexts, closed after it
+
+// Each page in a context of its own: a first visit, with no service worker
+// from an earlier page serving the files.
+async function open(browser, url, viewport, prepare) {
+  const context = await browser.createBrowserContext();
+  opened.push(context);
+  const page = await context.newPage();
+  page.errors = [];
+  page.on('pageerror', (e) => page.errors.push(e.message));
+  await page.setViewport(viewport);
+  if (prepare) await prepare(page);
+  page.cdp = await page.createCDPSession();
+  await page.goto(url, { waitUntil: 'domcontentloaded' });
+  return page;
+}
+
+async function canvasBox(page) {
+  return page.$eval('#canvas', (c) => {
+    const r = c.getBoundingClientRect();
+    return { x: r.x, y: r.y, width: r.width, height: r.height };
+  });
+}
+
+// The game picture wholly in the viewport, its shape kept, on whole device
+// pixels; returns its box.
+async function assertFits(page) {
+  const box = await canvasBox(page);
+  const { width, height, deviceScaleFactor: ratio } = page.viewport();
+  assert.ok(box.x >= 0 && box.y >= 0 && box.x + box.width <= width + 0.01 && box.y + box.height <= height + 0.01,
+    `game at ${JSON.stringify(box)} in a ${width} x ${height} viewport`);
+  assert.ok(Math.abs(box.width / box.height - GAME_WIDTH / GAME_HEIGHT) < 0.01, `game shape ${box.width} x ${box.height}`);
+  // Chromium lays out in 1/64 px, so a third of a pixel comes out a hair off.
+  const offGrid = (v) => Math.abs(v * ratio - Math.round(v * ratio)) > 0.05;
+  assert.ok(!offGrid(box.x) && !offGrid(box.y), `game at ${box.x}, ${box.y}: between device pixels`);
+  return box;
+}
+
+// A real touch through Chromium's input pipeline, at fractional points
+// (puppeteer's touchscreen rounds to whole CSS pixels).
+function touch(page, type, point) {
+  return page.cdp.send('Input.dispatchTouchEvent', { type, touchPoints: point ? [{ x: point[0], y: point[1] }] : [] });
+}
+async function tap(page, box, gamePixel) {
+  const point = pagePoint(box, gamePixel);
+  await settled(page, async () => {
+    await touch(page, 'touchStart', point);
+    await touch(page, 'touchEnd');
+  });
+}
+
+// The published file of the game's program or data, named after its content.
+function published(webDir, ext) {
+  const name = fs.readdirSync(webDir).find((f) => new RegExp(`^vantrel(\\.[0-9a-f]+)?\\.${ext}$`).test(f));
+  return path.join(webDir, name);
+}
+
+// A file cut short: its first half.
+function halfOf(file) {
+  const bytes = fs.readFileSync(file);
+  return bytes.subarray(0, bytes.length >> 1);
+}
+
+function caseList({ bmp, shotsDir, webDir }) {
+  const shows = (s, [x, y], name) => countDiffering(s, x, y, bmp(name)) === 0;
+  const screen = async (page) => {
+    const s = await canvasPixels(page);
+    if (shows(s, [385, 440], 'bouton/boutonRejouerUp.bmp')) return 'result';
+    if (shows(s, [193, 7], 'texte/texteFirstHand.bmp')) return 'first hand';
+    if (shows(s, [193, 7], 'texte/texteMise.bmp')) {
+      return shows(s, [385, 440], 'bouton/boutonCarteDisa.bmp') ? 'bet 0' : 'bet';
+    }
+    return 'start';
+  };
+  const garder1Marked = async (page) => shows(await canvasPixels(page), [56, 321], 'bouton/boutonGarderDown.bmp');
+
+  return [
+    ['landscape phone 844 x 340: a whole round by taps, rectangle edges, a cancelled touch', async (browser, url) => {
+      const page = await open(browser, url, PHONE_LANDSCAPE_BAR);
+      await waitIdle(page, 1, 20000);
+      const box = await assertFits(page);
+      assert.ok(Math.abs(box.height - 340) < 0.5, `game ${box.height} high in a 340 high viewport`);
+      assert.equal(await page.$eval('#turn', (e) => e.hidden), true, 'the turn hint shows in landscape');
+      await tap(page, box, middle(RECTS.newGame));
+      assert.equal(await screen(page), 'bet 0');
+      // A chip touched, then the browser takes the gesture over.
+      await touch(page, 'touchStart', pagePoint(box, middle(RECTS.chip1)));
+      await touch(page, 'touchCancel');
+      await tap(page, box, [700, 30]);  // nothing there: the game has seen all before it
+      assert.equal(await screen(page), 'bet 0', 'a cancelled touch on a chip bet');
+      await tap(page, box, middle(RECTS.chip1));
+      assert.equal(await screen(page), 'bet');
+      const [l, t, r, b] = RECTS.carte;
+      await tap(page, box, [l - 1, t]);
+      assert.equal(await screen(page), 'bet', 'a tap left of Carte dealt');
+      await tap(page, box, [l, t]);
+      assert.equal(await screen(page), 'first hand', 'a tap on the first pixel of Carte did not deal');
+      const [gl, gt, gr, gb] = RECTS.garder1;
+      await tap(page, box, [gl - 1, gt]);
+      assert.equal(await garder1Marked(page), false, 'a tap left of Garder marked');
+      await tap(page, box, [gl, gt]);
+      assert.equal(await garder1Marked(page), true, 'a tap on the first pixel of Garder did not mark');
+      await tap(page, box, [gr, gb + 1]);
+      assert.equal(await garder1Marked(page), true, 'a tap below Garder unmarked');
+      await tap(page, box, [gr, gb]);
+      assert.equal(await garder1Marked(page), false, 'a tap on the last pixel of Garder did not unmark');
+      await tap(page, box, [r + 1, b]);
+      assert.equal(await screen(page), 'first hand', 'a tap right of Carte drew');
+      await tap(page, box, [r, b]);
+      assert.equal(await screen(page), 'result', 'a tap on the last pixel of Carte did not draw');
+      if (shotsDir) {
+        await page.screenshot({ path: path.join(shotsDir, 'screenshot-phone.png'), clip: { x: 0, y: 0, width: 844, height: 340, scale: 0.5 } });
+      }
+      await tap(page, box, middle(RECTS.carte));
+      assert.equal(await screen(page), 'bet 0', 'Rejouer did not start the next round');
+      return page;
+    }],
+
+    ['portrait phone 390 x 844: the whole game across the width, the hint, a tap', async (browser, url) => {
+      const page = await open(browser, url, PHONE_PORTRAIT);
+      await waitIdle(page, 1, 20000);
+      const box = await assertFits(page);
+      assert.ok(Math.abs(box.width - 390) < 0.5, `game ${box.width} wide in a 390 wide viewport`);
+      const hint = await page.$eval('#turn', (e) => ({ hidden: e.hidden, text: e.textContent, top: e.getBoundingClientRect().top }));
+      assert.deepEqual([hint.hidden, hint.text], [false, 'Tournez votre téléphone pour jouer en grand']);
+      assert.ok(hint.top >= box.y + box.height && hint.top < 844, `hint at ${hint.top}`);
+      await tap(page, box, middle(RECTS.newGame));
+      assert.equal(await screen(page), 'bet 0', 'a tap on NOUVELLE PARTIE');
+      return page;
+    }],
+
+    ['desktop at zoom 200 % (683 x 384), resized twice in the middle of a round', async (browser, url) => {
+      const page = await open(browser, url, { width: 683, height: 384, deviceScaleFactor: 2 });
+      await waitIdle(page, 1, 20000);
+      const click = async (gamePixel) => {
+        const point = pagePoint(await canvasBox(page), gamePixel);
+        await settled(page, () => page.mouse.move(...point));
+        await settled(page, () => page.mouse.down());
+        await settled(page, () => page.mouse.up());
+      };
+      await assertFits(page);
+      await click(middle(RECTS.newGame));
+      await click(middle(RECTS.chip1));
+      await click(middle(RECTS.carte));
+      assert.equal(await screen(page), 'first hand');
+      const before = await canvasBox(page);
+      await page.setViewport({ width: 500, height: 400, deviceScaleFactor: 1.5 });
+      await page.waitForFunction((w) => document.getElementById('canvas').getBoundingClientRect().width !== w, {}, before.width);
+      await assertFits(page);
+      await click(middle(RECTS.garder1));
+      assert.equal(await garder1Marked(page), true, 'Garder after the resize');
+      // A small window where the game, centred, would fall between pixels.
+      await page.setViewport({ width: 700, height: 300, deviceScaleFactor: 1 });
+      await page.waitForFunction(() => document.getElementById('canvas').getBoundingClientRect().height < 300);
+      await assertFits(page);
+      await click(middle(RECTS.carte));
+      assert.equal(await screen(page), 'result', 'the round did not go on after the resize');
+      return page;
+    }],
+
+    ['the game pixel under the finger at scales 0.5, 0.8, 1, 1.5 and 2', async (browser, url) => {
+      const page = await open(browser, url, { width: 436, height: 400, deviceScaleFactor: 2, isMobile: true, hasTouch: true });
+      await waitIdle(page, 1, 20000);
+      for (const scale of [0.5, 0.8, 1, 1.5, 2]) {
+        const width = Math.ceil(GAME_WIDTH * scale);
+        await page.setViewport({ width, height: Math.ceil(GAME_HEIGHT * scale) + 200, deviceScaleFactor: 2, isMobile: true, hasTouch: true });
+        await page.waitForFunction((w) => Math.abs(document.getElementById('canvas').getBoundingClientRect().width - w) < 1, {}, width);
+        const box = await assertFits(page);
+        const wrong = [];
+        for (const [name, [l, t, r, b]] of Object.entries(RECTS)) {
+          for (const corner of [[l, t], [r, b]]) {
+            await tap(page, box, corner);
+            const got = await page.evaluate(() => [Math.trunc(Browser.mouseX), Math.trunc(Browser.mouseY)]);
+            if (got[0] !== corner[0] || got[1] !== corner[1]) wrong.push(`${name} ${corner} -> ${got}`);
+          }
+        }
+        assert.deepEqual(wrong, [], `scale ${scale}`);
+      }
+      return page;
+    }],
+
+    ['loading on a slow network: progress before the first frame, gone after', async (browser, url) => {
+      const page = await open(browser, url, PHONE_LANDSCAPE, async (p) => {
+        await p.emulateNetworkConditions({
+          download: FAST_3G.downloadThroughput, upload: FAST_3G.uploadThroughput, latency: FAST_3G.latency });
+        // Every text the loading screen shows, and whether the game had
+        // drawn yet.
+        await p.evaluateOnNewDocument(() => {
+          window.shownWhileLoading = [];
+          document.addEventListener('DOMContentLoaded', () => {
+            const text = document.getElementById('loading-text');
+            new MutationObserver(() => {
+              if (!document.getElementById('loading').hidden) {
+                window.shownWhileLoading.push({ text: text.textContent, drawn: Module.idleCount > 0 });
+              }
+            }).observe(text, { childList: true, characterData: true, subtree: true });
+          });
+        });
+      });
+      await waitIdle(page, 1, 30000);
+      assert.equal(await page.$eval('#loading', (e) => getComputedStyle(e).display), 'none', 'the loading screen stays');
+      const shown = await page.evaluate(() => window.shownWhileLoading);
+      const partial = shown.filter(({ text, drawn }) => {
+        const percent = /^Chargement… (\d+)\s%$/.exec(text);
+        return !drawn && percent && Number(percent[1]) > 0 && Number(percent[1]) < 100;
+      });
+      assert.ok(partial.length > 0, `no progress shown before the first frame: ${JSON.stringify(shown.slice(0, 5))}`);
+      assert.ok(shown.every(({ drawn }) => !drawn), 'the loading screen changed after the first frame');
+      console.log(`    while loading: ${partial[0].text} to ${partial[partial.length - 1].text}`);
+      return page;
+    }],
+
+    ...[['vantrel.data missing', (req) => req.respond({ status: 404, body: 'Not found' })],
+        ['vantrel.data cut off by the network', (req) => req.abort('failed')],
+        ['vantrel.data truncated', (req) => req.respond({
+          status: 200, contentType: 'application/octet-stream',
+          body: halfOf(published(webDir, 'data')) })],
+        ['vantrel.wasm truncated', (req) => req.respond({
+          status: 200, contentType: 'application/wasm',
+          body: halfOf(published(webDir, 'wasm')) })],
+    ].map(([what, answer]) => [`${what}: the page says so and offers to retry`, async (browser, url) => {
+      const [stem, ext] = what.split(' ')[0].split('.');
+      const named = new RegExp(`/${stem}(\\.[0-9a-f]+)?\\.${ext}$`);
+      const page = await open(browser, url, PHONE_LANDSCAPE, async (p) => {
+        await p.setRequestInterception(true);
+        p.on('request', (req) => (named.test(req.url()) ? answer(req) : req.continue()));
+      });
+      await page.waitForSelector('#ended:not([hidden])', { timeout: 5000 });
+      assert.match(await page.$eval('#ended-text', (e) => e.textContent), /n’a pas pu être chargé/);
+      assert.equal(await page.$eval('#again', (e) => e.textContent), 'Réessayer');
+      assert.equal(await page.evaluate(() => Module.idleCount), 0, 'the game started anyway');
+      page.errors.length = 0;  // the failure itself is an uncaught error of the loader
+      return page;
+    }]),
+
+    ['keys: the browser keeps F5, Ctrl+R and Tab; Escape ends the game; no unload listener', async (browser, url) => {
+      const page = await open(browser, url, { width: 1000, height: 600, deviceScaleFactor: 1 });
+      await waitIdle(page, 1, 20000);
+      const { result } = await page.cdp.send('Runtime.evaluate', { expression: 'window' });
+      const { listeners } = await page.cdp.send('DOMDebugger.getEventListeners', { objectId: result.objectId });
+      assert.deepEqual(listeners.filter((l) => l.type === 'unload'), [], 'an unload listener on the window');
+      // Listening last, after the document's listeners: note whether the key's
+      // browser action was blocked, then block it so the page stays.
+      await page.evaluate(() => {
+        window.blocked = [];
+        window.addEventListener('keydown', (e) => {
+          window.blocked.push(`${e.key}:${e.defaultPrevented}`);
+          e.preventDefault();
+        });
+        document.getElementById('canvas').focus();
+      });
+      await page.keyboard.press('F5');
+      await page.keyboard.down('Control');
+      await page.keyboard.press('r');
+      await page.keyboard.up('Control');
+      await page.evaluate(() => document.getElementById('canvas').focus());
+      await page.keyboard.press('Tab');
+      assert.deepEqual(await page.evaluate(() => window.blocked),
+        ['F5:false', 'Control:false', 'r:false', 'Tab:false']);
+      await page.evaluate(() => document.getElementById('canvas').focus());
+      await page.keyboard.press('Escape');
+      await page.waitForSelector('#ended:not([hidden])', { timeout: 5000 });
+      assert.equal(await page.$eval('#ended-text', (e) => e.textContent), 'La partie est terminée.');
+      return page;
+    }],
+  ];
+}
+
+// Runs every case on its own page; returns how many ran and failed.
+async function phoneCases(browser, url, context) {
+  let failed = 0;
+  const cases = caseList(context);
+  for (const [name, fn] of cases) {
+    try {
+      const page = await fn(browser, url);
+      assert.deepEqual(page.errors, [], 'page errors');
+      console.log(`ok - ${name}`);
+    } catch (e) {
+      failed++;
+      console.log(`not ok - ${name}\n    ${e.message.split('\n').join('\n    ')}`);
+    } finally {
+      for (const context of opened.splice(0)) await context.close();
+    }
+  }
+  return { ran: cases.length, failed };
+}
+
+module.exports = { phoneCases };
