@@ -224,7 +224,7 @@ test('after a rebuild changing one picture, the next online load is wholly the n
     // lossless WebP header), the data package's size and every other file
     // the same.
     const script = fs.readFileSync(path.join(from, 'vantrel.js'), 'latin1');
-    const [, start, end] = /"filename":"\/pictures\.webp","start":(\d+),"end":(\d+)/.exec(script);
+    const [, start, end] = /"?filename"?:"\/pictures\.webp","?start"?:(\d+),"?end"?:(\d+)/.exec(script);
     const data = fs.readFileSync(path.join(from, 'vantrel.data'));
     const size = data.readUInt32LE(Number(start) + 21);
     solidPng((size & 0x3fff) + 1, ((size >>> 14) & 0x3fff) + 1, [255, 0, 255], end - start).copy(data, Number(start));
