@@ -11,7 +11,9 @@
 //                              (online and offline), on 127.0.0.1 and on
 //                              "Fast 3G": navigation to the game's first
 //                              drawn screen, median over RUNS; bytes of the
-//                              first visit, the page's and the worker's
+//                              first visit, the page's, and all the server
+//                              wrote (headers too) for the page, its worker
+//                              and the browser until the network was quiet
 //   --lighthouse               Lighthouse 11's PWA category; installed on
 //                              first use into web/bench/.lighthouse/
 'use strict';

@@ -52,7 +52,7 @@ function bitmapsUnder(dir, rel = '') {
 // Shelves, tallest pictures first: pictures of one size (the cards, the
 // chips) end up next to each other, where the encoder finds their likeness.
 function pack(pictures) {
-  const sorted = [...pictures].sort((a, b) => b.height - a.height || (a.name < b.name ? -1 : 1));
+  const sorted = [...pictures].sort((a, b) => b.height - a.height || b.width - a.width || (a.name < b.name ? -1 : 1));
   let x = 0, y = 0, shelf = 0;
   for (const picture of sorted) {
     if (x + picture.width > ATLAS_WIDTH) {
