@@ -17,10 +17,10 @@ TEST_PACKAGES := \
 	libsdl1.2-compat lintian desktop-file-utils appstream \
 	tesseract-ocr tesseract-ocr-fra
 
-# The browser build's toolchain, browser, font subsetter and WebP encoder
-# (about 1.5 GB):
+# The browser build's toolchain, browser, font subsetter, WebP encoder and
+# script minifier (about 1.5 GB):
 # only `make web` and `make test` install them, never `make play`.
-WEB_PACKAGES := emscripten chromium nodejs npm fonttools webp
+WEB_PACKAGES := emscripten chromium nodejs npm fonttools webp terser
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

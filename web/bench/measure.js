@@ -16,7 +16,9 @@
 //                              (online and offline), on 127.0.0.1 and on
 //                              "Fast 3G": navigation to the game's first
 //                              drawn screen, median over RUNS; bytes of the
-//                              first visit, the page's and the worker's
+//                              first visit, the page's, and all the server
+//                              wrote (headers too) for the page, its worker
+//                              and the browser until the network was quiet
 //   --lighthouse               Lighthouse 11's PWA category; installed on
 //                              first use into web/bench/.lighthouse/
 'use strict';
@@ -110,7 +112,9 @@ async function firstScreen(page, url) {
 
 // One fresh profile: a first visit, then two visits from the service worker
 // (the second offline). Bytes are the page's encoded responses on the first
-// visit, and what the server sent in all until the worker had its files.
+// visit, and what the server sent in all (the worker's copies and the
+// browser's manifest and icon fetches too) until the worker had its files
+// and the network was quiet.
 async function phoneVisits(browser, url, conditions, sent) {
   const context = await browser.createBrowserContext();
   try {
@@ -131,6 +135,8 @@ async function phoneVisits(browser, url, conditions, sent) {
         await new Promise((resolve) => navigator.serviceWorker.addEventListener('controllerchange', resolve));
       }
     });
+    // Until the server has had nothing to answer for a second.
+    while (Date.now() - sent.last < 1000) await new Promise((resolve) => setTimeout(resolve, 100));
     const withWorker = sent.bytes - sentBefore;
     await network(browser, cdp, conditions);  // the worker is running now
     const warm = await firstScreen(page, url);
@@ -157,7 +163,7 @@ async function phoneProfile(browser, url, sent) {
   }
   const first = rows['127.0.0.1'][0];
   console.log(`bytes of a first visit (gzip): the page ${first.bytes} (${(first.bytes / 1000).toFixed(0)} kB); ` +
-              `with the worker's copy of the build ${first.withWorker} (${(first.withWorker / 1000).toFixed(0)} kB)`);
+              `in all, with the worker's copy and the browser's own fetches ${first.withWorker} (${(first.withWorker / 1000).toFixed(0)} kB)`);
 }
 
 // Lighthouse 11 is a measuring tool only: installed on demand beside this
@@ -185,15 +191,23 @@ async function lighthousePwa(url) {
 
 (async () => {
   const session = await startSession(webDir);
-  // What the server sends, bodies only, for the worker's share of a visit.
-  const sent = { bytes: 0 };
-  session.server.prependListener('request', (req, res) => {
-    const end = res.end.bind(res);
-    res.end = (body, ...rest) => {
-      if (body) sent.bytes += body.length;
-      return end(body, ...rest);
-    };
+  // Everything the server writes, headers and bodies, to the page, its
+  // worker and the browser's own fetches (the manifest, its icons), and
+  // when it last answered.
+  const sockets = new Set();
+  let closed = 0;
+  session.server.on('connection', (socket) => {
+    sockets.add(socket);
+    socket.on('close', () => {
+      closed += socket.bytesWritten;
+      sockets.delete(socket);
+    });
   });
+  const sent = {
+    get bytes() { return closed + [...sockets].reduce((n, s) => n + s.bytesWritten, 0); },
+    last: 0,
+  };
+  session.server.prependListener('request', () => { sent.last = Date.now(); });
   try {
     await phoneProfile(session.browser, session.url, sent);
     if (lighthouse) await lighthousePwa(session.url);

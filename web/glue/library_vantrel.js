@@ -6,7 +6,7 @@ mergeInto(LibraryManager.library, {
   // Sleeps until the page has queued input for SDL. Waking on input alone
   // keeps an idle page at no wake-ups at all, where polling would spin.
   // Only runs while the queue is empty (see SDL_WaitEvent in platform.cpp).
-  vantrel_wait_input__deps: ['$SDL', '$Asyncify', '$callUserCallback', '$VantrelImages', '$VantrelInput'],
+  vantrel_wait_input__deps: ['$SDL', '$Asyncify', '$callUserCallback', '$VantrelInput'],
   vantrel_wait_input__postset:
     // Every DOM event reaches SDL through SDL.receiveEvent, which SDL_Init
     // and SDL_SetVideoMode register as a listener: wrap it before they run.
@@ -32,7 +32,6 @@ mergeInto(LibraryManager.library, {
       // The screen is complete whenever the game waits: the page and its
       // tests count these moments.
       if (Module['onIdle']) Module['onIdle']();
-      VantrelImages.prefetch();
     });
   },
 
@@ -129,88 +128,86 @@ mergeInto(LibraryManager.library, {
     }
   },
 
-  // Bitmaps. The page ships the game's BMPs as lossless WebP under their
-  // .bmp names (70 % of the bytes gzipped, the same pixels). The browser
-  // decodes a picture when the game first loads it: the load waits for it
-  // (an Asyncify import); the decoded copy is kept and drawn straight into
-  // the surface's canvas at every later load, which returns at once. Once
-  // the first screen is up, the other pictures are decoded in the
-  // background, so that later screens wait for none. Decoding them all
-  // before the game starts would hold its first screen back. A picture the
-  // browser cannot decode fails like an unreadable file.
+  // Bitmaps. The page ships the game's BMPs packed into one lossless WebP,
+  // /pictures.webp (86 % of the bytes of separate WebP files, the same
+  // pixels); each .bmp name holds the text "x y width height", its place
+  // there. The browser decodes the whole picture when the game first loads
+  // one (the load waits for it: an Asyncify import), and every load draws
+  // its part into the surface's canvas, at once from then on. A name that
+  // does not hold a place inside the picture, or a picture the browser
+  // cannot decode, fails like an unreadable file.
   $VantrelImages__deps: ['$FS'],
   $VantrelImages: {
-    // ImageBitmap by absolute path, once decoded.
-    decoded: {},
-    // The decode under way or done, by absolute path.
-    pending: {},
-    prefetched: false,
+    file: '/pictures.webp',
+    // The ImageBitmap, once decoded.
+    decoded: null,
+    // The decode under way or done.
+    pending: null,
 
     // Colours as stored: no colour management, no premultiplication.
     decode: function(bytes) {
       return createImageBitmap(new Blob([bytes]), {colorSpaceConversion: 'none', premultiplyAlpha: 'none'});
     },
 
-    // Starts decoding the file at the absolute `path` unless it is done or
-    // under way; throws when there is no such file.
-    load: function(path) {
-      if (!VantrelImages.pending[path]) {
-        VantrelImages.pending[path] = VantrelImages.decode(FS.readFile(path)).then(function(bitmap) {
-          VantrelImages.decoded[path] = bitmap;
+    // Starts decoding the picture unless it is done or under way; throws
+    // when there is no such file.
+    load: function() {
+      if (!VantrelImages.pending) {
+        VantrelImages.pending = VantrelImages.decode(FS.readFile(VantrelImages.file)).then(function(bitmap) {
+          VantrelImages.decoded = bitmap;
           return bitmap;
         });
       }
-      return VantrelImages.pending[path];
+      return VantrelImages.pending;
     },
 
-    // Every picture of the data package, once.
-    prefetch: function() {
-      if (VantrelImages.prefetched) return;
-      VantrelImages.prefetched = true;
-      (function walk(dir) {
-        FS.readdir(dir).forEach(function(name) {
-          if (name === '.' || name === '..') return;
-          var path = dir + '/' + name;
-          if (FS.isDir(FS.stat(path).mode)) {
-            walk(path);
-          } else if (/\.bmp$/i.test(name)) {
-            VantrelImages.load(path).catch(function() {});
-          }
-        });
-      })('/image');
+    // {x, y, width, height} that the file at the absolute `path` names, or
+    // null; throws when there is no such file.
+    place: function(path) {
+      var m = /^(\d+) (\d+) (\d+) (\d+)\n$/.exec(FS.readFile(path, {encoding: 'utf8'}));
+      if (!m || +m[3] === 0 || +m[4] === 0) return null;
+      return {x: +m[1], y: +m[2], width: +m[3], height: +m[4]};
+    },
+
+    // The place's pixels in `ctx` at 0, 0; false when it is not all inside
+    // the picture.
+    draw: function(bitmap, place, ctx) {
+      if (place.x + place.width > bitmap.width || place.y + place.height > bitmap.height) return false;
+      ctx.drawImage(bitmap, place.x, place.y, place.width, place.height, 0, 0, place.width, place.height);
+      return true;
     },
   },
 
-  IMG_Load_RW__deps: ['$SDL', '$PATH_FS', '$Asyncify', '$VantrelImages', 'SDL_FreeRW'],
+  IMG_Load_RW__deps: ['$SDL', '$PATH_FS', '$Asyncify', '$VantrelImages', 'SDL_FreeRW', 'SDL_FreeSurface'],
   // Nothing for the browser to decode while the data package loads.
   IMG_Load_RW__postset: 'Module["noImageDecoding"] = true;',
   IMG_Load_RW: function(rwopsID, freeSrc) {
-    // All of it inside handleSleep: when the game resumes after a decode,
+    // All of it inside handleSleep: when the game resumes after the decode,
     // this call is made again and must only collect the result.
     return Asyncify.handleSleep(function(done) {
       var rwops = SDL.rwops[rwopsID];
       var path = rwops ? rwops.filename : undefined;
       if (rwops && freeSrc) _SDL_FreeRW(rwopsID);
-      if (path === undefined) {
+      var place = null, loading;
+      try {
+        place = path === undefined ? null : VantrelImages.place(PATH_FS.resolve(path));
+        if (place && !VantrelImages.decoded) loading = VantrelImages.load();
+      } catch (e) {
+        place = null;
+      }
+      if (!place) {
         done(0);
         return;
       }
       function surfaceOf(bitmap) {
         // SDL_HWSURFACE: the pixels live in the canvas only.
-        var surf = SDL.makeSurface(bitmap.width, bitmap.height, 0x00000001, false, 'load:' + path);
-        SDL.surfaces[surf].ctx.drawImage(bitmap, 0, 0);
-        return surf;
+        var surf = SDL.makeSurface(place.width, place.height, 0x00000001, false, 'load:' + path);
+        if (VantrelImages.draw(bitmap, place, SDL.surfaces[surf].ctx)) return surf;
+        _SDL_FreeSurface(surf);
+        return 0;
       }
-      var key = PATH_FS.resolve(path);
-      if (VantrelImages.decoded[key]) {
-        done(surfaceOf(VantrelImages.decoded[key]));  // at once: no unwinding
-        return;
-      }
-      var loading;
-      try {
-        loading = VantrelImages.load(key);
-      } catch (e) {
-        done(0);
+      if (VantrelImages.decoded) {
+        done(surfaceOf(VantrelImages.decoded));  // at once: no unwinding
         return;
       }
       loading.then(function(bitmap) { done(surfaceOf(bitmap)); }, function() { done(0); });

@@ -5,7 +5,8 @@
 // caches of older builds go once it has.
 'use strict';
 const BUILD = '@BUILD@';
-const FILES = @FILES@;
+// A string until then, so that the build can minify this file.
+const FILES = JSON.parse('@FILES@');
 // Caches belong to the whole site: the scope in the name keeps a copy of the
 // game published in another folder of it out of reach.
 const OWN_CACHES = `vantrel ${self.registration.scope} `;

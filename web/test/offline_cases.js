@@ -126,11 +126,12 @@ test('the pictures decode to the desktop bitmaps, every one', async ({ browser, 
         const name = `${dir}/${n}`;
         return FS.isDir(FS.stat(name).mode) ? walk(name) : [name];
       });
+      const atlas = await VantrelImages.load();
       for (const name of walk('/image')) {
-        const bitmap = await VantrelImages.decode(FS.readFile(name));
-        const ctx = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
-        ctx.drawImage(bitmap, 0, 0);
-        const rgba = ctx.getImageData(0, 0, bitmap.width, bitmap.height).data;
+        const place = VantrelImages.place(name);
+        const ctx = new OffscreenCanvas(place.width, place.height).getContext('2d');
+        if (!VantrelImages.draw(atlas, place, ctx)) continue;
+        const rgba = ctx.getImageData(0, 0, place.width, place.height).data;
         const rgb = new Uint8Array(rgba.length / 4 * 3);
         let opaque = true;
         for (let i = 0, j = 0; i < rgba.length; i += 4, j += 3) {
@@ -138,7 +139,7 @@ test('the pictures decode to the desktop bitmaps, every one', async ({ browser, 
           opaque = opaque && rgba[i + 3] === 255;
         }
         const digest = new Uint8Array(await crypto.subtle.digest('SHA-256', rgb));
-        out[name] = `${bitmap.width}x${bitmap.height} ${opaque} ${Array.from(digest, (b) => b.toString(16).padStart(2, '0')).join('')}`;
+        out[name] = `${place.width}x${place.height} ${opaque} ${Array.from(digest, (b) => b.toString(16).padStart(2, '0')).join('')}`;
       }
       return out;
     });
@@ -219,12 +220,14 @@ test('after a rebuild changing one picture, the next online load is wholly the n
     await waitIdle(page, 1, 20000);
     await untilControlled(page);
 
-    // The start screen's background in one colour, the data package's size
-    // and every other file the same.
+    // Every picture in one colour (the packed picture's size, read from its
+    // lossless WebP header), the data package's size and every other file
+    // the same.
     const script = fs.readFileSync(path.join(from, 'vantrel.js'), 'latin1');
-    const [, start, end] = /"filename":"\/image\/backgroundStart\.bmp","start":(\d+),"end":(\d+)/.exec(script);
+    const [, start, end] = /"?filename"?:"\/pictures\.webp","?start"?:(\d+),"?end"?:(\d+)/.exec(script);
     const data = fs.readFileSync(path.join(from, 'vantrel.data'));
-    solidPng(872, 488, [255, 0, 255], end - start).copy(data, Number(start));
+    const size = data.readUInt32LE(Number(start) + 21);
+    solidPng((size & 0x3fff) + 1, ((size >>> 14) & 0x3fff) + 1, [255, 0, 255], end - start).copy(data, Number(start));
     fs.writeFileSync(path.join(from, 'vantrel.data'), data);
     const after = stage(from, served);
     const old = before.files.filter((f) => !after.files.includes(f));

@@ -1,21 +1,23 @@
 #!/usr/bin/env node
-// The game's bitmaps for the page: every BMP under FROM re-encoded as
-// lossless WebP under the same relative name in TO (still "….bmp", the name
-// the game opens), 30 % fewer bytes than the bitmaps gzipped. Lossless, so the page
-// draws exactly the desktop game's pixels.
+// The game's bitmaps for the page, packed into one picture: every BMP under
+// FROM placed side by side in TO/pictures.webp (lossless WebP: the page
+// draws exactly the desktop game's pixels), and under its own relative name
+// in TO/image/ (still "….bmp", the name the game opens) a line of text
+// "x y width height", its place there. One file compresses what the cards,
+// chips and buttons have in common, which separate files cannot.
 // Usage: node web/tools/pictures.js FROM TO
 'use strict';
-const { execFile } = require('child_process');
+const { execFileSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const { promisify } = require('util');
 
-// cwebp runs at a time: the build machine's cores.
-const PARALLEL = Math.max(1, os.availableParallelism ? os.availableParallelism() : os.cpus().length);
+// One background wide (the widest picture): the narrower ones fill rows
+// with little left over; wider trials compressed worse.
+const ATLAS_WIDTH = 872;
 
-// An uncompressed 24- or 32-bit BMP as a binary PPM (what cwebp reads).
-function bmpToPpm(buf, name) {
+// An uncompressed 24- or 32-bit BMP as rows of RGB, top row first.
+function readBmp(buf, name) {
   const offset = buf.readUInt32LE(10);
   const width = buf.readInt32LE(18);
   const rows = buf.readInt32LE(22);
@@ -23,10 +25,9 @@ function bmpToPpm(buf, name) {
   const height = Math.abs(rows);
   const stride = Math.ceil((width * depth) / 4) * 4;
   if (buf.toString('latin1', 0, 2) !== 'BM' || (depth !== 3 && depth !== 4) || buf.readUInt32LE(30) !== 0 ||
-      width <= 0 || height === 0 || offset + stride * height > buf.length) {
-    throw new Error(`${name}: not an uncompressed 24- or 32-bit BMP`);
+      width <= 0 || height === 0 || width > ATLAS_WIDTH || offset + stride * height > buf.length) {
+    throw new Error(`${name}: not an uncompressed 24- or 32-bit BMP at most ${ATLAS_WIDTH} wide`);
   }
-  const header = Buffer.from(`P6\n${width} ${height}\n255\n`, 'latin1');
   const rgb = Buffer.alloc(width * height * 3);
   for (let y = 0; y < height; y++) {
     const src = offset + (rows > 0 ? height - 1 - y : y) * stride;  // positive height: bottom-up
@@ -37,7 +38,7 @@ function bmpToPpm(buf, name) {
       rgb[d + 2] = buf[s];
     }
   }
-  return Buffer.concat([header, rgb]);
+  return { name, width, height, rgb };
 }
 
 function bitmapsUnder(dir, rel = '') {
@@ -48,21 +49,45 @@ function bitmapsUnder(dir, rel = '') {
   });
 }
 
-async function convert(from, to) {
+// Shelves, tallest pictures first: pictures of one size (the cards, the
+// chips) end up next to each other, where the encoder finds their likeness.
+function pack(pictures) {
+  const sorted = [...pictures].sort((a, b) => b.height - a.height || b.width - a.width || (a.name < b.name ? -1 : 1));
+  let x = 0, y = 0, shelf = 0;
+  for (const picture of sorted) {
+    if (x + picture.width > ATLAS_WIDTH) {
+      x = 0;
+      y += shelf;
+      shelf = 0;
+    }
+    Object.assign(picture, { x, y });
+    x += picture.width;
+    shelf = Math.max(shelf, picture.height);
+  }
+  return y + shelf;
+}
+
+function convert(from, to) {
+  const pictures = bitmapsUnder(from).map((name) => readBmp(fs.readFileSync(path.join(from, name)), name));
+  if (pictures.length === 0) throw new Error(`${from}: no bitmaps`);
+  const height = pack(pictures);
+  const rgb = Buffer.alloc(ATLAS_WIDTH * height * 3);  // black between pictures
+  for (const p of pictures) {
+    for (let row = 0; row < p.height; row++) {
+      p.rgb.copy(rgb, ((p.y + row) * ATLAS_WIDTH + p.x) * 3, row * p.width * 3, (row + 1) * p.width * 3);
+    }
+  }
+  fs.rmSync(to, { recursive: true, force: true });
+  for (const p of pictures) {
+    fs.mkdirSync(path.dirname(path.join(to, 'image', p.name)), { recursive: true });
+    fs.writeFileSync(path.join(to, 'image', p.name), `${p.x} ${p.y} ${p.width} ${p.height}\n`);
+  }
   const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'vantrel-pictures-'));
   try {
-    fs.rmSync(to, { recursive: true, force: true });
-    const queue = bitmapsUnder(from);
-    const worker = async (slot) => {
-      const ppm = path.join(scratch, `picture${slot}.ppm`);
-      for (let name = queue.shift(); name !== undefined; name = queue.shift()) {
-        fs.writeFileSync(ppm, bmpToPpm(fs.readFileSync(path.join(from, name)), name));
-        fs.mkdirSync(path.dirname(path.join(to, name)), { recursive: true });
-        // -exact keeps every pixel; -z 9 is the slowest, smallest lossless mode.
-        await promisify(execFile)('cwebp', ['-quiet', '-lossless', '-z', '9', '-exact', ppm, '-o', path.join(to, name)]);
-      }
-    };
-    await Promise.all(Array.from({ length: PARALLEL }, (_, slot) => worker(slot)));
+    const ppm = path.join(scratch, 'pictures.ppm');
+    fs.writeFileSync(ppm, Buffer.concat([Buffer.from(`P6\n${ATLAS_WIDTH} ${height}\n255\n`, 'latin1'), rgb]));
+    // -exact keeps every pixel; -z 9 is the slowest, smallest lossless mode.
+    execFileSync('cwebp', ['-quiet', '-lossless', '-z', '9', '-exact', ppm, '-o', path.join(to, 'pictures.webp')]);
   } finally {
     fs.rmSync(scratch, { recursive: true, force: true });
   }
@@ -74,8 +99,10 @@ if (require.main === module) {
     console.error('usage: pictures.js FROM TO');
     process.exit(2);
   }
-  convert(path.resolve(from), path.resolve(to)).catch((e) => {
+  try {
+    convert(path.resolve(from), path.resolve(to));
+  } catch (e) {
     console.error(`pictures.js: ${e.message}`);
     process.exit(1);
-  });
+  }
 }

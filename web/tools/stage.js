@@ -36,7 +36,7 @@ function renameIn(text, from, to, where, { only = false } = {}) {
 
 // What a folder written by stage() holds, old builds included: only these
 // are removed from TO before writing.
-const OWN = /^(index\.html|sw\.js|manifest\.webmanifest|(vantrel|icon(-\w+)?)\.([0-9a-f]{12}\.)?(js|wasm|data|png))$/;
+const OWN = /^(index\.html|sw\.js|manifest\.webmanifest|(vantrel|icon(-\w+)?)\.([0-9a-f]{12}\.)?(js|wasm|data|png|webp))$/;
 
 function stage(from, to) {
   const read = (name) => fs.readFileSync(path.join(from, name));
@@ -47,7 +47,7 @@ function stage(from, to) {
     out.set(renamed[name], bytes);
   };
 
-  for (const name of ['vantrel.wasm', 'vantrel.data', 'icon.png', 'icon-192.png', 'icon-512.png', 'icon-maskable.png']) {
+  for (const name of ['vantrel.wasm', 'vantrel.data', 'icon.webp', 'icon-192.webp', 'icon-512.webp', 'icon-maskable.webp']) {
     publish(name, read(name));
   }
   let script = read('vantrel.js').toString('utf8');
@@ -68,7 +68,7 @@ function stage(from, to) {
 
   let page = read('index.html').toString('utf8');
   page = renameIn(page, 'vantrel.js', renamed['vantrel.js'], 'index.html', { only: true });
-  page = renameIn(page, 'icon.png', renamed['icon.png'], 'index.html');
+  page = renameIn(page, 'icon.webp', renamed['icon.webp'], 'index.html');
   const themed = page.replace(/(<meta name="theme-color" content=")[^"]*(">)/, `$1${colors.theme_color}$2`);
   if (themed === page && !page.includes(`content="${colors.theme_color}"`)) {
     throw new Error('index.html: no <meta name="theme-color">');
