@@ -163,8 +163,9 @@ bool writeIcon(const Job* job);
 // size and hicolor/scalable/apps/vantrel.svg, under `themeDir`.
 bool writeThemeIcons(const char* themeDir);
 // The icon for the browser build's manifest, under `webDir`: icon-192.png,
-// icon-512.png, icon-maskable.png (512 pixels, full bleed) and colors.json
-// with the manifest's theme and background colours.
+// icon-512.png, icon-maskable.png (512 pixels, full bleed), colors.json
+// with the manifest's theme and background colours, and font-text.txt with
+// every character the game draws with its font.
 bool writeWebIcons(const char* webDir);
 bool copyFont(const Job* job);
 

@@ -118,6 +118,26 @@ bool writeThemeIcons(const char* themeDir)
     return written > 0 && static_cast<size_t>(written) < sizeof path && writeIconSvg(path);
 }
 
+namespace {
+
+// Every character the game draws with arial.ttf: the numbers of the score
+// panel (signed integers) and the texts of the pages. The page's copy of the
+// font keeps only these.
+bool writeFontText(const char* webDir)
+{
+    char path[512];
+    const int written = std::snprintf(path, sizeof path, "%s/font-text.txt", webDir);
+    std::FILE* out = written > 0 && static_cast<size_t>(written) < sizeof path ? std::fopen(path, "w") : nullptr;
+    if (out == nullptr) {
+        std::fprintf(stderr, "vantrel_art: cannot write %s/font-text.txt\n", webDir);
+        return false;
+    }
+    const bool ok = std::fprintf(out, "0123456789-%s%s\n", kWebAddress, kVersionText) > 0;
+    return std::fclose(out) == 0 && ok;
+}
+
+}  // namespace
+
 bool writeWebIcons(const char* webDir)
 {
     const Job web = {webDir, nullptr};
@@ -142,7 +162,7 @@ bool writeWebIcons(const char* webDir)
     const bool ok =
         std::fprintf(out, "{\"theme_color\": \"#%02x%02x%02x\", \"background_color\": \"#%02x%02x%02x\"}\n",
                      kWebTheme.r, kWebTheme.g, kWebTheme.b, kWebBackground.r, kWebBackground.g, kWebBackground.b) > 0;
-    return std::fclose(out) == 0 && ok;
+    return std::fclose(out) == 0 && ok && writeFontText(webDir);
 }
 
 }  // namespace art
