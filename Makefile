@@ -18,9 +18,9 @@ TEST_PACKAGES := \
 	tesseract-ocr tesseract-ocr-fra
 
 # The browser build's toolchain, browser, font subsetter, WebP encoder and
-# script minifier (about 1.5 GB):
+# script minifier, and ImageMagick for the 512-pixel icon (about 1.5 GB):
 # only `make web` and `make test` install them, never `make play`.
-WEB_PACKAGES := emscripten chromium nodejs npm fonttools webp terser
+WEB_PACKAGES := emscripten chromium nodejs npm fonttools webp terser imagemagick
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

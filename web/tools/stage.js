@@ -47,7 +47,7 @@ function stage(from, to) {
     out.set(renamed[name], bytes);
   };
 
-  for (const name of ['vantrel.wasm', 'vantrel.data', 'icon.webp', 'icon-192.webp', 'icon-512.webp', 'icon-maskable.webp']) {
+  for (const name of ['vantrel.wasm', 'vantrel.data', 'icon.webp', 'icon-192.webp', 'icon-512.png', 'icon-maskable.webp']) {
     publish(name, read(name));
   }
   let script = read('vantrel.js').toString('utf8');
