@@ -120,20 +120,16 @@ bool writeThemeIcons(const char* themeDir)
 
 namespace {
 
-// Every character the game draws with arial.ttf: the numbers of the score
-// panel (signed integers) and the texts of the pages. The page's copy of the
-// font keeps only these.
-bool writeFontText(const char* webDir)
+// `name` under `webDir` opened for writing, or null after saying why.
+std::FILE* openWebFile(const char* webDir, const char* name)
 {
     char path[512];
-    const int written = std::snprintf(path, sizeof path, "%s/font-text.txt", webDir);
+    const int written = std::snprintf(path, sizeof path, "%s/%s", webDir, name);
     std::FILE* out = written > 0 && static_cast<size_t>(written) < sizeof path ? std::fopen(path, "w") : nullptr;
     if (out == nullptr) {
-        std::fprintf(stderr, "vantrel_art: cannot write %s/font-text.txt\n", webDir);
-        return false;
+        std::fprintf(stderr, "vantrel_art: cannot write %s/%s\n", webDir, name);
     }
-    const bool ok = std::fprintf(out, "0123456789-%s%s\n", kWebAddress, kVersionText) > 0;
-    return std::fclose(out) == 0 && ok;
+    return out;
 }
 
 }  // namespace
@@ -152,17 +148,23 @@ bool writeWebIcons(const char* webDir)
         return false;
     }
     // The page's and the manifest's colours, taken from the palette.
-    char path[512];
-    const int written = std::snprintf(path, sizeof path, "%s/colors.json", webDir);
-    std::FILE* out = written > 0 && static_cast<size_t>(written) < sizeof path ? std::fopen(path, "w") : nullptr;
-    if (out == nullptr) {
-        std::fprintf(stderr, "vantrel_art: cannot write %s/colors.json\n", webDir);
+    std::FILE* colors = openWebFile(webDir, "colors.json");
+    if (colors == nullptr) {
         return false;
     }
-    const bool ok =
-        std::fprintf(out, "{\"theme_color\": \"#%02x%02x%02x\", \"background_color\": \"#%02x%02x%02x\"}\n",
+    bool ok =
+        std::fprintf(colors, "{\"theme_color\": \"#%02x%02x%02x\", \"background_color\": \"#%02x%02x%02x\"}\n",
                      kWebTheme.r, kWebTheme.g, kWebTheme.b, kWebBackground.r, kWebBackground.g, kWebBackground.b) > 0;
-    return std::fclose(out) == 0 && ok && writeFontText(webDir);
+    ok = std::fclose(colors) == 0 && ok;
+    // Every character the game draws with arial.ttf: the numbers of the score
+    // panel (signed integers) and the texts of the pages. The page's copy of
+    // the font keeps only these.
+    std::FILE* text = ok ? openWebFile(webDir, "font-text.txt") : nullptr;
+    if (text == nullptr) {
+        return false;
+    }
+    ok = std::fprintf(text, "0123456789-%s%s\n", kWebAddress, kVersionText) > 0;
+    return std::fclose(text) == 0 && ok;
 }
 
 }  // namespace art
