@@ -1,7 +1,7 @@
 #!/usr/bin/env node
 // Measures the browser build in headless Chromium on 127.0.0.1; prints the
 // figures, times nothing as a pass or fail.
-// Usage: node web/bench/measure.js [WEB_FOLDER] [RUNS] [--lighthouse]
+// Usage: node web/bench/measure.js [WEB_FOLDER] [RUNS]
 //   first paint, first frame   median over RUNS fresh page loads (no cache)
 //                              from navigation start: the first paint (the
 //                              loading screen) and the game's first frame
@@ -19,19 +19,13 @@
 //                              first visit, the page's, and all the server
 //                              wrote (headers too) for the page, its worker
 //                              and the browser until the network was quiet
-//   --lighthouse               Lighthouse 11's PWA category; installed on
-//                              first use into web/bench/.lighthouse/
 'use strict';
-const { execFile, execFileSync } = require('child_process');
-const { promisify } = require('util');
-const fs = require('fs');
 const path = require('path');
 const { startSession, waitIdle, pagePoint, PHONE_PORTRAIT, PHONE_LANDSCAPE, FAST_3G } = require('../test/browser');
 
-const args = process.argv.slice(2).filter((a) => a !== '--lighthouse');
+const args = process.argv.slice(2);
 const webDir = path.resolve(args[0] || path.join(__dirname, '../../build/web'));
 const runs = Number(args[1] || 5);
-const lighthouse = process.argv.includes('--lighthouse');
 const IDLE_SECONDS = 10;
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -166,29 +160,6 @@ async function phoneProfile(browser, url, sent) {
               `in all, with the worker's copy and the browser's own fetches ${first.withWorker} (${(first.withWorker / 1000).toFixed(0)} kB)`);
 }
 
-// Lighthouse 11 is a measuring tool only: installed on demand beside this
-// script, never by the test suite's npm ci. It runs beside the server, which
-// lives in this process.
-async function lighthousePwa(url) {
-  const dir = path.join(__dirname, '.lighthouse');
-  const bin = path.join(dir, 'node_modules/.bin/lighthouse');
-  if (!fs.existsSync(bin)) {
-    execFileSync('npm', ['install', '--prefix', dir, '--no-audit', '--no-fund', 'lighthouse@11'], { stdio: 'inherit' });
-  }
-  const { stdout: out } = await promisify(execFile)(bin, [url, '--only-categories=pwa', '--output=json', '--quiet',
-                                 '--chrome-flags=--headless=new --no-sandbox --disable-gpu'],
-                           { env: { ...process.env, CHROME_PATH: process.env.CHROMIUM || '/usr/bin/chromium' },
-                             maxBuffer: 64 << 20 });
-  const report = JSON.parse(out);
-  const category = report.categories.pwa;
-  console.log(`Lighthouse ${report.lighthouseVersion} PWA category: ${category.score === null ? 'n/a' : category.score * 100}`);
-  for (const ref of category.auditRefs) {
-    const audit = report.audits[ref.id];
-    if (audit.scoreDisplayMode === 'manual') continue;
-    console.log(`  ${audit.score === 1 ? 'pass' : audit.score === null ? '  - ' : 'FAIL'}  ${ref.id}: ${audit.title}`);
-  }
-}
-
 (async () => {
   const session = await startSession(webDir);
   // Everything the server writes, headers and bodies, to the page, its
@@ -210,7 +181,6 @@ async function lighthousePwa(url) {
   session.server.prependListener('request', () => { sent.last = Date.now(); });
   try {
     await phoneProfile(session.browser, session.url, sent);
-    if (lighthouse) await lighthousePwa(session.url);
 
     const loads = [];
     for (let i = 0; i < runs; i++) {
