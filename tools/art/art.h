@@ -28,6 +28,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 
 #include "art/art_layout.h"
 #include "art/palette.h"
@@ -167,6 +168,11 @@ bool writeThemeIcons(const char* themeDir);
 // with the manifest's theme and background colours, and font-text.txt with
 // every character the game draws with its font.
 bool writeWebIcons(const char* webDir);
+// The game's tables for the page and its tests, under `webDir`: tables.json
+// with every picture element, click rectangle and score text place.
+bool writeWebTables(const char* webDir);
+// `name` under `webDir` opened for writing, or null after saying why.
+std::FILE* openWebFile(const char* webDir, const char* name);
 bool copyFont(const Job* job);
 
 // The reviewer's page: every picture and the composed screens in one PNG,

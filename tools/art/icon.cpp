@@ -118,8 +118,6 @@ bool writeThemeIcons(const char* themeDir)
     return written > 0 && static_cast<size_t>(written) < sizeof path && writeIconSvg(path);
 }
 
-namespace {
-
 // `name` under `webDir` opened for writing, or null after saying why.
 std::FILE* openWebFile(const char* webDir, const char* name)
 {
@@ -131,8 +129,6 @@ std::FILE* openWebFile(const char* webDir, const char* name)
     }
     return out;
 }
-
-}  // namespace
 
 bool writeWebIcons(const char* webDir)
 {

@@ -4,7 +4,8 @@
 // the window icon and the font. The same inputs give the same bytes on every
 // run. With --contact-sheet it also writes one PNG page showing them all; with
 // --icons, the desktop icons in the hicolor theme layout under DIR; with
-// --web-icons, the browser build's manifest icons and colours in DIR.
+// --web-icons, the browser build's manifest icons and colours, and the
+// game's tables for the page (tables.json), in DIR.
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -68,7 +69,7 @@ int main(int argc, char** argv)
                     art::writeTexts(&job, screens[kScreenJeu]) && art::writeIcon(&job) && art::copyFont(&job) &&
                     everyPictureWritten(outDir) && (sheet == nullptr || art::writeContactSheet(&job, sheet)) &&
                     (icons == nullptr || art::writeThemeIcons(icons)) &&
-                    (webIcons == nullptr || art::writeWebIcons(webIcons));
+                    (webIcons == nullptr || (art::writeWebIcons(webIcons) && art::writeWebTables(webIcons)));
     for (cairo_surface_t* screen : screens) {
         if (screen != nullptr) {
             cairo_surface_destroy(screen);
