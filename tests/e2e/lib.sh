@@ -48,10 +48,11 @@ poll() {
     done
 }
 
-# Starts Xvfb on the first free display (-displayfd) and exports DISPLAY.
+# Starts Xvfb on the first free display (-displayfd) and exports DISPLAY,
+# its screen E2E_SCREEN (1024x768x24 by default) big.
 # -noreset: without it quick relaunches sometimes fail to open the display.
 start_x() {
-    Xvfb -displayfd 1 -noreset -nolisten tcp -screen 0 1024x768x24 >"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
+    Xvfb -displayfd 1 -noreset -nolisten tcp -screen 0 "${E2E_SCREEN:-1024x768x24}" >"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
     XVFB_PID=$!
     poll "$E2E_WAIT" test -s "$E2E_TMP/display" || { cat "$E2E_TMP/xvfb.log" >&2; fail "Xvfb did not start"; }
     export DISPLAY=":$(head -n1 "$E2E_TMP/display")"

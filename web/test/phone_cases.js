@@ -60,6 +60,39 @@ async function assertFits(page) {
   return box;
 }
 
+// The largest scale at which the game alone fits a viewport.
+const fitting = ({ width, height }) => Math.min(width / GAME_WIDTH, height / GAME_HEIGHT);
+
+// Waits for the page to lay itself out for the viewport just set: its
+// resize handlers run before the frame's animation callbacks.
+function laidOutFor(page, { width, height }) {
+  return page.waitForFunction((w, h) => innerWidth === w && innerHeight === h, { polling: 'raf' }, width, height);
+}
+
+// The game at no less than `least` of the largest scale that fits the
+// viewport (to the device pixel), and the full-screen control shown in the
+// viewport, clear of the game picture; returns the game's box.
+async function assertLarge(page, least) {
+  const viewport = page.viewport();
+  const box = await assertFits(page);
+  const largest = GAME_WIDTH * fitting(viewport);
+  const where = `${viewport.width} x ${viewport.height} at ${viewport.deviceScaleFactor}`;
+  assert.ok(box.width >= least * largest - 1 / viewport.deviceScaleFactor - 0.01,
+    `${where}: game ${box.width} wide, the largest that fits ${largest}`);
+  const control = await page.$eval('#fullscreen', (e) => {
+    const r = e.getBoundingClientRect();
+    return { x: r.x, y: r.y, width: r.width, height: r.height, shown: !e.hidden && getComputedStyle(e).visibility === 'visible' };
+  });
+  assert.ok(control.shown && control.width >= 24 && control.height >= 24, `${where}: control ${JSON.stringify(control)}`);
+  assert.ok(control.x >= 0 && control.y >= 0 && control.x + control.width <= viewport.width &&
+            control.y + control.height <= viewport.height, `${where}: control at ${JSON.stringify(control)} off screen`);
+  const clear = control.x >= box.x + box.width || control.x + control.width <= box.x ||
+                control.y >= box.y + box.height || control.y + control.height <= box.y;
+  assert.ok(clear, `${where}: control at ${JSON.stringify(control)} over the game at ${JSON.stringify(box)}`);
+  console.log(`    ${where}: scale ${(box.width / GAME_WIDTH).toFixed(3)} of ${fitting(viewport).toFixed(3)}`);
+  return box;
+}
+
 // A real touch through Chromium's input pipeline, at fractional points
 // (puppeteer's touchscreen rounds to whole CSS pixels).
 function touch(page, type, point) {
@@ -179,6 +212,35 @@ function caseList({ bmp, shotsDir, webDir }) {
       await assertFits(page);
       await click(middle(RECTS.carte));
       assert.equal(await screen(page), 'result', 'the round did not go on after the resize');
+      return page;
+    }],
+
+    ['as large as each screen allows: landscape phones in full, upright and 16:9 at 90 %', async (browser, url) => {
+      const page = await open(browser, url, PHONE_LANDSCAPE);
+      await waitIdle(page, 1, 20000);
+      // With and without the address bar; 640 x 360 is narrower than the
+      // game's shape, so the control has no margin there and costs a little.
+      for (const [size, least] of [[[844, 390], 1], [[844, 340], 1], [[915, 412], 1], [[640, 360], 0.9],
+                                   [[390, 844], 0.9]]) {
+        const viewport = { ...PHONE_LANDSCAPE, width: size[0], height: size[1] };
+        await page.setViewport(viewport);
+        await laidOutFor(page, viewport);
+        await assertLarge(page, least);
+      }
+      return page;
+    }],
+
+    ['zoom 100, 200 and 300 % on a 1366 x 768 screen: the game keeps its size in device pixels', async (browser, url) => {
+      const page = await open(browser, url, { width: 1366, height: 768, deviceScaleFactor: 1 });
+      await waitIdle(page, 1, 20000);
+      const widths = [];
+      for (const zoom of [1, 2, 3]) {
+        const viewport = { width: Math.round(1366 / zoom), height: Math.round(768 / zoom), deviceScaleFactor: zoom };
+        await page.setViewport(viewport);
+        await laidOutFor(page, viewport);
+        widths.push((await assertLarge(page, 0.9)).width * zoom);
+      }
+      assert.ok(Math.max(...widths) - Math.min(...widths) < 0.1 * widths[0], `device widths ${widths}`);
       return page;
     }],
 
