@@ -63,10 +63,20 @@ async function assertFits(page) {
 // The largest scale at which the game alone fits a viewport.
 const fitting = ({ width, height }) => Math.min(width / GAME_WIDTH, height / GAME_HEIGHT);
 
-// Waits for the page to lay itself out for the viewport just set: its
-// resize handlers run before the frame's animation callbacks.
-function laidOutFor(page, { width, height }) {
-  return page.waitForFunction((w, h) => innerWidth === w && innerHeight === h, { polling: 'raf' }, width, height);
+// Sets the viewport and waits for the page to lay itself out for it: for a
+// resize event with its size and pixel ratio, heard after the page's own
+// handler (the window may report its new size a frame before the event).
+async function resize(page, viewport) {
+  const now = page.viewport();
+  if (['width', 'height', 'deviceScaleFactor'].every((k) => now[k] === viewport[k])) return;
+  await page.evaluate(() => {
+    if (!window.resizedTo) addEventListener('resize', () => { window.resizedTo = [innerWidth, innerHeight, devicePixelRatio]; });
+    window.resizedTo = [];
+  });
+  await page.setViewport(viewport);
+  const { width, height, deviceScaleFactor } = viewport;
+  await page.waitForFunction((...wanted) => window.resizedTo.join() === wanted.join(), {}, width, height,
+    deviceScaleFactor || 1);
 }
 
 // The game at no less than `least` of the largest scale that fits the
@@ -207,8 +217,7 @@ function caseList({ bmp, shotsDir, webDir }) {
       await click(middle(RECTS.garder1));
       assert.equal(await garder1Marked(page), true, 'Garder after the resize');
       // A small window where the game, centred, would fall between pixels.
-      await page.setViewport({ width: 700, height: 300, deviceScaleFactor: 1 });
-      await page.waitForFunction(() => document.getElementById('canvas').getBoundingClientRect().height < 300);
+      await resize(page, { width: 700, height: 300, deviceScaleFactor: 1 });
       await assertFits(page);
       await click(middle(RECTS.carte));
       assert.equal(await screen(page), 'result', 'the round did not go on after the resize');
@@ -223,10 +232,12 @@ function caseList({ bmp, shotsDir, webDir }) {
       for (const [size, least] of [[[844, 390], 1], [[844, 340], 1], [[915, 412], 1], [[640, 360], 0.9],
                                    [[390, 844], 0.9]]) {
         const viewport = { ...PHONE_LANDSCAPE, width: size[0], height: size[1] };
-        await page.setViewport(viewport);
-        await laidOutFor(page, viewport);
+        await resize(page, viewport);
         await assertLarge(page, least);
       }
+      // An icon, named in words for a screen reader and as its tooltip.
+      assert.deepEqual(await page.$eval('#fullscreen', (e) => [e.getAttribute('aria-label'), e.title]),
+        ['Plein écran', 'Plein écran']);
       return page;
     }],
 
@@ -236,8 +247,7 @@ function caseList({ bmp, shotsDir, webDir }) {
       const widths = [];
       for (const zoom of [1, 2, 3]) {
         const viewport = { width: Math.round(1366 / zoom), height: Math.round(768 / zoom), deviceScaleFactor: zoom };
-        await page.setViewport(viewport);
-        await laidOutFor(page, viewport);
+        await resize(page, viewport);
         widths.push((await assertLarge(page, 0.9)).width * zoom);
       }
       assert.ok(Math.max(...widths) - Math.min(...widths) < 0.1 * widths[0], `device widths ${widths}`);
