@@ -201,7 +201,7 @@ test('the server revalidates, answers HEAD, and keeps to its folder', async ({ u
     js: '200 text/javascript; charset=utf-8 no-cache',
     data: '200 application/octet-stream public, max-age=31536000, immutable',
   });
-  // The last a file of a sibling folder whose name begins with this one's.
+  // The last: a file in a sibling folder whose name starts with this folder's.
   const sibling = `/${encodeURIComponent(path.relative(webDir, path.join(stageDir, 'index.html')))}`;
   for (const bad of ['/..%2f..%2f..%2fetc/passwd', '/%2e%2e/%2e%2e/etc/passwd', '/%E0%A4%A', '/index.html%00', '/nowhere', sibling]) {
     assert.equal((await request(`${url}${bad.slice(1)}`)).status, 404, bad);
