@@ -76,6 +76,6 @@ async function settled(page, action) {
 }
 
 module.exports = {
-  startSession, waitIdle, settled, pagePoint, canvasPixels, CHROMIUM_FLAGS, GAME_WIDTH, GAME_HEIGHT,
+  startSession, waitIdle, settled, pagePoint, canvasPixels, CHROMIUM, CHROMIUM_FLAGS, GAME_WIDTH, GAME_HEIGHT,
   PHONE_PORTRAIT, PHONE_LANDSCAPE, FAST_3G,
 };

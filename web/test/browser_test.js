@@ -15,6 +15,7 @@ const { startSession, waitIdle, settled: settledOn, pagePoint, canvasPixels } = 
 const { readBmp, pixel, countDiffering } = require('./pixels');
 const { reloadOffline, offlineCases } = require('./offline_cases');
 const { phoneCases } = require('./phone_cases');
+const { loadingCases } = require('./loading_cases');
 
 const [webDir, runtimeDir, shotsDir] = process.argv.slice(2).map((p) => p && path.resolve(p));
 if (!webDir || !runtimeDir) {
@@ -272,6 +273,9 @@ check('Rejouer leads back to the bet screen', async () => {
     const phones = await phoneCases(session.browser, session.url, { bmp, shotsDir, webDir });
     failed += phones.failed;
     ran += phones.ran;
+    const loads = await loadingCases({ browser: session.browser, url: session.url, webDir });
+    failed += loads.failed;
+    ran += loads.ran;
   } finally {
     await session.close();
   }
