@@ -248,6 +248,8 @@ check('Rejouer leads back to the bet screen', async () => {
     page = await session.browser.newPage();
     const errors = [];
     page.on('pageerror', (e) => errors.push(e.message));
+    // Chromium's advice for a canvas read back often without being made for it.
+    page.on('console', (m) => /willReadFrequently/.test(m.text()) && errors.push(m.text()));
     await page.goto(session.url);
     await waitIdle(page, 1, 20000);
     canvasBox = await (await page.$('canvas')).boundingBox();
@@ -267,7 +269,7 @@ check('Rejouer leads back to the bet screen', async () => {
     ran += offline.count;
     if (errors.length) {
       failed++;
-      console.log(`not ok - page errors: ${errors.join('; ')}`);
+      console.log(`not ok - page errors: ${[...new Set(errors)].join('; ')}`);
     }
     await page.close();
     const phones = await phoneCases(session.browser, session.url, { bmp, shotsDir, webDir });
