@@ -95,10 +95,16 @@ test('a host answering the data with an error page: its fault, nothing kept, the
     assert.doesNotMatch(said, CONNECTION, 'the connection blamed for the host\'s answer');
     assert.equal(await workerOutcome(page), 'redundant', 'the worker installed the error page');
 
+    // Answered wrong twice more, to the page and to the worker: the worker
+    // asks again and installs the right bytes.
+    let wrong = 2;
+    host.answer = (name) => name === data && wrong-- > 0 && errorPage;
+    await page.reload();
+    await failure(page);
+    assert.equal(await workerOutcome(page), 'activated', 'the worker did not ask again');
     host.answer = null;
     await page.reload();
     await waitIdle(page, 1, 20000);
-    assert.equal(await workerOutcome(page), 'activated');
 
     // A wrong copy in the cache (kept by an older worker) is replaced at
     // the next visit.
