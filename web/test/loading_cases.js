@@ -1,8 +1,9 @@
 // The page's loading and its failures against a host that misbehaves: the
 // progress on a slow data file, a host's error page in place of the data,
 // an error thrown after the start, and site data blocked. Each case opens
-// a first visit of its own through open(url, viewport, prepare); only the
-// last launches a Chromium of its own.
+// a first visit of its own through open(url, viewport, prepare) and drives
+// it with what puppeteer offers in every engine; only the last, which
+// launches a Chromium of its own, is Chromium's alone.
 'use strict';
 const assert = require('assert/strict');
 const fs = require('fs');
@@ -45,7 +46,8 @@ const failure = async (page) => {
 };
 
 const cases = [];
-const test = (name, fn) => cases.push({ name, fn });
+// `engines`: where a case can run (all when not given).
+const test = (name, fn, engines) => cases.push({ name, fn, engines });
 
 test('a slow data file: progress before the first frame, and 100 % only once every byte is sent', async ({ open, webDir }) => {
   // The data held back half a second, then trickled: the program is in
@@ -167,13 +169,15 @@ test('site data blocked: the service worker cannot register, the game plays', as
     host.close();
     fs.rmSync(profile, { recursive: true, force: true });
   }
-});
+}, ['chromium']);
 
-// Runs every case (those whose name matches `only`, when given); returns
-// how many ran and failed. `browser` opens the first visits, served at `url`.
-async function loadingCases({ browser, url, webDir, only }) {
+// Runs every case for `engine` (those whose name matches `only`, when
+// given); returns how many ran and failed. `browser` opens the first
+// visits, served at `url`.
+async function loadingCases({ browser, url, webDir, only, engine = 'chromium' }) {
   let failed = 0, ran = 0;
-  for (const { name, fn } of cases.filter((c) => !only || only.test(c.name))) {
+  const chosen = cases.filter((c) => (!c.engines || c.engines.includes(engine)) && (!only || only.test(c.name)));
+  for (const { name, fn } of chosen) {
     ran++;
     const contexts = [];
     const open = async (address, viewport, prepare) => {
