@@ -10,13 +10,12 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const puppeteer = require('puppeteer-core');
-const { waitIdle, pagePoint, CHROMIUM, CHROMIUM_FLAGS } = require('./browser');
+const { waitIdle, pagePoint, middle, CHROMIUM, CHROMIUM_FLAGS } = require('./browser');
 const { startHost } = require('./host');
 
 const DESKTOP = { width: 1000, height: 600, deviceScaleFactor: 1 };
 const CONNECTION = /Vérifiez votre connexion/;
 const FAILED = '#ended:not([hidden])';
-const NEWGAME = [430, 160];
 
 // Set on every new document: window.workerOutcome resolves with what
 // became of the page's service worker ('activated', 'redundant' when it
@@ -123,14 +122,14 @@ test('a host answering the data with an error page: its fault, nothing kept, the
   }
 });
 
-test('an error thrown in the glue after the start: the page says so and offers to start again', async ({ open, url }) => {
+test('an error thrown in the glue after the start: the page says so and offers to start again', async ({ open, url, tables }) => {
   const page = await open(url, DESKTOP);
   await waitIdle(page, 1, 20000);
   await page.evaluate(() => {
     VantrelInput.filter = () => { throw new Error('thrown by the test'); };
   });
   const box = await (await page.$('#canvas')).boundingBox();
-  await page.mouse.click(...pagePoint(box, NEWGAME));
+  await page.mouse.click(...pagePoint(box, middle(tables.rects.newgame[0])));
   assert.equal(await failure(page), 'Le jeu s’est arrêté sur une erreur. Recommencer');
   assert.ok(page.errors.length > 0 && page.errors.every((e) => /thrown by the test/.test(e)), `${page.errors}`);
   page.errors.length = 0;
@@ -139,7 +138,7 @@ test('an error thrown in the glue after the start: the page says so and offers t
   return page;
 });
 
-test('site data blocked: the service worker cannot register, the game plays', async ({ webDir }) => {
+test('site data blocked: the service worker cannot register, the game plays', async ({ webDir, tables }) => {
   // The data held back so that the refusal comes before the start.
   const host = await startHost(webDir, { slow: { match: /\.data$/, wait: 500, rate: 2e6 } });
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'vantrel-blocked-'));
@@ -160,7 +159,7 @@ test('site data blocked: the service worker cannot register, the game plays', as
     assert.equal(await page.$eval('#ended', (e) => e.hidden), true, 'a failure shows over the game');
     const box = await (await page.$('#canvas')).boundingBox();
     const before = await page.evaluate(() => Module.idleCount);
-    await page.mouse.click(...pagePoint(box, NEWGAME));
+    await page.mouse.click(...pagePoint(box, middle(tables.rects.newgame[0])));
     await waitIdle(page, before + 1, 5000);
     assert.deepEqual(page.errors, [], 'page errors');
   } finally {
@@ -172,8 +171,8 @@ test('site data blocked: the service worker cannot register, the game plays', as
 
 // Runs every case for `engine` (those whose name matches `only`, when
 // given); returns how many ran and failed. `browser` opens the first
-// visits, served at `url`.
-async function loadingCases({ browser, url, webDir, only, engine = 'chromium' }) {
+// visits, served at `url`; `tables` are the game's (readTables).
+async function loadingCases({ browser, url, webDir, tables, only, engine = 'chromium' }) {
   let failed = 0, ran = 0;
   const chosen = cases.filter((c) => (!c.engines || c.engines.includes(engine)) && (!only || only.test(c.name)));
   for (const { name, fn } of chosen) {
@@ -191,7 +190,7 @@ async function loadingCases({ browser, url, webDir, only, engine = 'chromium' })
       return page;
     };
     try {
-      const page = await fn({ open, url, webDir });
+      const page = await fn({ open, url, webDir, tables });
       if (page) assert.deepEqual(page.errors, [], 'page errors');
       console.log(`ok - ${name}`);
     } catch (e) {
