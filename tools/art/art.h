@@ -129,7 +129,7 @@ int scoreAscent(const Fonts* fonts, int pointSize);
 // ---- the pictures ----
 constexpr int32_t kButtonStyleGold = 0;   // the main action of a screen
 constexpr int32_t kButtonStyleWine = 1;   // everything else
-constexpr int32_t kButtonStyleNight = 2;  // the card-exchange buttons
+constexpr int32_t kButtonStyleNight = 2;  // the card-exchange buttons (pressed: ticked)
 // How a button or chip stands: raised, pressed, or greyed out.
 constexpr int32_t kStateRaised = 0;
 constexpr int32_t kStatePressed = 1;
