@@ -141,6 +141,12 @@ struct ButtonLook {
 };
 void paintButton(cairo_t* cr, const Fonts* fonts, Size size, ButtonLook look);
 
+// The words drawn on a picture, for the page that speaks for the canvas:
+// a button's label (by its file), a message, a score label; null for none.
+const char* buttonLabel(const char* path);
+const char* messageWords(int32_t message);
+const char* scoreLabel(size_t slot);
+
 void paintBackground(cairo_t* cr, const Fonts* fonts, int32_t screen);
 void paintScoreBackdrop(cairo_t* cr, const Fonts* fonts);
 void paintMessage(cairo_t* cr, const Fonts* fonts, int32_t message);
@@ -169,7 +175,9 @@ bool writeThemeIcons(const char* themeDir);
 // every character the game draws with its font.
 bool writeWebIcons(const char* webDir);
 // The game's tables for the page and its tests, under `webDir`: tables.json
-// with every picture element, click rectangle and score text place.
+// with every picture element, click rectangle (with what it is called) and
+// score text place, and the words a screen reader says for the screens,
+// the pictures with words and the cards.
 bool writeWebTables(const char* webDir);
 // `name` under `webDir` opened for writing, or null after saying why.
 std::FILE* openWebFile(const char* webDir, const char* name);

@@ -1,6 +1,7 @@
 // Every button in every state: raised, pressed (sunk and darker) and
 // unavailable (flat grey).
 #include <cmath>
+#include <cstring>
 
 #include "art/art.h"
 #include "state/display_state.h"
@@ -117,6 +118,18 @@ constexpr std::array<ButtonArt, 10> kButtons = {{
 }};
 
 }  // namespace
+
+const char* buttonLabel(const char* path)
+{
+    for (const ButtonArt& button : kButtons) {
+        for (const char* own : button.paths) {
+            if (own != nullptr && std::strcmp(own, path) == 0) {
+                return button.label;
+            }
+        }
+    }
+    return nullptr;
+}
 
 void paintButton(cairo_t* cr, const Fonts* fonts, Size size, ButtonLook look)
 {

@@ -52,7 +52,7 @@ mergeInto(LibraryManager.library, {
     filter: function(event, receive) {
       switch (event.type) {
         case 'keydown': case 'keyup': case 'keypress':
-          return document.activeElement !== Module['canvas'] || VantrelInput.gameKeys.indexOf(event.key) < 0;
+          return !VantrelInput.gameHasFocus() || VantrelInput.gameKeys.indexOf(event.key) < 0;
         case 'touchstart': {
           event.preventDefault();  // no mouse events made up from it, no scroll
           var touch = event.changedTouches[0];
@@ -86,6 +86,55 @@ mergeInto(LibraryManager.library, {
     mouse: function(type, pageX, pageY) {
       return { type: type, button: 0, pageX: pageX, pageY: pageY, preventDefault: function() {} };
     },
+
+    // The canvas, or a control the page lays over it for the keyboard
+    // (inside an element marked data-game-keys), has the focus.
+    gameHasFocus: function() {
+      var focus = document.activeElement;
+      return focus === Module['canvas'] || !!(focus && focus.closest && focus.closest('[data-game-keys]'));
+    },
+  },
+
+  // What the screen shows, for the page's access layer, which says it in
+  // words: the game draws each picture and text whole with one blit, so the
+  // blits onto the screen say what is where. Kept as {source, x, y, w, h}
+  // in drawing order ('load:' and the picture's path, or 'text:' and the
+  // text), less what a later blit covered whole.
+  $VantrelScreen__deps: ['$SDL', '$VantrelInput'],
+  $VantrelScreen__postset:
+    'Module["screenDrawn"] = function() { return VantrelScreen.drawn; };' +
+    'Module["clickGame"] = VantrelScreen.click;',
+  $VantrelScreen: {
+    drawn: [],
+
+    record: function(source, x, y, w, h) {
+      var kept = VantrelScreen.drawn.filter(function(d) {
+        return d.x < x || d.y < y || d.x + d.w > x + w || d.y + d.h > y + h;
+      });
+      kept.push({source: source, x: x, y: y, w: w, h: h});
+      VantrelScreen.drawn = kept;
+    },
+
+    // A press and a release at the centre of game pixel (x, y), as a mouse
+    // click there would bring them.
+    click: function(x, y) {
+      var canvas = Module['canvas'];
+      var box = canvas.getBoundingClientRect();
+      var pageX = window.scrollX + box.left + (x + 0.5) * box.width / canvas.width;
+      var pageY = window.scrollY + box.top + (y + 0.5) * box.height / canvas.height;
+      SDL.receiveEvent(VantrelInput.mouse('mousedown', pageX, pageY));
+      SDL.receiveEvent(VantrelInput.mouse('mouseup', pageX, pageY));
+    },
+  },
+
+  SDL_UpperBlit__deps: ['$SDL', '$VantrelScreen'],
+  SDL_UpperBlit: function(src, srcrect, dst, dstrect) {
+    var from = SDL.surfaces[src];
+    if (from && SDL.surfaces[dst] && SDL.surfaces[dst].usePageCanvas) {
+      var at = dstrect ? SDL.loadRect(dstrect) : {x: 0, y: 0};
+      VantrelScreen.record(from.source, at.x, at.y, from.width, from.height);
+    }
+    return SDL.blitSurface(src, srcrect, dst, dstrect, false);
   },
 
   // emscripten's SDL_Init also listens for 'unload', which keeps the page

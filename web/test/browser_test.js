@@ -6,7 +6,8 @@
 // screenshot-browser.png for the README. The checks play on a reload without
 // network; offline_cases.js adds the service worker's, the manifest's and the
 // server's cases, rebuilding from the web build's stage/ folder (beside
-// WEB_FOLDER, in web-build/).
+// WEB_FOLDER, in web-build/); access_cases.js the keyboard's and screen
+// readers'.
 'use strict';
 const assert = require('assert/strict');
 const fs = require('fs');
@@ -15,6 +16,7 @@ const { startSession, waitIdle, settled: settledOn, pagePoint, canvasPixels } = 
 const { readBmp, pixel, countDiffering } = require('./pixels');
 const { reloadOffline, offlineCases } = require('./offline_cases');
 const { phoneCases } = require('./phone_cases');
+const { accessCases } = require('./access_cases');
 
 const [webDir, runtimeDir, shotsDir] = process.argv.slice(2).map((p) => p && path.resolve(p));
 if (!webDir || !runtimeDir) {
@@ -272,6 +274,9 @@ check('Rejouer leads back to the bet screen', async () => {
     const phones = await phoneCases(session.browser, session.url, { bmp, shotsDir, webDir });
     failed += phones.failed;
     ran += phones.ran;
+    const access = await accessCases(session.browser, session.url, { bmp, runtimeDir });
+    failed += access.failed;
+    ran += access.ran;
   } finally {
     await session.close();
   }
