@@ -67,7 +67,8 @@ async function assertButtons(page, tables, bit, without = []) {
 
 function clickNamed(page, name) {
   return settled(page, () => page.evaluate((n) => {
-    [...document.querySelectorAll('#access button')].find((b) => b.textContent.replace(/\s+/g, ' ') === n).click();
+    const name = (b) => (b.getAttribute('aria-label') || b.textContent).replace(/\s+/g, ' ');
+    [...document.querySelectorAll('#access button')].find((b) => name(b) === n).click();
   }, name));
 }
 
@@ -111,7 +112,7 @@ function caseList({ tables, bmp }) {
         // All in until the bank is empty: the game-over screen.
         for (let round = 0; round < 30; round++) {
           await clickNamed(page, 'Rejouer');
-          if (!(await page.$$eval('#access button', (b) => b.some((e) => e.textContent === 'Tapis')))) break;
+          if (!(await treeButtons(page)).some((b) => b.name === 'Tapis')) break;
           await clickNamed(page, 'Tapis');
           await clickNamed(page, 'Carte : distribuer');
           await clickNamed(page, 'Carte : tirer');
@@ -125,7 +126,10 @@ function caseList({ tables, bmp }) {
     ['access: a round with Tab, Enter and Space only; the status names the cards drawn', async (browser, url) => {
       const page = await open(browser, url, { width: 1000, height: 600, deviceScaleFactor: 1 });
       await waitIdle(page, 1, 20000);
-      const focused = () => page.evaluate(() => (document.activeElement.textContent || '').replace(/\s+/g, ' '));
+      const focused = () => page.evaluate(() => {
+        const e = document.activeElement;
+        return (e.getAttribute('aria-label') || e.textContent || '').replace(/\s+/g, ' ');
+      });
       const tabTo = async (name) => {
         for (let i = 0; i < 30 && (await focused()) !== name; i++) await page.keyboard.press('Tab');
         assert.equal(await focused(), name);
