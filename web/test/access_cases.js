@@ -192,6 +192,7 @@ function caseList({ tables, bmp }) {
       const texts = await page.evaluate(() => window.loadingTexts);
       const changes = texts.filter((t, i) => i > 0 && t !== texts[i - 1]).length;
       assert.ok(changes >= 1 && changes <= 5, `${changes} changes: ${texts.map(words).join(' | ')}`);
+      console.log(`    loading region: ${texts.map(words).join(' | ')}`);
       return page;
     }],
   ];
