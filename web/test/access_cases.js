@@ -5,8 +5,6 @@
 // speaks only a few times. Each case opens a page of its own.
 'use strict';
 const assert = require('assert/strict');
-const fs = require('fs');
-const path = require('path');
 const { waitIdle, settled, canvasPixels, GAME_WIDTH, GAME_HEIGHT, PHONE_LANDSCAPE, FAST_3G } = require('./browser');
 const { countDiffering } = require('./pixels');
 
@@ -198,10 +196,10 @@ function caseList({ tables, bmp }) {
   ];
 }
 
+// `context`: bmp(name under image/) and the art tool's tables (browser.js).
 async function accessCases(browser, url, context) {
-  const tables = JSON.parse(fs.readFileSync(path.join(context.runtimeDir, '../icons/web/tables.json'), 'utf8'));
   let failed = 0;
-  const cases = caseList({ ...context, tables });
+  const cases = caseList(context);
   for (const [name, fn] of cases) {
     try {
       const page = await fn(browser, url);
