@@ -10,6 +10,8 @@ if [ "${1:-}" = --fresh ]; then
     shift
 fi
 mkdir -p "$out/corpus" "$out/crashes"
+out=$(realpath "$out") seeds=$(realpath "$seeds")
+cd "$out"  # the font target links arial.ttf here
 # Leaks are checked too; libX11 is never loaded by the dummy driver.
 exec "$fuzzer" -artifact_prefix="$out/crashes/" -print_final_stats=1 -rss_limit_mb=2048 -timeout=25 -use_value_profile=1 "$@" \
     "$out/corpus" "$seeds"

@@ -121,8 +121,8 @@ TEST(FontCheck, RefusesGlyphsThatStepBackAndTextsPastTheirPanel)
     edge = font;
     edge.height = 0;
     EXPECT_FALSE(fontFitsText(&edge, 11, {140, 108}, panel, size));
-    // 16 units per em at 18 pt: glyphs of 1,281 px, 2,575 px high; metrics
-    // near INT_MAX must not wrap round to a fit.
+    // 16 units per em at 18 pt: glyphs of 1,281 px, 2,575 px high; and
+    // metrics that must not wrap round to a fit.
     const FontMetrics huge = {.height = 2575,
                               .leastAdvance = 767,
                               .leastMinX = 52,
@@ -130,8 +130,9 @@ TEST(FontCheck, RefusesGlyphsThatStepBackAndTextsPastTheirPanel)
                               .leastStep = 767,
                               .widestStep = 1281};
     EXPECT_FALSE(fontFitsText(&huge, 11, {140, 108}, panel, size));
+    // Ten steps of 429,496,730 px are 2^32 + 4: 4 px if counted in 32 bits.
     const FontMetrics wraps = {
-        .height = 21, .leastAdvance = 0, .leastMinX = 0, .widestReach = INT_MAX, .leastStep = 0, .widestStep = INT_MAX};
+        .height = 21, .leastAdvance = 0, .leastMinX = 0, .widestReach = 10, .leastStep = 0, .widestStep = 429496730};
     EXPECT_FALSE(fontFitsText(&wraps, 11, {140, 108}, panel, size));
 }
 
