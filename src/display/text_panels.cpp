@@ -166,6 +166,8 @@ struct ScoreValue {
 };
 constexpr size_t kScoreTextSize = sizeof(Purse::bankText);
 static_assert(kScoreTextSize > kLongestNumber, "every score fits its buffer whole");
+static_assert(sizeof(Purse::betText) == kScoreTextSize && sizeof(Purse::totalWonText) == kScoreTextSize,
+              "every purse text buffer has the same size");
 
 // A fixed text of a page, which may span the window.
 TextJob pageText(const char* text, ScreenPos pos, int pointSize)
@@ -179,8 +181,6 @@ TextJob pageText(const char* text, ScreenPos pos, int pointSize)
             .panelPos = kBackgroundPos,
             .panelSize = kBackgroundSize};
 }
-static_assert(sizeof(Purse::betText) == kScoreTextSize && sizeof(Purse::totalWonText) == kScoreTextSize,
-              "every purse text buffer has the same size");
 
 }  // namespace
 
