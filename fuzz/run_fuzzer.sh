@@ -10,7 +10,7 @@ if [ "${1:-}" = --fresh ]; then
     shift
 fi
 mkdir -p "$out/corpus" "$out/crashes"
-out=$(realpath "$out") seeds=$(realpath "$seeds")
+fuzzer=$(realpath "$fuzzer") out=$(realpath "$out") seeds=$(realpath "$seeds")
 cd "$out"  # the font target links arial.ttf here
 # Leaks are checked too; libX11 is never loaded by the dummy driver.
 exec "$fuzzer" -artifact_prefix="$out/crashes/" -print_final_stats=1 -rss_limit_mb=2048 -timeout=25 -use_value_profile=1 "$@" \
