@@ -15,6 +15,7 @@ const { startSession, waitIdle, settled: settledOn, pagePoint, canvasPixels, rea
 const { readBmp, pixel, countDiffering } = require('./pixels');
 const { reloadOffline, offlineCases } = require('./offline_cases');
 const { phoneCases } = require('./phone_cases');
+const { loadingCases } = require('./loading_cases');
 
 const [webDir, runtimeDir, shotsDir] = process.argv.slice(2).map((p) => p && path.resolve(p));
 if (!webDir || !runtimeDir) {
@@ -232,6 +233,8 @@ check('the draw: marked cards exchanged, the caption matches the final hand', as
     page = await session.browser.newPage();
     const errors = [];
     page.on('pageerror', (e) => errors.push(e.message));
+    // Chromium's advice for a canvas read back often without being made for it.
+    page.on('console', (m) => /willReadFrequently/.test(m.text()) && errors.push(m.text()));
     await page.goto(session.url);
     await waitIdle(page, 1, 20000);
     canvasBox = await (await page.$('canvas')).boundingBox();
@@ -251,12 +254,15 @@ check('the draw: marked cards exchanged, the caption matches the final hand', as
     ran += offline.count;
     if (errors.length) {
       failed++;
-      console.log(`not ok - page errors: ${errors.join('; ')}`);
+      console.log(`not ok - page errors: ${[...new Set(errors)].join('; ')}`);
     }
     await page.close();
     const phones = await phoneCases(session.browser, session.url, { bmp, shotsDir, webDir, tables });
     failed += phones.failed;
     ran += phones.ran;
+    const loads = await loadingCases({ browser: session.browser, url: session.url, webDir, tables });
+    failed += loads.failed;
+    ran += loads.ran;
   } finally {
     await session.close();
   }
