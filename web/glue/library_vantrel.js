@@ -410,6 +410,31 @@ mergeInto(LibraryManager.library, {
   },
   TTF_RenderText_Solid: 'TTF_RenderText_Blended',
 
+  // What the game's font check reads, measured on the registered font as the
+  // page draws it. The browser places and kerns the glyphs itself, so no
+  // kerning is reported.
+  TTF_GlyphMetrics__deps: ['$SDL'],
+  TTF_GlyphMetrics: function(font, ch, minx, maxx, miny, maxy, advance) {
+    var fontData = SDL.fonts[font];
+    if (!fontData) return -1;
+    var measure = SDL.ttfContext;
+    measure.font = fontData.css;
+    var glyph = measure.measureText(String.fromCharCode(ch));
+    if (minx) {{{ makeSetValue('minx', '0', 'Math.floor(-glyph.actualBoundingBoxLeft)', 'i32') }}};
+    if (maxx) {{{ makeSetValue('maxx', '0', 'Math.ceil(glyph.actualBoundingBoxRight)', 'i32') }}};
+    if (miny) {{{ makeSetValue('miny', '0', 'Math.floor(-glyph.actualBoundingBoxDescent)', 'i32') }}};
+    if (maxy) {{{ makeSetValue('maxy', '0', 'Math.ceil(glyph.actualBoundingBoxAscent)', 'i32') }}};
+    if (advance) {{{ makeSetValue('advance', '0', 'Math.ceil(glyph.width)', 'i32') }}};
+    return 0;
+  },
+  TTF_FontHeight__deps: ['$SDL'],
+  TTF_FontHeight: function(font) {
+    var fontData = SDL.fonts[font];
+    return fontData ? fontData.height : 0;
+  },
+  TTF_GlyphIsProvided: function(font, ch) { return 1; },
+  TTF_GetFontKerningSize: function(font, previous, index) { return 0; },
+
   // Fonts stay registered with the page for its whole life.
   TTF_Quit: function() {},
 });
