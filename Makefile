@@ -17,10 +17,11 @@ TEST_PACKAGES := \
 	libsdl1.2-compat lintian desktop-file-utils appstream \
 	tesseract-ocr tesseract-ocr-fra
 
-# The browser build's toolchain, browser, font subsetter, WebP encoder and
-# script minifier, and ImageMagick for the 512-pixel icon (about 1.5 GB):
+# The browser build's toolchain, browsers (the suite runs in Chromium,
+# Firefox ESR and WebKitGTK's MiniBrowser under Xvfb), font subsetter, WebP
+# encoder and script minifier, and ImageMagick for the 512-pixel icon:
 # only `make web` and `make test` install them, never `make play`.
-WEB_PACKAGES := emscripten chromium nodejs npm fonttools webp terser imagemagick
+WEB_PACKAGES := emscripten chromium firefox-esr webkit2gtk-driver xvfb nodejs npm fonttools webp terser imagemagick
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
