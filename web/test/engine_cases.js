@@ -67,8 +67,9 @@ async function waitFailureShown(page) {
   assert.equal(shown.idle, 0, 'the game started anyway');
 }
 
-// [name, engines it runs in, fn(engine, context, serve)]: `serve(options)`
-// starts the case's server on the web folder.
+// [name, engines it runs in, fn(engine, context, serveCase)]:
+// `serveCase(options)` starts the case's server on the web folder, with
+// serve.js's options.
 const CASES = [
   ['a first visit: the whole round by mouse, then a reload from the service worker with the server stopped',
     ['firefox', 'webkit'], async (engine, { playRound, startScreen }, serveCase) => {
@@ -91,11 +92,10 @@ const CASES = [
     }],
 
   ['loading on a line of 1.6 Mbit/s and 150 ms, the data answered after the program: progress before the first ' +
-   'frame, 100 % only once the data is sent', ['chromium', 'firefox', 'webkit'],
-  async (engine, { webDir }, serveCase) => {
+    'frame, 100 % only once the data is sent', ['chromium', 'firefox', 'webkit'], async (engine, { webDir }, serveCase) => {
       const data = dataPackage(webDir);
-      const page0 = fs.readFileSync(path.join(webDir, 'index.html'), 'utf8');
-      assert.ok(page0.includes('</body>'));
+      const pageText = fs.readFileSync(path.join(webDir, 'index.html'), 'utf8');
+      assert.ok(pageText.includes('</body>'));
       // A host may answer in any order; the bar must not take the program
       // alone for everything.
       let programSent = false, dataSent = Infinity;
@@ -106,7 +106,7 @@ const CASES = [
           const at = pathOf(req);
           if (at === '/' || at === '/index.html') {
             res.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8', 'Cache-Control': 'no-cache' });
-            res.end(page0.replace('</body>', `${RECORDER}</body>`));
+            res.end(pageText.replace('</body>', `${RECORDER}</body>`));
             return true;
           }
           if (/\.wasm$/.test(at)) {
