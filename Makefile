@@ -91,10 +91,11 @@ web: configure-play deps-web
 	  -DVANTREL_WEB_OUTPUT=$(CURDIR)/$(WEB_DIR)
 	cmake --build $(BUILD_DIR)/web-build -j$(JOBS)
 
-# Serves build/web/ on http://127.0.0.1:8000/ (WEB_PORT to change it).
+# Serves build/web/ on http://127.0.0.1:8000/ (WEB_PORT to change it;
+# WEB_THROTTLE=1 answers as a 1.6 Mbit/s line with 150 ms would).
 WEB_PORT ?= 8000
 serve-web: web
-	node web/serve.js $(WEB_DIR) $(WEB_PORT)
+	node web/serve.js $(WEB_DIR) $(WEB_PORT) $(if $(WEB_THROTTLE),--throttle)
 
 # The test driver (puppeteer-core, which downloads no browser) from the
 # lock file, reinstalled only when the lock file changes.
@@ -106,7 +107,7 @@ test-web: web web/node_modules/.package-lock.json
 
 # The README's picture of the page, taken by the browser suite.
 screenshots-web: web web/node_modules/.package-lock.json
-	node web/test/browser_test.js $(WEB_DIR) $(BUILD_DIR)/game docs
+	VANTREL_ENGINES=chromium node web/test/browser_test.js $(WEB_DIR) $(BUILD_DIR)/game docs
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*/bench_*; do \
