@@ -55,6 +55,10 @@ async function waitStarted(page, timeout = 30000) {
   assert.equal(ended, false, 'the page failed instead of starting');
 }
 
+function assertNoErrors(page) {
+  assert.deepEqual(page.errors || [], [], 'errors in the page');
+}
+
 async function waitFailureShown(page) {
   await page.waitForFunction(() => !document.getElementById('ended').hidden, { timeout: 20000, polling: 100 });
   const shown = await page.evaluate(() => ({
@@ -86,6 +90,7 @@ const CASES = [
         await waitStarted(page);
         assert.ok(await page.evaluate(() => !!navigator.serviceWorker.controller), 'the page is not the worker\'s');
         await startScreen(page);
+        assertNoErrors(page);
       } finally {
         await page.close();
       }
@@ -140,6 +145,7 @@ const CASES = [
         const partial = percents.filter(({ percent, drawn }) => !drawn && percent > 0 && percent < 100);
         assert.ok(partial.length > 0, `no progress shown before the first frame: ${JSON.stringify(shown.slice(0, 5))}`);
         assert.ok(percents.every(({ drawn }) => !drawn), 'the loading screen changed after the first frame');
+        assertNoErrors(page);
         console.log(`    ${engine.name} while loading: ${partial.map((p) => p.percent).join(' ')}`);
       } finally {
         await page.close();
@@ -185,6 +191,7 @@ const CASES = [
       await settled(page, () => page.touchscreen.tap(...pagePoint(box, CHIP1)));
       assert.equal(await screen(page), 'bet', 'a tap on a chip');
       assert.ok(await page.evaluate(() => window.touchSeen), 'no touch event reached the page');
+      assertNoErrors(page);
     } finally {
       await page.close();
     }
@@ -207,6 +214,7 @@ async function noWorkerCase({ launch, startScreen, screen }, serveCase) {
     await settled(page, () => page.mouse.down());
     await settled(page, () => page.mouse.up());
     assert.equal(await screen(page), 'bet 0');
+    assertNoErrors(page);
     await page.close();
   } finally {
     await engine.close();

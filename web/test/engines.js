@@ -37,6 +37,9 @@ function puppeteerEngine(name, browser, cleanup) {
       const context = await browser.createBrowserContext();
       const page = await context.newPage();
       page.engine = name;
+      // Uncaught errors in the page (WebDriver HTTP has no way to see them).
+      page.errors = [];
+      page.on('pageerror', (e) => page.errors.push(e.message));
       await page.setViewport(viewport);
       const close = page.close.bind(page);
       page.close = async () => {
