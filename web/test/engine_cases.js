@@ -8,11 +8,12 @@ const assert = require('assert/strict');
 const fs = require('fs');
 const path = require('path');
 const { serve, SLOW_LINE } = require('../serve');
-const { settled, pagePoint, canvasBox } = require('./browser');
+const { settled, pagePoint, canvasBox, middle } = require('./browser');
 
-// The middles of NOUVELLE PARTIE and the first chip: WebDriver's pointer
-// positions are whole CSS pixels.
-const NEWGAME = [434, 162], CHIP1 = [80, 243];
+// The middles of NOUVELLE PARTIE and the first chip, from the game's click
+// rectangles (WebDriver's pointer lands on whole CSS pixels: never an edge).
+const newGame = ({ rects }) => middle(rects.newgame[0]);
+const chip1 = ({ rects }) => middle(rects.chip[0]);
 
 // The published data package: its name and bytes.
 function dataPackage(webDir) {
@@ -186,7 +187,7 @@ const CASES = [
       }
     }]),
 
-  ['touch: a tap on NOUVELLE PARTIE, then on a chip', ['firefox'], async (engine, { screen }, serveCase) => {
+  ['touch: a tap on NOUVELLE PARTIE, then on a chip', ['firefox'], async (engine, { screen, tables }, serveCase) => {
     const { url } = await serveCase();
     const page = await engine.newPage({ width: 844, height: 390, deviceScaleFactor: 1, hasTouch: true, isMobile: true });
     try {
@@ -194,9 +195,9 @@ const CASES = [
       await waitStarted(page);
       await page.evaluate(() => window.addEventListener('touchend', () => { window.touchSeen = true; }, true));
       const box = await canvasBox(page);
-      await settled(page, () => page.touchscreen.tap(...pagePoint(box, NEWGAME)));
+      await settled(page, () => page.touchscreen.tap(...pagePoint(box, newGame(tables))));
       assert.equal(await screen(page), 'bet 0', 'a tap on NOUVELLE PARTIE');
-      await settled(page, () => page.touchscreen.tap(...pagePoint(box, CHIP1)));
+      await settled(page, () => page.touchscreen.tap(...pagePoint(box, chip1(tables))));
       assert.equal(await screen(page), 'bet', 'a tap on a chip');
       assert.ok(await page.evaluate(() => window.touchSeen), 'no touch event reached the page');
       assertNoErrors(page);
@@ -208,7 +209,7 @@ const CASES = [
 
 // Firefox with service workers turned off, as private windows and some
 // managed browsers have it: a first visit plays.
-async function noWorkerCase({ launch, startScreen, screen }, serveCase) {
+async function noWorkerCase({ launch, startScreen, screen, tables }, serveCase) {
   const engine = await launch('firefox', { serviceWorkers: false });
   try {
     const { url } = await serveCase();
@@ -218,7 +219,7 @@ async function noWorkerCase({ launch, startScreen, screen }, serveCase) {
     assert.equal(await page.evaluate(() => 'serviceWorker' in navigator), false, 'service workers are on');
     await startScreen(page);
     const box = await canvasBox(page);
-    await settled(page, () => page.mouse.move(...pagePoint(box, NEWGAME)));
+    await settled(page, () => page.mouse.move(...pagePoint(box, newGame(tables))));
     await settled(page, () => page.mouse.down());
     await settled(page, () => page.mouse.up());
     assert.equal(await screen(page), 'bet 0');
