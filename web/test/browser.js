@@ -102,7 +102,7 @@ async function settled(page, action) {
 }
 
 module.exports = {
-  startSession, waitIdle, settled, pagePoint, canvasBox, canvasPixels, readTables, middle, CHROMIUM_FLAGS, GAME_WIDTH,
-  GAME_HEIGHT,
+  startSession, waitIdle, settled, pagePoint, canvasBox, canvasPixels, readTables, middle, CHROMIUM, CHROMIUM_FLAGS,
+  GAME_WIDTH, GAME_HEIGHT,
   PHONE_PORTRAIT, PHONE_LANDSCAPE, FAST_3G,
 };

@@ -23,6 +23,7 @@ const { engineCases } = require('./engine_cases');
 const { readBmp, pixel, countDiffering } = require('./pixels');
 const { reloadOffline, offlineCases } = require('./offline_cases');
 const { phoneCases } = require('./phone_cases');
+const { loadingCases } = require('./loading_cases');
 
 const [webDir, runtimeDir, shotsDir] = process.argv.slice(2).map((p) => p && path.resolve(p));
 if (!webDir || !runtimeDir) {
@@ -266,6 +267,8 @@ async function chromiumCases(browser) {
     page.engine = 'chromium';
     const errors = [];
     page.on('pageerror', (e) => errors.push(e.message));
+    // Chromium's advice for a canvas read back often without being made for it.
+    page.on('console', (m) => /willReadFrequently/.test(m.text()) && errors.push(m.text()));
     await page.goto(url);
     await waitIdle(page, 1, 20000);
     try {
@@ -282,12 +285,15 @@ async function chromiumCases(browser) {
     ran += offline.count;
     if (errors.length) {
       failed++;
-      console.log(`not ok - page errors: ${errors.join('; ')}`);
+      console.log(`not ok - page errors: ${[...new Set(errors)].join('; ')}`);
     }
     await page.close();
     const phones = await phoneCases(browser, url, { bmp, shotsDir, webDir, tables });
     failed += phones.failed;
     ran += phones.ran;
+    const loads = await loadingCases({ browser, url, webDir, tables });
+    failed += loads.failed;
+    ran += loads.ran;
   } finally {
     server.close();
   }

@@ -2,7 +2,8 @@
 // served with gzip as published, by a server of the case's own (a new
 // address, so no service worker of an earlier case answers). Chromium's
 // own cases (CDP's network emulation and request interception) are in
-// phone_cases.js and offline_cases.js. Called by browser_test.js.
+// phone_cases.js, offline_cases.js and loading_cases.js. Called by
+// browser_test.js.
 'use strict';
 const assert = require('assert/strict');
 const fs = require('fs');
@@ -98,7 +99,7 @@ const CASES = [
     }],
 
   ['loading on a line of 1.6 Mbit/s and 150 ms, the data answered after the program: progress before the first ' +
-    'frame, 100 % only once the data is sent', ['chromium', 'firefox', 'webkit'], async (engine, { webDir }, serveCase) => {
+    'frame, 100 % only once the data is sent', ['firefox', 'webkit'], async (engine, { webDir }, serveCase) => {
       const data = dataPackage(webDir);
       const pageText = fs.readFileSync(path.join(webDir, 'index.html'), 'utf8');
       assert.ok(pageText.includes('</body>'));

@@ -8,10 +8,9 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const puppeteer = require('puppeteer-core');
-const { CHROMIUM_FLAGS } = require('./browser');
+const { CHROMIUM, CHROMIUM_FLAGS } = require('./browser');
 const { startDriver, openSession } = require('./webdriver');
 
-const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
 const FIREFOX = process.env.FIREFOX || '/usr/bin/firefox-esr';
 const ENGINES = ['chromium', 'firefox', 'webkit'];
 const VIEWPORT = { width: 1000, height: 600, deviceScaleFactor: 1 };
