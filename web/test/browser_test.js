@@ -8,8 +8,9 @@
 // screenshot-browser.png for the README. In Chromium the round's checks play
 // on a reload without network; offline_cases.js adds the service worker's,
 // the manifest's and the server's cases, rebuilding from the web build's
-// stage/ folder (beside WEB_FOLDER, in web-build/), and phone_cases.js the
-// phones'. engine_cases.js runs in every engine, the round on a first visit.
+// stage/ folder (beside WEB_FOLDER, in web-build/), phone_cases.js the
+// phones', access_cases.js the keyboard's and screen readers'.
+// engine_cases.js runs in every engine, the round on a first visit.
 'use strict';
 const assert = require('assert/strict');
 const fs = require('fs');
@@ -24,6 +25,7 @@ const { readBmp, pixel, countDiffering } = require('./pixels');
 const { reloadOffline, offlineCases } = require('./offline_cases');
 const { phoneCases } = require('./phone_cases');
 const { loadingCases } = require('./loading_cases');
+const { accessCases } = require('./access_cases');
 
 const [webDir, runtimeDir, shotsDir] = process.argv.slice(2).map((p) => p && path.resolve(p));
 if (!webDir || !runtimeDir) {
@@ -294,6 +296,9 @@ async function chromiumCases(browser) {
     const loads = await loadingCases({ browser, url, webDir, tables });
     failed += loads.failed;
     ran += loads.ran;
+    const access = await accessCases(browser, url, { bmp, tables });
+    failed += access.failed;
+    ran += access.ran;
   } finally {
     server.close();
   }
