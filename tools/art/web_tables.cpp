@@ -2,6 +2,7 @@
 // picture element (files, places, size, screens), every click rectangle and
 // the score panel's text places, written from the C++ tables so that the page
 // never keeps a copy of its own.
+#include <cstddef>
 #include <cstdio>
 
 #include "art/art.h"
@@ -39,6 +40,31 @@ constexpr std::array<NamedRect, 7 + kChipButtons + kHandSlots> makeNamedRects()
     return all;
 }
 constexpr auto kNamedRects = makeNamedRects();
+
+// The screens each value of `screen` shows, as kOn* bits: the page packs the
+// backgrounds by the screen that first needs them. The options screen has
+// no bit of its own.
+constexpr uint32_t screenBitsOf(int32_t screen)
+{
+    switch (screen) {
+    case kScreenStart: return kOnStart;
+    case kScreenJeu: return kOnGame;
+    case kScreenApropos: return kOnApropos;
+    case kScreenAide: return kOnAide;
+    case kScreenGameover: return kOnGameOver;
+    default: return 0;
+    }
+}
+
+bool writeScreenValues(std::FILE* out)
+{
+    bool ok =
+        std::fprintf(out, "\"screenField\": %d, \"screenValueBits\": [", fieldAt(offsetof(DisplayState, screen))) > 0;
+    for (size_t v = 0; v < kBackgroundImages.size() && ok; ++v) {
+        ok = std::fprintf(out, "%s%u", v == 0 ? "" : ", ", screenBitsOf(static_cast<int32_t>(v))) > 0;
+    }
+    return ok && std::fprintf(out, "],\n") > 0;
+}
 
 bool writeElements(std::FILE* out)
 {
@@ -98,7 +124,7 @@ bool writeWebTables(const char* webDir)
                             "\"screenBits\": {\"start\": %u, \"bet\": %u, \"deal\": %u, \"aide\": %u, \"apropos\": "
                             "%u, \"gameover\": %u},\n",
                             kOnStart, kOnBet, kOnDeal, kOnAide, kOnApropos, kOnGameOver) > 0;
-    ok = ok && writeElements(out) && writeRects(out) && writeScoreSlots(out);
+    ok = ok && writeScreenValues(out) && writeElements(out) && writeRects(out) && writeScoreSlots(out);
     ok = ok &&
          std::fprintf(out, "\"chipKey\": [%d, %d, %d]\n}\n", kChipColorKey.r, kChipColorKey.g, kChipColorKey.b) > 0;
     return std::fclose(out) == 0 && ok;

@@ -15,6 +15,7 @@ const { startSession, waitIdle, settled: settledOn, pagePoint, canvasPixels } = 
 const { readBmp, pixel, countDiffering } = require('./pixels');
 const { reloadOffline, offlineCases } = require('./offline_cases');
 const { phoneCases } = require('./phone_cases');
+const { atlasCases } = require('./atlas_cases');
 
 const [webDir, runtimeDir, shotsDir] = process.argv.slice(2).map((p) => p && path.resolve(p));
 if (!webDir || !runtimeDir) {
@@ -264,6 +265,9 @@ check('Rejouer leads back to the bet screen', async () => {
                                  stageDir: path.join(webDir, '../web-build/stage') });
     failed += offline.failed;
     ran += offline.count;
+    const atlases = await atlasCases({ browser: session.browser, url: session.url, bmp });
+    failed += atlases.failed;
+    ran += atlases.count;
     if (errors.length) {
       failed++;
       console.log(`not ok - page errors: ${errors.join('; ')}`);
