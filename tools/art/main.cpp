@@ -2,8 +2,8 @@
 //
 // Draws every runtime file of the game into OUTDIR: the bitmaps under image/,
 // the window icon and the font. The same inputs give the same bytes on every
-// run. (The page showing them all is vantrel_contact_sheet's.) With --icons, the desktop icons in the hicolor theme
-// layout under DIR; with
+// run. (The page showing them all is vantrel_contact_sheet's.) With
+// --icons, the desktop icons in the hicolor theme layout under DIR; with
 // --web-icons, the browser build's manifest icons and colours, and the
 // game's tables for the page (tables.json), in DIR.
 #include <cstdio>
