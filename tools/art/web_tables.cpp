@@ -4,9 +4,11 @@
 // never keeps a copy of its own.
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 
 #include "art/art.h"
 #include "input/hit_areas.h"
+#include "state/display_state.h"
 
 namespace art {
 
@@ -62,6 +64,22 @@ bool writeScreenValues(std::FILE* out)
         std::fprintf(out, "\"screenField\": %d, \"screenValueBits\": [", fieldAt(offsetof(DisplayState, screen))) > 0;
     for (size_t v = 0; v < kBackgroundImages.size() && ok; ++v) {
         ok = std::fprintf(out, "%s%u", v == 0 ? "" : ", ", screenBitsOf(static_cast<int32_t>(v))) > 0;
+    }
+    return ok && std::fprintf(out, "],\n") > 0;
+}
+
+// Every field as the game's first frame has it (the start screen after a
+// reset): the page's first download holds only the pictures these pick.
+bool writeFirstFrame(std::FILE* out)
+{
+    DisplayState display{};
+    resetDisplayState(&display);
+    display.screen = kScreenStart;
+    std::array<int32_t, sizeof(DisplayState) / sizeof(int32_t)> fields{};
+    std::memcpy(fields.data(), &display, sizeof display);
+    bool ok = std::fprintf(out, "\"firstFrameFields\": [") > 0;
+    for (size_t f = 0; f < fields.size() && ok; ++f) {
+        ok = std::fprintf(out, "%s%d", f == 0 ? "" : ", ", fields[f]) > 0;
     }
     return ok && std::fprintf(out, "],\n") > 0;
 }
@@ -124,7 +142,8 @@ bool writeWebTables(const char* webDir)
                             "\"screenBits\": {\"start\": %u, \"bet\": %u, \"deal\": %u, \"aide\": %u, \"apropos\": "
                             "%u, \"gameover\": %u},\n",
                             kOnStart, kOnBet, kOnDeal, kOnAide, kOnApropos, kOnGameOver) > 0;
-    ok = ok && writeScreenValues(out) && writeElements(out) && writeRects(out) && writeScoreSlots(out);
+    ok = ok && writeScreenValues(out) && writeFirstFrame(out) && writeElements(out) && writeRects(out) &&
+         writeScoreSlots(out);
     ok = ok &&
          std::fprintf(out, "\"chipKey\": [%d, %d, %d]\n}\n", kChipColorKey.r, kChipColorKey.g, kChipColorKey.b) > 0;
     return std::fclose(out) == 0 && ok;

@@ -30,7 +30,7 @@ int main(void)
 {
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return 1;
     screen = SDL_SetVideoMode(872, 488, 32, SDL_SWSURFACE);
-    picture = IMG_Load("picture.webp");
+    picture = IMG_Load("picture.img.png");
     if (screen == NULL || picture == NULL) return 1;
     emscripten_set_mousedown_callback("#canvas", NULL, EM_FALSE, pressed);
     emscripten_set_mouseup_callback("#canvas", NULL, EM_FALSE, pressed);

@@ -44,10 +44,12 @@ function buildMinimal() {
   const run = (cmd, ...rest) => execFileSync(cmd, rest, { cwd: MINIMAL_DIR, stdio: 'inherit',
                                                        env: { ...process.env, NODE_PATH: '/usr/share/nodejs' } });
   // The picture as the game's atlases are: lossless WebP, every pixel kept.
-  run('convert', picture, 'picture.png');
-  run('cwebp', '-quiet', '-lossless', '-z', '9', '-exact', 'picture.png', '-o', 'picture.webp');
+  // It is packaged as "picture.img.png": this emcc's preload plugin takes
+  // only .jpg, .png and .bmp names, and the browser decodes by content.
+  run('convert', picture, 'source.png');
+  run('cwebp', '-quiet', '-lossless', '-z', '9', '-exact', 'source.png', '-o', 'picture.img.png');
   run('emcc', sources[0], '-Oz', '-sMALLOC=emmalloc', '-sTEXTDECODER=2', '-sENVIRONMENT=web',
-      '--preload-file', 'picture.webp', '--use-preload-plugins', '-o', 'minimal.js');
+      '--preload-file', 'picture.img.png', '--use-preload-plugins', '-o', 'minimal.js');
   run('terser', 'minimal.js', '--compress', 'passes=2', '--mangle', '-o', 'minimal.js');
   fs.copyFileSync(sources[1], path.join(MINIMAL_DIR, 'index.html'));
   return MINIMAL_DIR;
@@ -102,7 +104,9 @@ async function tapToFrame(page, type, [x, y]) {
         idle.apply(this, arguments);
         if (!sent) return;  // woken by something else, a mouse move
         Module.onIdle = idle;
-        requestAnimationFrame((frame) => resolve(frame - sent));
+        // The time the frame's callbacks run, after the drawing: the frame's
+        // own time stamp may fall before an event that came within it.
+        requestAnimationFrame(() => resolve(performance.now() - sent));
       };
     });
   }, type);

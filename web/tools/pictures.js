@@ -1,9 +1,9 @@
 #!/usr/bin/env node
 // The game's bitmaps for the page, packed into a few pictures by when the
-// game first needs them: what the start screen shows (the first download,
-// in the data package as /pictures-0.webp), then what the pages it opens
-// add, then the bet screen's, then the rest (fetched after the first frame
-// in that order, named after their content). Each is a lossless WebP (the page draws exactly the
+// game first needs them: what its first frame shows (the first download,
+// in the data package as /pictures-0.webp), then the rest of the start
+// screen with the pages it opens, then the bet screen's, then the rest
+// (fetched after the first frame in that order, named after their content). Each is a lossless WebP (the page draws exactly the
 // desktop game's pixels). Under its own relative name in TO/image/ (still
 // "….bmp", the name the game opens) each bitmap becomes a line of text
 // "atlas x y width height", its place; TO/pictures.txt lists the atlases in
@@ -74,23 +74,31 @@ function pack(pictures) {
   return y + shelf;
 }
 
-// The screens, by name, that decide each atlas, first needed first; what
+// After the first atlas (the pictures the first frame shows), the screens
+// that decide each atlas, first needed first: the rest of the start screen
+// (its buttons pressed) with the pages it opens, then the bet screen. What
 // none of them shows (the options screen, the cards, the end screen) goes
-// last. The start screen alone keeps the first frame's download small: the
-// help and about pages' backgrounds would double it.
-const NEEDED = [['start'], ['aide', 'apropos'], ['bet']];
+// last.
+const NEEDED = [['start', 'aide', 'apropos'], ['bet']];
 
-// Atlas index of each listed file ("image/…bmp"), from the screens the
-// game's elements show it on (a background by the `screen` value it stands
-// for).
+// Atlas index of each listed file ("image/…bmp"): 0 for the pictures the
+// game's fields pick on its first frame, otherwise from the screens its
+// elements show it on (a background by the `screen` value it stands for).
 function atlasOfFiles(tables) {
-  const bitsOf = new Map();
+  const first = tables.firstFrameFields;
+  const bitsOf = new Map(), firstFrame = new Set();
   for (const element of tables.elements) {
+    const background = element.field === tables.screenField;
     element.files.forEach((file, value) => {
       if (file === null) return;
-      const bits = element.screens | (element.field === tables.screenField ? tables.screenValueBits[value] : 0);
+      const bits = element.screens | (background ? tables.screenValueBits[value] : 0);
       bitsOf.set(file, (bitsOf.get(file) || 0) | bits);
     });
+    const onFirst = background || (element.screens & tables.screenBits.start);
+    for (let copy = 0; onFirst && copy < element.places.length; copy++) {
+      const file = element.files[element.field < 0 ? 0 : first[element.field + copy]];
+      if (file) firstFrame.add(file);
+    }
   }
   const masks = NEEDED.map((names) => names.reduce((mask, name) => {
     if (tables.screenBits[name] === undefined) throw new Error(`tables: no screen ${name}`);
@@ -98,8 +106,8 @@ function atlasOfFiles(tables) {
   }, 0));
   const atlas = new Map();
   for (const [file, bits] of bitsOf) {
-    const first = masks.findIndex((mask) => bits & mask);
-    atlas.set(file, first < 0 ? NEEDED.length : first);
+    const need = masks.findIndex((mask) => bits & mask);
+    atlas.set(file, firstFrame.has(file) ? 0 : 1 + (need < 0 ? NEEDED.length : need));
   }
   return atlas;
 }
@@ -118,7 +126,7 @@ async function convert(from, to, tablesFile) {
   // A bitmap the tables do not list still reaches the page, last.
   const groups = [];
   for (const p of pictures) {
-    const atlas = atlasOf.has(`image/${p.name}`) ? atlasOf.get(`image/${p.name}`) : NEEDED.length;
+    const atlas = atlasOf.has(`image/${p.name}`) ? atlasOf.get(`image/${p.name}`) : NEEDED.length + 1;
     (groups[atlas] = groups[atlas] || []).push(p);
   }
   const atlases = groups.filter(Boolean);
