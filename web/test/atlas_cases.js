@@ -54,28 +54,37 @@ test('before the first frame: only the page, script, program and data package (f
 test('a picture asked for before its atlas arrived waits for it, with the loading screen, then is drawn',
      async ({ browser, url, bmp }) => {
   const held = [];
+  let holding = true, heldOne;
+  const firstHeld = new Promise((resolve) => { heldOne = resolve; });
   const { context, page } = await firstVisit(browser, async (p) => {
     // No service worker: its own downloads would bring the atlases past the
     // page's held requests.
     await p.evaluateOnNewDocument(() => delete Navigator.prototype.serviceWorker);
     await p.setRequestInterception(true);
-    p.on('request', (r) => (/\/pictures-\d+\.[0-9a-f]{12}\.webp$/.test(r.url()) ? held.push(r) : r.continue()));
+    p.on('request', (r) => {
+      if (!holding || !/\/pictures-\d+\.[0-9a-f]{12}\.webp$/.test(r.url())) return r.continue();
+      held.push(r);
+      heldOne();
+    });
   });
   try {
     await page.goto(url);
     await waitIdle(page, 1, 20000);
-    await page.waitForFunction(() => true);  // the held download is asked for right after the first frame
-    assert.ok(held.length > 0, 'no atlas downloaded after the first frame');
+    const timeout = new Promise((resolve) => setTimeout(resolve, 10000, 'timeout'));
+    assert.notEqual(await Promise.race([firstHeld, timeout]), 'timeout', 'no atlas downloaded after the first frame');
     const box = await (await page.$('canvas')).boundingBox();
-    await page.mouse.move(...pagePoint(box, NEWGAME));
-    await settled(page, () => page.mouse.down());
+    await settled(page, () => page.mouse.move(...pagePoint(box, NEWGAME)));
     const idle = await page.evaluate(() => Module.idleCount);
-    await page.mouse.up();  // opens the bet screen, whose pictures are held back
+    await page.mouse.down();  // the button drawn pressed: a picture from a held atlas
     await page.waitForFunction(() => !document.getElementById('loading').hidden, { timeout: 5000 });
-    assert.equal(await page.evaluate(() => Module.idleCount), idle, 'the game went on without its pictures');
+    assert.equal(await page.evaluate(() => Module.idleCount), idle, 'the game went on without its picture');
+    holding = false;
     while (held.length) held.shift().continue();
     await waitIdle(page, idle + 1, 10000);
     assert.ok(await page.evaluate(() => document.getElementById('loading').hidden), 'loading screen left over the game');
+    assert.equal(countDiffering(await canvasPixels(page), 282, 143, bmp('bouton/boutonNewGameDown.bmp')), 0,
+                 'the pressed button not drawn');
+    await settled(page, () => page.mouse.up());  // the bet screen, from the later atlases
     const s = await canvasPixels(page);
     const key = (rgb) => rgb[0] === 0 && rgb[1] === 150 && rgb[2] === 0;  // the chips' see-through colour
     for (const [name, x, y] of [['texte/texteMise.bmp', 193, 7], ['bouton/boutonCarteDisa.bmp', 385, 440],
