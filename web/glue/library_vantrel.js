@@ -157,6 +157,11 @@ mergeInto(LibraryManager.library, {
     atlases: null,
     // Cut-out pictures by absolute path: {canvas, keyed: {key: canvas}}.
     pictures: {},
+    // Drawn texts the same way, by font, colour and string, at most
+    // TEXTS_KEPT of them.
+    texts: {},
+    textCount: 0,
+    TEXTS_KEPT: 500,
     // Loads waiting for an atlas, and the page told of a long wait.
     waiting: 0,
     waitTimer: null,
@@ -472,23 +477,33 @@ mergeInto(LibraryManager.library, {
     return id;
   },
 
-  TTF_RenderText_Blended__deps: ['$SDL'],
+  // Each text drawn once per font, colour and string, then kept as the
+  // pictures are: the score panel redraws the same few numbers at every tap.
+  // The game only blits a text and frees it.
+  TTF_RenderText_Blended__deps: ['$SDL', '$VantrelImages'],
   TTF_RenderText_Blended: function(font, text, color) {
     var fontData = SDL.fonts[font];
     if (!fontData) return 0;
     text = UTF8ToString(text) || ' ';
-    var measure = SDL.ttfContext;
-    measure.font = fontData.css;
-    var width = Math.ceil(measure.measureText(text).width) + 1;
-    var surf = SDL.makeSurface(width, fontData.height, 0, false, 'text:' + text);
-    var ctx = SDL.surfaces[surf].ctx;
-    ctx.save();
-    ctx.fillStyle = SDL.loadColorToCSSRGB(color);
-    ctx.font = fontData.css;
-    ctx.textBaseline = 'alphabetic';
-    ctx.fillText(text, 0, fontData.ascent);
-    ctx.restore();
-    return surf;
+    var css = SDL.loadColorToCSSRGB(color);
+    var key = fontData.css + '|' + css + '|' + text;
+    var kept = VantrelImages.texts[key];
+    if (!kept) {
+      var measure = SDL.ttfContext;
+      measure.font = fontData.css;
+      var canvas = VantrelImages.canvas(Math.ceil(measure.measureText(text).width) + 1, fontData.height);
+      var ctx = canvas.getContext('2d');
+      ctx.fillStyle = css;
+      ctx.font = fontData.css;
+      ctx.textBaseline = 'alphabetic';
+      ctx.fillText(text, 0, fontData.ascent);
+      if (++VantrelImages.textCount > VantrelImages.TEXTS_KEPT) {  // a long game's many bank values
+        VantrelImages.texts = {};
+        VantrelImages.textCount = 1;
+      }
+      kept = VantrelImages.texts[key] = {canvas: canvas, keyed: {}};
+    }
+    return VantrelImages.surface(kept, 'text:' + text);
   },
   TTF_RenderText_Solid: 'TTF_RenderText_Blended',
 
