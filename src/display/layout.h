@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <iterator>
 
 #include "cards/card_list.h"
 #include "cards/evaluate.h"
@@ -308,54 +309,56 @@ constexpr ImageElement imageElement(const char* name, const ImageTable<N>& image
     return {name, images.data(), N, places.data(), P, field, size, screens, false};
 }
 
-constexpr size_t kImageElementCount = 14 + kChipButtons;
+// The elements one by one; a chip each follows. The list's length is counted
+// from these initialisers, so no count is kept by hand to go stale.
+constexpr ImageElement kSingleElements[] = {
+    imageElement("background", kBackgroundImages, kBackgroundPos, fieldAt(offsetof(DisplayState, screen)),
+                 kBackgroundSize, kUnderAll),
+    imageElement("aide", kAideButtonImages, kAideButtonPos, fieldAt(offsetof(DisplayState, aideButton)),
+                 kSmallButtonSize, kOnStart | kOnGame),
+    imageElement("apropos", kAproposButtonImages, kAproposButtonPos, fieldAt(offsetof(DisplayState, aproposButton)),
+                 kSmallButtonSize, kOnStart | kOnGame),
+    imageElement("retour", kRetourButtonImages, kRetourButtonPos, fieldAt(offsetof(DisplayState, retourButton)),
+                 kSmallButtonSize, kOnAide | kOnApropos),
+    imageElement("continuer", kContinuerButtonImages, kContinuerButtonPos,
+                 fieldAt(offsetof(DisplayState, continuerButton)), kSmallButtonSize, kOnGameOver),
+    imageElement("newgame", kNewGameButtonImages, kNewGameButtonPos, fieldAt(offsetof(DisplayState, newGameButton)),
+                 kLargeButtonSize, kOnStart),
+    imageElement("resume", kResumeButtonImages, kResumeButtonPos, fieldAt(offsetof(DisplayState, resumeButton)),
+                 kLargeButtonSize, kOnStart),
+    imageElement("option", kOptionButtonImages, kOptionButtonPos, fieldAt(offsetof(DisplayState, optionButton)),
+                 kLargeButtonSize, kOnStart),
+    imageElement("carte", kCarteButtonImages, kCarteButtonPos, fieldAt(offsetof(DisplayState, carteButton)),
+                 kCarteButtonSize, kOnGame),
+    imageElement("garder", kGarderButtonImages, kGarderButtonPos, fieldAt(offsetof(DisplayState, garderButtons)),
+                 kGarderButtonSize, kOnDeal),
+    imageElement("card", kCardImages, kCardPos, fieldAt(offsetof(DisplayState, handCards)), kCardSize, kOnDeal),
+    imageElement("message", kMessageImages, kMessagePos, fieldAt(offsetof(DisplayState, message)), kMessageSize,
+                 kOnGame),
+    imageElement("combination", kCombinationImages, kCombinationPos, fieldAt(offsetof(DisplayState, combination)),
+                 kCaptionSize, kOnGame),
+    {"backdrop", &kScoreBackdropImage, 1, &kScoreBackdropPos, 1, kFixedPicture, kBackdropSize, kOnGame, false},
+};
+
+constexpr size_t kImageElementCount = std::size(kSingleElements) + kChipButtons;
 
 constexpr std::array<ImageElement, kImageElementCount> makeImageElements()
 {
-    std::array<ImageElement, kImageElementCount> all = {{
-        imageElement("background", kBackgroundImages, kBackgroundPos, fieldAt(offsetof(DisplayState, screen)),
-                     kBackgroundSize, kUnderAll),
-        imageElement("aide", kAideButtonImages, kAideButtonPos, fieldAt(offsetof(DisplayState, aideButton)),
-                     kSmallButtonSize, kOnStart | kOnGame),
-        imageElement("apropos", kAproposButtonImages, kAproposButtonPos, fieldAt(offsetof(DisplayState, aproposButton)),
-                     kSmallButtonSize, kOnStart | kOnGame),
-        imageElement("retour", kRetourButtonImages, kRetourButtonPos, fieldAt(offsetof(DisplayState, retourButton)),
-                     kSmallButtonSize, kOnAide | kOnApropos),
-        imageElement("continuer", kContinuerButtonImages, kContinuerButtonPos,
-                     fieldAt(offsetof(DisplayState, continuerButton)), kSmallButtonSize, kOnGameOver),
-        imageElement("newgame", kNewGameButtonImages, kNewGameButtonPos, fieldAt(offsetof(DisplayState, newGameButton)),
-                     kLargeButtonSize, kOnStart),
-        imageElement("resume", kResumeButtonImages, kResumeButtonPos, fieldAt(offsetof(DisplayState, resumeButton)),
-                     kLargeButtonSize, kOnStart),
-        imageElement("option", kOptionButtonImages, kOptionButtonPos, fieldAt(offsetof(DisplayState, optionButton)),
-                     kLargeButtonSize, kOnStart),
-        imageElement("carte", kCarteButtonImages, kCarteButtonPos, fieldAt(offsetof(DisplayState, carteButton)),
-                     kCarteButtonSize, kOnGame),
-        imageElement("garder", kGarderButtonImages, kGarderButtonPos, fieldAt(offsetof(DisplayState, garderButtons)),
-                     kGarderButtonSize, kOnDeal),
-        imageElement("card", kCardImages, kCardPos, fieldAt(offsetof(DisplayState, handCards)), kCardSize, kOnDeal),
-        imageElement("message", kMessageImages, kMessagePos, fieldAt(offsetof(DisplayState, message)), kMessageSize,
-                     kOnGame),
-        imageElement("combination", kCombinationImages, kCombinationPos, fieldAt(offsetof(DisplayState, combination)),
-                     kCaptionSize, kOnGame),
-        {"backdrop", &kScoreBackdropImage, 1, &kScoreBackdropPos, 1, kFixedPicture, kBackdropSize, kOnGame, false},
-    }};
-    for (size_t chip = 0; chip < kChipImages.size(); ++chip) {
-        all[all.size() - kChipImages.size() + chip] = {
-            "chip",
-            kChipImages[chip].data(),
-            2,
-            &kChipPos[chip],
-            1,
-            fieldAt(offsetof(DisplayState, chipButtons)) + static_cast<int32_t>(chip),
-            kChipImageSize,
-            kOnBet,
-            true};
+    std::array<ImageElement, kImageElementCount> all{};
+    size_t next = 0;
+    for (const ImageElement& element : kSingleElements) {
+        all[next++] = element;
     }
-    for (const ImageElement& element : all) {
-        if (element.name == nullptr) {
-            throw "kImageElementCount is larger than the list";
-        }
+    for (size_t chip = 0; chip < kChipImages.size(); ++chip) {
+        all[next++] = {"chip",
+                       kChipImages[chip].data(),
+                       2,
+                       &kChipPos[chip],
+                       1,
+                       fieldAt(offsetof(DisplayState, chipButtons)) + static_cast<int32_t>(chip),
+                       kChipImageSize,
+                       kOnBet,
+                       true};
     }
     return all;
 }

@@ -152,7 +152,7 @@ TEST_F(StartupDeathTest, ADriverThatShowsNoWindowIsAFailureBeforeAnythingIsDrawn
 
 TEST(VideoDriver, OnlyDriversThatShowThePlayerAPictureAreAccepted)
 {
-    for (const char* driver : {"x11", "wayland", "KMSDRM", "fbcon", "directfb"}) {
+    for (const char* driver : {"x11", "dga", "wayland", "KMSDRM", "directfb", "fbcon", "svgalib"}) {
         EXPECT_TRUE(driverShowsAWindow(driver)) << driver;
     }
     for (const char* driver : {"caca", "aalib", "offscreen", "dummy", "evdev", "x1", "x11x", ""}) {

@@ -1,7 +1,7 @@
 #!/bin/bash
 # The words on the art, read back by OCR (tesseract, French) from the
 # pictures the asset tool wrote: every caption, message, button label, the
-# pay table's rows and the score labels, in order. The words are written out
+# pay table's rows, the score and À propos labels and the chips, in order. The words are written out
 # here; a swapped, misspelt or misplaced word fails.
 #
 # usage: words_test.sh RUNTIME_DIR
@@ -42,7 +42,11 @@ pieces=(
   "backgroundJeu.bmp|264x326+598+84|Quinte flush royale × 21/Quinte flush × 11/Carré × 9/Full × 6/Couleur × 5/Suite × 4/Brelan × 3/Double paire × 2/Paire × 1/Rien"
   "backTexte.bmp|230x98+0+0|BANQUE/MISE/GAIN"
   "backTexte.bmp|299x84+242+7|CETTE PARTIE Mains gagnées/Mains perdues/Meilleur gain/Total gagné"
+  "backgroundApropos.bmp|100x30+24+180|Version"
+  "backgroundApropos.bmp|80x30+24+356|Site"
 )
+for chip in 1 2 5 10 20 50 100 200; do pieces+=("jeton/jeton${chip}Up.bmp|40x26+16+23|$chip"); done
+pieces+=("jeton/jetonAllinUp.bmp|48x22+12+25|TAPIS" "jeton/jetonResetUp.bmp|52x22+10+25|ANNULER")
 
 # Lower case without accents (the multiplication sign becomes x), letters
 # and digits only, no spaces (the engine is unsure of them); empty lines
@@ -52,7 +56,8 @@ normalise() {
 }
 
 # Each piece without its outer edge, made dark text on white (a dark piece
-# is turned over), three times larger, and all stacked: the engine starts once.
+# is turned over, a pale one stretched to full contrast), three times larger,
+# and all stacked: the engine starts once.
 expected=()
 files=()
 crops=()
@@ -66,7 +71,7 @@ done
 piece() { echo '(' "${files[$1]}" -crop "${crops[$1]}" +repage -shave 4x4 -colorspace gray ')'; }
 dark=($(convert $(for i in "${!files[@]}"; do piece "$i"; done) -format '%[fx:mean < 0.5] ' info:))
 convert $(for i in "${!files[@]}"; do
-  echo '(' $(piece "$i") $([ "${dark[$i]}" = 1 ] && echo -negate) -resize 300% -threshold 50% \
+  echo '(' $(piece "$i") $([ "${dark[$i]}" = 1 ] && echo -negate) -auto-level -resize 300% -threshold 50% \
     -bordercolor white -border 24 ')'
 done) -background white -gravity west -append "$work/all.png"
 tesseract "$work/all.png" "$work/read" -l fra --psm 6 >/dev/null 2>&1 ||

@@ -215,7 +215,12 @@ TEST(BitmapHeader, SidesWithinTheWindowDepthsSdlDecodesAndEveryRowInTheFile)
     EXPECT_TRUE(headerIsSane(bmp(1, 488)));
     EXPECT_TRUE(headerIsSane(bmp(3, -488)));  // stored top down
     EXPECT_TRUE(headerIsSane(bmp(2, 2, 32, 3, 124)));
+    EXPECT_TRUE(headerIsSane(bmp(2, 2, 32, 3, 108)));
     EXPECT_TRUE(headerIsSane(bmp(2, 2, 8, 0, 12)));
+    EXPECT_FALSE(headerIsSane(bmp(2, 2, 2, 0, 12)));  // the OS/2 depth, not its planes (1)
+    std::vector<uint8_t> palette = bmp(2, 2, 8);
+    palette[47] = 1;  // 256 colours: a full palette
+    EXPECT_TRUE(headerIsSane(palette));
     EXPECT_FALSE(headerIsSane(bmp(873, 1)));
     EXPECT_FALSE(headerIsSane(bmp(1, 489)));
     EXPECT_FALSE(headerIsSane(bmp(1, -489)));

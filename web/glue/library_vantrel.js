@@ -20,7 +20,12 @@ mergeInto(LibraryManager.library, {
     '      callUserCallback(wake);' +
     '    }' +
     '  };' +
-    '  if (Module["canvas"]) Module["canvas"].addEventListener("touchcancel", SDL.receiveEvent, true);' +
+    '  var canvas = Module["canvas"];' +
+    '  if (!canvas) return;' +
+    '  canvas.addEventListener("touchcancel", SDL.receiveEvent, true);' +
+    '  ["pointerdown", "pointerup", "pointermove"].forEach(function(type) {' +
+    '    canvas.addEventListener(type, VantrelInput.notePointer, true);' +
+    '  });' +
     '})();',
   vantrel_wait_input: function() {
     Asyncify.handleSleep(function(wakeUp) {
@@ -45,12 +50,21 @@ mergeInto(LibraryManager.library, {
   // browser keeps F5, Ctrl+R, Ctrl+F, zoom and Tab. Touch: a finger is a
   // mouse press and release, both handed over when the finger lifts; a
   // touch the browser cancels (it took the gesture over), or one joined by
-  // a second finger, never becomes a press.
+  // a second finger, never becomes a press. Mouse: at the position the
+  // pointer event carries, to the fraction of a CSS pixel, where the mouse
+  // event that follows it may carry whole pixels only (a game pixel apart
+  // at a zoom of 200 %).
   $VantrelInput: {
     // The only key the game reads.
     gameKeys: ['Escape'],
     // The touch that may still become a tap: its id and where it began.
     pending: null,
+    // The mouse's last pointer event.
+    pointer: null,
+
+    notePointer: function(event) {
+      if (event.pointerType === 'mouse') VantrelInput.pointer = event;
+    },
 
     // Handles the event itself and returns true, or returns false to leave
     // it to SDL.
@@ -84,12 +98,21 @@ mergeInto(LibraryManager.library, {
         case 'touchcancel':
           VantrelInput.pending = null;
           return true;
+        case 'mousedown': case 'mouseup': case 'mousemove': {
+          // The pointer event of this same mouse event, unless the engine
+          // sent none.
+          var p = VantrelInput.pointer;
+          if (!p || Math.abs(p.pageX - event.pageX) >= 1 || Math.abs(p.pageY - event.pageY) >= 1) return false;
+          event.preventDefault();
+          receive(VantrelInput.mouse(event.type, p.pageX, p.pageY, event.button));
+          return true;
+        }
       }
       return false;
     },
 
-    mouse: function(type, pageX, pageY) {
-      return { type: type, button: 0, pageX: pageX, pageY: pageY, preventDefault: function() {} };
+    mouse: function(type, pageX, pageY, button) {
+      return { type: type, button: button || 0, pageX: pageX, pageY: pageY, preventDefault: function() {} };
     },
   },
 
@@ -107,6 +130,25 @@ mergeInto(LibraryManager.library, {
   // is a no-op, which leaves a green square around every chip. Surfaces are
   // canvases, so the key pixels get alpha 0 once, when the key is set; a
   // loaded picture takes its keyed copy from VantrelImages, made once.
+  // The pixels are read back through a canvas of its own, made for reading:
+  // surfaces' canvases are made for drawing, and are reused for later
+  // surfaces.
+  $VantrelReadback: {
+    ctx: null,
+
+    // The surface's pixels.
+    read: function(data) {
+      if (!VantrelReadback.ctx) {
+        VantrelReadback.ctx = document.createElement('canvas').getContext('2d', {willReadFrequently: true});
+      }
+      var ctx = VantrelReadback.ctx;
+      ctx.canvas.width = data.width;
+      ctx.canvas.height = data.height;
+      ctx.globalCompositeOperation = 'copy';
+      ctx.drawImage(data.canvas, 0, 0);
+      return ctx.getImageData(0, 0, data.width, data.height);
+    },
+  },
   SDL_SetColorKey__deps: ['$SDL', '$VantrelImages'],
   SDL_SetColorKey: function(surf, flag, key) {
     var data = SDL.surfaces[surf];
@@ -115,14 +157,14 @@ mergeInto(LibraryManager.library, {
     if (kept) {
       var keyed = kept.keyed[key] || (kept.keyed[key] = VantrelImages.copy(kept.canvas));
       if (!keyed.done) {
-        VantrelImages.applyKey(keyed.getContext('2d'), keyed.width, keyed.height, key);
+        VantrelImages.applyKey(keyed, keyed.getContext('2d'), key);
         keyed.done = true;
       }
       data.canvas = keyed;
       data.ctx = keyed.getContext('2d');
       return 0;
     }
-    VantrelImages.applyKey(data.ctx, data.width, data.height, key);
+    VantrelImages.applyKey(data.canvas, data.ctx, key);
     return 0;
   },
 
@@ -150,7 +192,7 @@ mergeInto(LibraryManager.library, {
   // live as long as the page: a new build is a new page. A name that does
   // not hold a place inside its atlas, or an atlas that cannot be had or
   // decoded, fails like an unreadable file.
-  $VantrelImages__deps: ['$FS', '$SDL', 'malloc'],
+  $VantrelImages__deps: ['$FS', '$SDL', '$VantrelReadback', 'malloc'],
   $VantrelImages: {
     index: '/pictures.txt',
     // {name, fetching, decoding, bitmap} each, once the index is read.
@@ -276,11 +318,11 @@ mergeInto(LibraryManager.library, {
       return canvas;
     },
 
-    // Pixels of the key colour made see-through; SDL_MapRGB gives the key as
-    // 0xAABBGGRR here.
-    applyKey: function(ctx, width, height, key) {
+    // Pixels of the key colour made see-through in `canvas`, drawn through
+    // `ctx`; SDL_MapRGB gives the key as 0xAABBGGRR here.
+    applyKey: function(canvas, ctx, key) {
       var r = key & 0xff, g = (key >> 8) & 0xff, b = (key >> 16) & 0xff;
-      var image = ctx.getImageData(0, 0, width, height);
+      var image = VantrelReadback.read({canvas: canvas, width: canvas.width, height: canvas.height});
       var px = image.data;
       for (var i = 0; i < px.length; i += 4) {
         if (px[i] === r && px[i + 1] === g && px[i + 2] === b) px[i + 3] = 0;

@@ -12,22 +12,51 @@ const FILES = JSON.parse('@FILES@');
 const OWN_CACHES = `vantrel ${self.registration.scope} `;
 const CACHE = OWN_CACHES + BUILD;
 const PAGE = new URL('./', self.registration.scope).href;
-// Files named after their content (name.0123456789ab.ext) never change: any
-// cache may answer for them. The others (the page, the manifest) change
-// with each build.
-const HASHED = /\.[0-9a-f]{12}\.[a-z]+$/;
+// Files named after their content (name.0123456789ab.ext, the start of
+// their SHA-256) never change: any cache may answer for them. The others
+// (the page, the manifest) change with each build.
+const HASHED = /\.([0-9a-f]{12})\.[a-z]+$/;
+const SCRIPT = FILES.find((f) => /\.js$/.test(f));
+
+// Whether an answer holds what the build made for `url`, so that an error
+// page, a captive portal's or a file cut short is never kept: a
+// content-named file by its hash, the page by naming this build's script,
+// the manifest by being one.
+async function intact(url, response) {
+  if (!response || !response.ok) return false;
+  const { pathname } = new URL(url, self.location.href);
+  const named = HASHED.exec(pathname);
+  try {
+    if (named) {
+      const digest = new Uint8Array(await crypto.subtle.digest('SHA-256', await response.clone().arrayBuffer()));
+      return Array.from(digest.subarray(0, 6), (b) => b.toString(16).padStart(2, '0')).join('') === named[1];
+    }
+    if (pathname.endsWith('.webmanifest')) return Array.isArray(JSON.parse(await response.clone().text()).icons);
+    return (await response.clone().text()).includes(SCRIPT);
+  } catch (e) {
+    return false;
+  }
+}
+
+// The file from the network as the build made it, asked once more past the
+// browser's own cache when the first answer is not; null when the host
+// keeps answering wrong. Rejects when there is no network.
+async function fetchIntact(url, cache) {
+  for (const mode of [cache, 'reload']) {
+    const response = await fetch(url, { cache: mode, credentials: 'same-origin' });
+    if (await intact(url, response)) return response;
+  }
+  return null;
+}
 
 async function fill(cache) {
   const responses = await Promise.all(FILES.map(async (file) => {
-    // The page and the manifest revalidated, never an older copy.
-    const response = await fetch(file, { cache: HASHED.test(file) ? 'default' : 'no-cache' });
-    if (!response.ok) throw new Error(`${file}: ${response.status}`);
+    // The page and the manifest revalidated, never an older copy. A page
+    // published meanwhile belongs to another build: install nothing.
+    const response = await fetchIntact(file, HASHED.test(file) ? 'default' : 'no-cache');
+    if (!response) throw new Error(`${file}: not as built`);
     return [file, response];
   }));
-  // A page published meanwhile belongs to another build: install nothing.
-  const script = FILES.find((f) => /\.js$/.test(f));
-  const [, page] = responses.find(([file]) => file === './');
-  if (!(await page.clone().text()).includes(script)) throw new Error('the page is of another build');
   await Promise.all(responses.map(([file, response]) => cache.put(file, response)));
 }
 
@@ -60,6 +89,28 @@ async function latest(request, cached) {
   }
 }
 
+// A content-named file from a cache when the copy there is whole, else
+// from the network, the cache repaired with it. A host that answers wrong
+// gets the blame (502), not the connection.
+async function contentNamed(request) {
+  const hit = await caches.match(request);
+  if (hit && (await intact(request.url, hit))) return hit;
+  let fresh;
+  try {
+    fresh = await fetchIntact(request.url, 'default');
+  } catch (e) {
+    return Response.error();
+  }
+  if (!fresh) return new Response('', { status: 502, statusText: 'Bad Gateway' });
+  if (hit) {
+    const own = (await caches.keys()).filter((k) => k.startsWith(OWN_CACHES));
+    await Promise.all(own.map(async (k) => (await caches.open(k)).delete(request)));
+    const file = FILES.find((f) => new URL(f, self.location.href).href === request.url);
+    if (file) await (await caches.open(CACHE)).put(file, fresh.clone());
+  }
+  return fresh;
+}
+
 self.addEventListener('fetch', (event) => {
   const request = event.request;
   const url = new URL(request.url);
@@ -68,7 +119,7 @@ self.addEventListener('fetch', (event) => {
   if (request.mode === 'navigate') {
     event.respondWith(latest(request, async () => (await own()).match(PAGE)));
   } else if (HASHED.test(url.pathname)) {
-    event.respondWith(caches.match(request).then((hit) => hit || fetch(request)));
+    event.respondWith(contentNamed(request));
   } else {
     event.respondWith(latest(request, async () => (await own()).match(request, { ignoreSearch: true })));
   }

@@ -68,6 +68,24 @@ async function canvasPixels(page) {
   return readPng(Buffer.from(url.slice(url.indexOf(',') + 1), 'base64'));
 }
 
+// The game's tables as the art tool writes them for the page (beside the
+// runtime folder, in icons/web/): each element's places and files by name
+// (files relative to image/), its click rectangles by name, and the score
+// text places.
+function readTables(runtimeDir) {
+  const tables = JSON.parse(fs.readFileSync(path.join(runtimeDir, '../icons/web/tables.json'), 'utf8'));
+  const places = {}, files = {}, rects = {};
+  for (const e of tables.elements) {
+    (places[e.name] ||= []).push(...e.places);
+    (files[e.name] ||= []).push(e.files.map((f) => f && f.replace(/^image\//, '')));
+  }
+  for (const { element, index, rect } of tables.hitRects) (rects[element] ||= [])[index] = rect;
+  return { ...tables, places, files, rects };
+}
+
+// The middle pixel of an inclusive rectangle [left, top, right, bottom].
+const middle = ([l, t, r, b]) => [Math.floor((l + r) / 2), Math.floor((t + b) / 2)];
+
 // Input the game has taken in: it has drawn its answer and waits again.
 async function settled(page, action) {
   const before = await page.evaluate(() => Module.idleCount);
@@ -76,6 +94,7 @@ async function settled(page, action) {
 }
 
 module.exports = {
-  startSession, waitIdle, settled, pagePoint, canvasPixels, CHROMIUM_FLAGS, GAME_WIDTH, GAME_HEIGHT,
+  startSession, waitIdle, settled, pagePoint, canvasPixels, readTables, middle, CHROMIUM, CHROMIUM_FLAGS,
+  GAME_WIDTH, GAME_HEIGHT,
   PHONE_PORTRAIT, PHONE_LANDSCAPE, FAST_3G,
 };

@@ -165,7 +165,7 @@ test('the pictures decode to the desktop bitmaps, every one', async ({ browser, 
   }
 });
 
-test('the server revalidates, answers HEAD, and keeps to its folder', async ({ url, webDir }) => {
+test('the server revalidates, answers HEAD, and keeps to its folder', async ({ url, webDir, stageDir }) => {
   const wasm = fs.readdirSync(webDir).find((f) => /^vantrel\.[0-9a-f]{12}\.wasm$/.test(f));
   const page = await request(url);
   assert.equal(page.status, 200);
@@ -174,8 +174,9 @@ test('the server revalidates, answers HEAD, and keeps to its folder', async ({ u
   const { etag, 'last-modified': modified } = page.headers;
   assert.ok(etag && modified, 'no ETag or Last-Modified');
   const revalidated = [await request(url, { headers: { 'If-None-Match': etag } }),
+                       await request(url, { headers: { 'If-None-Match': `"x", W/${etag}` } }),
                        await request(url, { headers: { 'If-Modified-Since': modified } })];
-  assert.deepEqual(revalidated.map((r) => [r.status, r.body.length]), [[304, 0], [304, 0]]);
+  assert.deepEqual(revalidated.map((r) => [r.status, r.body.length]), [[304, 0], [304, 0], [304, 0]]);
   // A tag that does not match wins over the date.
   const changed = await request(url, { headers: { 'If-None-Match': '"other"', 'If-Modified-Since': modified } });
   assert.equal(changed.status, 200);
@@ -188,6 +189,7 @@ test('the server revalidates, answers HEAD, and keeps to its folder', async ({ u
     assert.equal(head.headers[h], get.headers[h], `HEAD's ${h}`);
   }
   assert.equal(get.headers['content-type'], 'application/wasm');
+  assert.equal(get.headers.vary, 'Accept-Encoding');
   assert.match(get.headers['cache-control'], /max-age=31536000/);
 
   const types = {};
@@ -200,7 +202,9 @@ test('the server revalidates, answers HEAD, and keeps to its folder', async ({ u
     js: '200 text/javascript; charset=utf-8 no-cache',
     data: '200 application/octet-stream public, max-age=31536000, immutable',
   });
-  for (const bad of ['/..%2f..%2f..%2fetc/passwd', '/%2e%2e/%2e%2e/etc/passwd', '/%E0%A4%A', '/index.html%00', '/nowhere']) {
+  // The last: a file in a sibling folder whose name starts with this folder's.
+  const sibling = `/${encodeURIComponent(path.relative(webDir, path.join(stageDir, 'index.html')))}`;
+  for (const bad of ['/..%2f..%2f..%2fetc/passwd', '/%2e%2e/%2e%2e/etc/passwd', '/%E0%A4%A', '/index.html%00', '/nowhere', sibling]) {
     assert.equal((await request(`${url}${bad.slice(1)}`)).status, 404, bad);
   }
   assert.equal((await request(url, { method: 'POST' })).status, 405);
@@ -220,6 +224,9 @@ test('after a rebuild changing one picture, the next online load is wholly the n
     await page.goto(url);
     await waitIdle(page, 1, 20000);
     await untilControlled(page);
+    // The cache of a copy of the game published in another folder of the site.
+    const elsewhere = `vantrel ${url}elsewhere/ 0123`;
+    await page.evaluate((name) => caches.open(name), elsewhere);
 
     // Every picture in one colour (the packed picture's size, read from its
     // lossless WebP header), the data package's size and every other file
@@ -230,9 +237,27 @@ test('after a rebuild changing one picture, the next online load is wholly the n
     const size = data.readUInt32LE(Number(start) + 21);
     solidPng((size & 0x3fff) + 1, ((size >>> 14) & 0x3fff) + 1, [255, 0, 255], end - start).copy(data, Number(start));
     fs.writeFileSync(path.join(from, 'vantrel.data'), data);
+    const oldPage = fs.readFileSync(path.join(served, 'index.html'));
     const after = stage(from, served);
     const old = before.files.filter((f) => !after.files.includes(f));
     assert.ok(old.some((f) => f.endsWith('.data')), 'the rebuild did not change the data');
+    assert.deepEqual(fs.readdirSync(served).filter((f) => old.includes(f)), [], 'the old build left published');
+
+    // Caught while the old page is still published, the new worker must not install.
+    const newPage = fs.readFileSync(path.join(served, 'index.html'));
+    fs.writeFileSync(path.join(served, 'index.html'), oldPage);
+    const installed = await page.evaluate(async () => {
+      const registration = await navigator.serviceWorker.getRegistration();
+      const found = new Promise((resolve) => registration.addEventListener('updatefound', () => resolve(registration.installing)));
+      await registration.update();
+      const worker = await found;
+      while (!['redundant', 'activated'].includes(worker.state)) {
+        await new Promise((resolve) => worker.addEventListener('statechange', resolve, { once: true }));
+      }
+      return worker.state;
+    });
+    assert.equal(installed, 'redundant', 'the new worker installed with the old page');
+    fs.writeFileSync(path.join(served, 'index.html'), newPage);
 
     const requested = [];
     page.on('request', (r) => requested.push(path.basename(new URL(r.url()).pathname) || './'));
@@ -242,13 +267,16 @@ test('after a rebuild changing one picture, the next online load is wholly the n
     const corner = await page.evaluate(() => Array.from(
       document.getElementById('canvas').getContext('2d').getImageData(2, 2, 1, 1).data));
     assert.deepEqual(corner, [255, 0, 255, 255], 'the start screen is not the new picture');
-    // The new worker takes over and only the new build's cache is left.
-    const own = `vantrel ${url} ${after.build}`;
-    const kept = await page.waitForFunction(async (name) => {
-      const keys = await caches.keys();
-      return keys.length === 1 && keys[0] === name && keys;
-    }, { timeout: 20000, polling: 200 }, own).then((h) => h.jsonValue(), () => page.evaluate(() => caches.keys()));
-    assert.deepEqual(kept, [own], 'caches after the rebuild');
+    // The new worker takes over and only the new build's cache is left of this folder's.
+    const want = [`vantrel ${url} ${after.build}`, elsewhere].sort();
+    const kept = await page.waitForFunction(async (names) => {
+      const keys = (await caches.keys()).sort();
+      return keys.join() === names.join() && keys;
+    }, { timeout: 20000, polling: 200 }, want).then((h) => h.jsonValue(), () => page.evaluate(() => caches.keys()));
+    assert.deepEqual(kept, want, 'caches after the rebuild');
+    // A page the network has lost comes from the cache.
+    fs.rmSync(path.join(served, 'index.html'));
+    assert.equal((await page.goto(url)).status(), 200, 'the server\'s 404 instead of the cached page');
   } finally {
     await context.close();
     if (server) server.close();

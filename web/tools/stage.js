@@ -75,6 +75,16 @@ function stage(from, to) {
 
   let page = read('index.html').toString('utf8');
   page = renameIn(page, 'vantrel.js', renamed['vantrel.js'], 'index.html', { only: true });
+  // The page fetches the program and the data itself, and checks and
+  // counts them against their sizes as built.
+  const sizes = {};
+  for (const [name, key] of [['vantrel.wasm', 'program'], ['vantrel.data', 'data']]) {
+    page = renameIn(page, name, renamed[name], 'index.html', { only: true });
+    sizes[key] = read(name).length;
+  }
+  const sized = page.replace(/(["'])@SIZES@\1/, `'${JSON.stringify(sizes)}'`);
+  if (sized === page) throw new Error('index.html: no place for the file sizes');
+  page = sized;
   page = renameIn(page, 'icon.webp', renamed['icon.webp'], 'index.html');
   const themed = page.replace(/(<meta name="theme-color" content=")[^"]*(">)/, `$1${colors.theme_color}$2`);
   if (themed === page && !page.includes(`content="${colors.theme_color}"`)) {
