@@ -3,6 +3,7 @@
 
 BUILD_DIR ?= build
 ASAN_DIR  ?= build-asan
+FUZZ_DIR  ?= build-fuzz
 JOBS      ?= 2
 
 # The Debian packages, in two lists: what building and playing the game
@@ -15,7 +16,8 @@ TEST_PACKAGES := \
 	libgtest-dev libgmock-dev libbenchmark-dev clang-format \
 	xvfb xdotool imagemagick valgrind dpkg-dev \
 	libsdl1.2-compat lintian desktop-file-utils appstream \
-	tesseract-ocr tesseract-ocr-fra
+	tesseract-ocr tesseract-ocr-fra \
+	python3-fonttools clang libclang-rt-14-dev
 
 # The browser build's toolchain, browser, font subsetter, WebP encoder and
 # script minifier, and ImageMagick for the 512-pixel icon (about 1.5 GB):
@@ -25,6 +27,7 @@ WEB_PACKAGES := emscripten chromium nodejs npm fonttools webp terser imagemagick
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps deps-play deps-web configure configure-play build build-play play test test-asan test-web \
+	fuzz-build test-fuzz fuzz \
 	web serve-web bench screenshots screenshots-web install package clean
 
 # Installs only what is missing; does nothing when everything is there.
@@ -68,16 +71,38 @@ play: build-play
 	cd $(BUILD_DIR)/game && ./vantrel
 
 # Every suite in the normal build, then the unit, display, loop and soak
-# suites again under AddressSanitizer and UBSan, then the browser build.
+# suites again under AddressSanitizer and UBSan, then a short run of each
+# fuzz target, then the browser build.
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 	$(MAKE) --no-print-directory test-asan
+	$(MAKE) --no-print-directory test-fuzz
 	$(MAKE) --no-print-directory test-web
 
 test-asan: deps
 	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_SANITIZE=ON -DVANTREL_REQUIRE_TESTS=ON
 	cmake --build $(ASAN_DIR) -j$(JOBS)
 	cd $(ASAN_DIR) && ctest --output-on-failure -j$(JOBS) -LE e2e
+
+# The fuzz targets (fuzz/), built with clang's libFuzzer, AddressSanitizer
+# and UBSan in a folder of their own and seeded with the files the normal
+# build made. test-fuzz runs each for a fixed number of inputs; fuzz runs
+# each for FUZZ_SECONDS, keeping its corpus and crashes under
+# $(FUZZ_DIR)/fuzz/long/.
+FUZZ_SECONDS ?= 300
+fuzz-build: build
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_FUZZ=ON \
+	  -DVANTREL_FUZZ_SEEDS=$(CURDIR)/$(BUILD_DIR)/game -DVANTREL_FUZZ_FONT_TEXT=$(CURDIR)/$(BUILD_DIR)/icons/web/font-text.txt
+	cmake --build $(FUZZ_DIR) -j$(JOBS)
+
+test-fuzz: fuzz-build
+	cd $(FUZZ_DIR) && ctest --output-on-failure
+
+fuzz: fuzz-build
+	bash fuzz/run_fuzzer.sh $(FUZZ_DIR)/fuzz/bitmap_fuzz $(BUILD_DIR)/game/image $(FUZZ_DIR)/fuzz/long/bitmap \
+	  -max_total_time=$(FUZZ_SECONDS)
+	bash fuzz/run_fuzzer.sh $(FUZZ_DIR)/fuzz/font_fuzz $(FUZZ_DIR)/fuzz/seeds/font $(FUZZ_DIR)/fuzz/long/font \
+	  -max_total_time=$(FUZZ_SECONDS)
 
 # The browser build: build/web/ is a static folder (page, script, wasm, data)
 # made from the same sources and the art the native build draws. With
@@ -130,4 +155,4 @@ package: configure-play
 	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) web/node_modules
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) web/node_modules

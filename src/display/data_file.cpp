@@ -154,9 +154,10 @@ bool bitmapHeaderIsSane(SDL_RWops* stream)
     return pixelOffset >= kFileHeader + headerSize && pixelOffset + rowBytes * rows <= fileSize;
 }
 
-SDL_Surface* loadBitmap(const char* path)
+SDL_Surface* loadBitmap(const char* path) { return loadBitmapFrom(openDataFile(path)); }
+
+SDL_Surface* loadBitmapFrom(SDL_RWops* stream)
 {
-    SDL_RWops* stream = openDataFile(path);
     if (stream == nullptr) {
         return nullptr;
     }

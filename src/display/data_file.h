@@ -31,3 +31,5 @@ bool bitmapHeaderIsSane(SDL_RWops* stream);
 // A bitmap whose header is sane (above) and that decodes to a picture of
 // positive size, or null: anything else draws nothing, as a missing file.
 SDL_Surface* loadBitmap(const char* path);
+// The same from an open stream, which it closes.
+SDL_Surface* loadBitmapFrom(SDL_RWops* stream);

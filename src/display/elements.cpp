@@ -73,16 +73,21 @@ void drawHandCards(const DisplayState* display, SDL_Surface* screen)
     freeSurfaces(&images);
 }
 
+void keyChipColour(SDL_Surface* chip)
+{
+    if (chip != nullptr) {
+        // Chips are round: the key colour around the disc lets the table show.
+        SDL_SetColorKey(chip, SDL_SRCCOLORKEY,
+                        SDL_MapRGB(chip->format, kChipColorKey.r, kChipColorKey.g, kChipColorKey.b));
+    }
+}
+
 void drawChips(const DisplayState* display, SDL_Surface* screen)
 {
     std::array<SDL_Surface*, kChipButtons> images{};
     for (size_t i = 0; i < images.size(); ++i) {
         images[i] = loadImage(imageFor(kChipImages[i], display->chipButtons[i]));
-        if (images[i] != nullptr) {
-            // Chips are round: the key colour around the disc lets the table show.
-            SDL_SetColorKey(images[i], SDL_SRCCOLORKEY,
-                            SDL_MapRGB(images[i]->format, kChipColorKey.r, kChipColorKey.g, kChipColorKey.b));
-        }
+        keyChipColour(images[i]);
         blitImage(images[i], kChipPos[i], screen);
     }
     freeSurfaces(&images);

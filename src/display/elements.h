@@ -17,6 +17,8 @@ SDL_Surface* loadImage(const char* path);
 void blitImage(SDL_Surface* image, ScreenPos pos, SDL_Surface* screen);
 // Loads, blits and frees one image.
 void drawImage(const char* path, ScreenPos pos, SDL_Surface* screen);
+// Makes the chip pictures' corner colour see-through; a null chip is left alone.
+void keyChipColour(SDL_Surface* chip);
 
 // Frees every surface of a set drawn together, after the last blit.
 template <size_t N>

@@ -2,10 +2,14 @@
 
 #include <SDL_ttf.h>
 
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <limits>
 
 #include "display/data_file.h"
 #include "display/elements.h"
@@ -44,13 +48,77 @@ SDL_Surface* renderText(TTF_Font* font, const char* text, Rgb colour)
     return TTF_RenderText_Blended(font, text, color);
 }
 
-// One text of a routine: what it says, where, at which size and colour.
+// One text of a routine: what it says, where, at which size and colour, and
+// what the font check must allow for there: the characters it may hold, its
+// longest length and the panel it must stay in.
 struct TextJob {
     const char* text;
     ScreenPos pos;
     int pointSize;
     Rgb colour;
+    const char* characters;
+    size_t longest;
+    ScreenPos panelPos;
+    PictureSize panelSize;
 };
+
+// A score is "%d" of a 32-bit number: its sign and ten digits at most.
+constexpr const char* kNumberCharacters = "-0123456789";
+constexpr size_t kLongestNumber = std::numeric_limits<int32_t>::digits10 + 2;
+
+int clampToInt(int64_t value) { return static_cast<int>(std::clamp<int64_t>(value, INT_MIN, INT_MAX)); }
+
+// SDL_ttf's metrics of `font` over `characters` (see FontMetrics); false
+// when a glyph cannot be loaded. Kerning counts only between two glyphs the
+// font has, as SDL_ttf applies it.
+bool measureFont(TTF_Font* font, const char* characters, FontMetrics* metrics)
+{
+    *metrics = {.height = TTF_FontHeight(font),
+                .leastAdvance = INT_MAX,
+                .leastMinX = INT_MAX,
+                .widestReach = INT_MIN,
+                .leastStep = INT_MAX,
+                .widestStep = INT_MIN};
+    for (const char* first = characters; *first != '\0'; ++first) {
+        const auto firstChar = static_cast<Uint16>(static_cast<unsigned char>(*first));
+        int minX = 0;
+        int maxX = 0;
+        int minY = 0;
+        int maxY = 0;
+        int advance = 0;
+        if (TTF_GlyphMetrics(font, firstChar, &minX, &maxX, &minY, &maxY, &advance) != 0) {
+            return false;
+        }
+        metrics->leastAdvance = std::min(metrics->leastAdvance, advance);
+        metrics->leastMinX = std::min(metrics->leastMinX, minX);
+        metrics->widestReach = std::max({metrics->widestReach, advance, maxX});
+        const int firstIndex = TTF_GlyphIsProvided(font, firstChar);
+        for (const char* second = characters; *second != '\0'; ++second) {
+            const int secondIndex = TTF_GlyphIsProvided(font, static_cast<unsigned char>(*second));
+            const int kerning =
+                firstIndex != 0 && secondIndex != 0 ? TTF_GetFontKerningSize(font, firstIndex, secondIndex) : 0;
+            const int step = clampToInt(int64_t{advance} + kerning);
+            metrics->leastStep = std::min(metrics->leastStep, step);
+            metrics->widestStep = std::max(metrics->widestStep, step);
+        }
+    }
+    return true;
+}
+
+// Whether `font` may draw every text of `jobs` set at `pointSize`.
+template <size_t N>
+bool fontSuits(TTF_Font* font, const std::array<TextJob, N>& jobs, int pointSize)
+{
+    for (const TextJob& job : jobs) {
+        FontMetrics metrics{};
+        if (job.pointSize == pointSize &&
+            !(measureFont(font, job.characters, &metrics) &&
+              fontFitsText(&metrics, job.longest, job.pos, job.panelPos, job.panelSize))) {
+            return false;
+        }
+    }
+    return true;
+}
 
 // The one place the text routines open and close fonts. Starts the font
 // library, opens one font per point size, renders and blits every text in
@@ -68,7 +136,15 @@ void drawTexts(const std::array<TextJob, N>& jobs, SDL_Surface* screen)
             ++first;
         }
         ownsFont[i] = first == i;
-        fonts[i] = ownsFont[i] ? openFont(fontsStarted, jobs[i].pointSize) : fonts[first];
+        if (ownsFont[i]) {
+            fonts[i] = openFont(fontsStarted, jobs[i].pointSize);
+            if (fonts[i] != nullptr && !fontSuits(fonts[i], jobs, jobs[i].pointSize)) {
+                closeFont(fonts[i]);  // refused: its texts are left out, as with no font
+                fonts[i] = nullptr;
+            }
+        } else {
+            fonts[i] = fonts[first];
+        }
         texts[i] = renderText(fonts[i], jobs[i].text, jobs[i].colour);
     }
     for (size_t i = 0; i < N; ++i) {
@@ -89,10 +165,44 @@ struct ScoreValue {
     char* text;
 };
 constexpr size_t kScoreTextSize = sizeof(Purse::bankText);
+static_assert(kScoreTextSize > kLongestNumber, "every score fits its buffer whole");
 static_assert(sizeof(Purse::betText) == kScoreTextSize && sizeof(Purse::totalWonText) == kScoreTextSize,
               "every purse text buffer has the same size");
 
+// A fixed text of a page, which may span the window.
+TextJob pageText(const char* text, ScreenPos pos, int pointSize)
+{
+    return {.text = text,
+            .pos = pos,
+            .pointSize = pointSize,
+            .colour = kPageTextColor,
+            .characters = text,
+            .longest = std::strlen(text),
+            .panelPos = kBackgroundPos,
+            .panelSize = kBackgroundSize};
+}
+
 }  // namespace
+
+bool fontFitsText(const FontMetrics* font, size_t length, ScreenPos pos, ScreenPos panelPos, PictureSize panelSize)
+{
+    // SDL_ttf moves a first glyph that starts left of its origin right by as
+    // much; any later glyph must start at or right of the text's origin, or
+    // it is written before the text surface. In 64 bits, as a font's metrics
+    // can be anything.
+    if (length == 0 || length > static_cast<size_t>(kScreenWidth) || font->height < 1 || font->leastAdvance < 0 ||
+        font->leastStep < 0 || int64_t{font->leastStep} + font->leastMinX < 0) {
+        return false;
+    }
+    // SDL_ttf's text surface is at most this wide: the first glyph's shift,
+    // a widest step per glyph after it, and the furthest reach of the last.
+    const int64_t width = std::max<int64_t>(0, -int64_t{font->leastMinX}) +
+                          static_cast<int64_t>(length - 1) * font->widestStep + font->widestReach;
+    const int64_t right = std::min(panelPos.x + panelSize.w, kScreenWidth);
+    const int64_t bottom = std::min(panelPos.y + panelSize.h, kScreenHeight);
+    return pos.x >= panelPos.x && pos.y >= panelPos.y && pos.x + width <= right &&
+           int64_t{pos.y} + font->height <= bottom;
+}
 
 void drawScorePanel(Purse* purse, SDL_Surface* screen)
 {
@@ -112,7 +222,11 @@ void drawScorePanel(Purse* purse, SDL_Surface* screen)
         jobs[i] = {.text = values[i].text,
                    .pos = kScoreSlots[i].pos,
                    .pointSize = kScoreSlots[i].pointSize,
-                   .colour = kScoreColor};
+                   .colour = kScoreColor,
+                   .characters = kNumberCharacters,
+                   .longest = kLongestNumber,
+                   .panelPos = kScoreBackdropPos,
+                   .panelSize = kBackdropSize};
     }
     drawTexts(jobs, screen);
 }
@@ -120,17 +234,16 @@ void drawScorePanel(Purse* purse, SDL_Surface* screen)
 void drawAideText(SDL_Surface* screen)
 {
     drawTexts(std::array<TextJob, 1>{{
-                  {.text = kWebAddress, .pos = kAideAddressPos, .pointSize = kAideTextPt, .colour = kPageTextColor},
+                  pageText(kWebAddress, kAideAddressPos, kAideTextPt),
               }},
               screen);
 }
 
 void drawAproposText(SDL_Surface* screen)
 {
-    drawTexts(
-        std::array<TextJob, 2>{{
-            {.text = kWebAddress, .pos = kAproposAddressPos, .pointSize = kAproposTextPt, .colour = kPageTextColor},
-            {.text = kVersionText, .pos = kAproposVersionPos, .pointSize = kAproposTextPt, .colour = kPageTextColor},
-        }},
-        screen);
+    drawTexts(std::array<TextJob, 2>{{
+                  pageText(kWebAddress, kAproposAddressPos, kAproposTextPt),
+                  pageText(kVersionText, kAproposVersionPos, kAproposTextPt),
+              }},
+              screen);
 }

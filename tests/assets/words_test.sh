@@ -39,7 +39,7 @@ pieces=(
   "bouton/boutonResumeUp.bmp||REPRENDRE"
   "bouton/boutonCarteUp.bmp||CARTE"
   "bouton/boutonRejouerUp.bmp||REJOUER"
-  "backgroundJeu.bmp|264x326+598+84|Quinte flush royale × 21/Quinte flush × 11/Carré × 9/Full × 6/Couleur × 5/Suite × 4/Brelan × 3/Double paire × 2/Paire × 1/Rien"
+  "backgroundJeu.bmp|264x326+598+84|Quinte flush royale × 21/Quinte flush × 11/Carré × 9/Full × 6/Couleur × 5/Suite × 4/Brelan × 3/Double paire × 2/Paire × 1/Rien × 0"
   "backTexte.bmp|230x98+0+0|BANQUE/MISE/GAIN"
   "backTexte.bmp|299x84+242+7|CETTE PARTIE Mains gagnées/Mains perdues/Meilleur gain/Total gagné"
   "backgroundApropos.bmp|100x30+24+180|Version"

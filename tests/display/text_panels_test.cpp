@@ -80,4 +80,60 @@ TEST_F(TextPanelsTest, MissingOrBrokenFontStillFillsTheBuffersAndFlips)
     }
 }
 
+// The font check at its edges, on metrics as SDL_ttf gives them: the score
+// backdrop spans x 10..557 and y 93..190.
+TEST(FontCheck, RefusesGlyphsThatStepBackAndTextsPastTheirPanel)
+{
+    const ScreenPos panel = {10, 93};
+    const PictureSize size = {548, 98};
+    // Like the shipped font at 18 pt: 11 characters take 10 steps of 10 px
+    // and a last reach of 10 px, 110 px in all.
+    const FontMetrics font = {
+        .height = 21, .leastAdvance = 6, .leastMinX = 0, .widestReach = 10, .leastStep = 6, .widestStep = 10};
+    EXPECT_TRUE(fontFitsText(&font, 11, {448, 108}, panel, size)) << "ends on the panel's last column";
+    EXPECT_FALSE(fontFitsText(&font, 11, {449, 108}, panel, size)) << "one pixel past it";
+    EXPECT_TRUE(fontFitsText(&font, 11, {140, 170}, panel, size)) << "ends on the panel's last row";
+    EXPECT_FALSE(fontFitsText(&font, 11, {140, 171}, panel, size));
+    EXPECT_FALSE(fontFitsText(&font, 11, {9, 108}, panel, size)) << "starts left of the panel";
+    EXPECT_FALSE(fontFitsText(&font, 0, {140, 108}, panel, size));
+    // A panel reaching past the window is cut at its edge (872 px).
+    EXPECT_TRUE(fontFitsText(&font, 11, {762, 108}, {0, 0}, {1000, 488}));
+    EXPECT_FALSE(fontFitsText(&font, 11, {763, 108}, {0, 0}, {1000, 488}));
+
+    FontMetrics edge = font;
+    edge.leastAdvance = 0;
+    edge.leastStep = 0;
+    EXPECT_TRUE(fontFitsText(&edge, 11, {140, 108}, panel, size)) << "advance 0";
+    edge.leastAdvance = -1;
+    EXPECT_FALSE(fontFitsText(&edge, 11, {140, 108}, panel, size)) << "advance -1";
+    edge = font;
+    edge.leastStep = -1;
+    EXPECT_FALSE(fontFitsText(&edge, 11, {140, 108}, panel, size)) << "kerning that steps back";
+    // A first glyph may start left of its origin (the shipped 'w' starts
+    // 1 px left): SDL_ttf shifts the text right by as much, one pixel more
+    // to fit; a later glyph must still start right of the text's origin.
+    edge = font;
+    edge.leastMinX = -1;
+    EXPECT_TRUE(fontFitsText(&edge, 11, {447, 108}, panel, size));
+    EXPECT_FALSE(fontFitsText(&edge, 11, {448, 108}, panel, size));
+    edge.leastStep = 0;
+    EXPECT_FALSE(fontFitsText(&edge, 11, {140, 108}, panel, size));
+    edge = font;
+    edge.height = 0;
+    EXPECT_FALSE(fontFitsText(&edge, 11, {140, 108}, panel, size));
+    // 16 units per em at 18 pt: glyphs of 1,281 px, 2,575 px high; and
+    // metrics that must not wrap round to a fit.
+    const FontMetrics huge = {.height = 2575,
+                              .leastAdvance = 767,
+                              .leastMinX = 52,
+                              .widestReach = 1281,
+                              .leastStep = 767,
+                              .widestStep = 1281};
+    EXPECT_FALSE(fontFitsText(&huge, 11, {140, 108}, panel, size));
+    // Ten steps of 429,496,730 px are 2^32 + 4: 4 px if counted in 32 bits.
+    const FontMetrics wraps = {
+        .height = 21, .leastAdvance = 0, .leastMinX = 0, .widestReach = 10, .leastStep = 0, .widestStep = 429496730};
+    EXPECT_FALSE(fontFitsText(&wraps, 11, {140, 108}, panel, size));
+}
+
 }  // namespace

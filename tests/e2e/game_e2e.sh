@@ -147,9 +147,15 @@ hostile)
     # headers: bitmaps claiming a height of INT_MIN (once a crash) as the
     # game background, every card and a chip, and 65535 × 65535 (once
     # gigabytes and a minute per load) as the start background.
+    # negative, tiny-em: fonts made from the shipped one whose digits have a
+    # negative advance (once a corrupted heap on the first score) or with 16
+    # units per em (once a gigabyte text surface and seconds per click).
     copy=$E2E_TMP/game
+    fonts=$E2E_TMP/fonts
+    mkdir -p "$fonts"
+    /usr/bin/python3 "$(dirname "$0")/hostile_fonts.py" "$game_dir/arial.ttf" "$fonts" || fail "could not make the fonts"
     start_x
-    for variant in gif pcx headers; do
+    for variant in gif pcx headers negative tiny-em; do
         rm -rf "$copy"
         cp -r "$game_dir" "$copy"
         case $variant in
@@ -160,9 +166,15 @@ hostile)
         pcx)
             { printf '\x0a\5\1\x08\0\0\0\0\xfe\xff\xfe\xff'; head -c 116 /dev/zero; } >"$copy/image/icon.png"
             ;;
+        negative | tiny-em)
+            cp "$fonts/$variant.ttf" "$copy/arial.ttf"
+            ;;
         esac
-        for f in "$copy"/image/backgroundJeu.bmp "$copy"/image/carte/*.bmp "$copy"/image/jeton/jeton1Up.bmp \
-                 "$copy"/arial.ttf; do
+        files=()  # the fonts come alone
+        [[ $variant == negative || $variant == tiny-em ]] ||
+            files=("$copy"/image/backgroundJeu.bmp "$copy"/image/carte/*.bmp "$copy"/image/jeton/jeton1Up.bmp
+                   "$copy"/arial.ttf)
+        for f in "${files[@]}"; do
             if [ $variant != headers ]; then
                 rm "$f" && mkfifo "$f"
             elif [[ $f == *.bmp ]]; then

@@ -129,7 +129,7 @@ int scoreAscent(const Fonts* fonts, int pointSize);
 // ---- the pictures ----
 constexpr int32_t kButtonStyleGold = 0;   // the main action of a screen
 constexpr int32_t kButtonStyleWine = 1;   // everything else
-constexpr int32_t kButtonStyleNight = 2;  // the card-exchange buttons
+constexpr int32_t kButtonStyleNight = 2;  // the card-exchange buttons (pressed: ticked)
 // How a button or chip stands: raised, pressed, or greyed out.
 constexpr int32_t kStateRaised = 0;
 constexpr int32_t kStatePressed = 1;
@@ -140,6 +140,12 @@ struct ButtonLook {
     int32_t state;
 };
 void paintButton(cairo_t* cr, const Fonts* fonts, Size size, ButtonLook look);
+
+// The words drawn on a picture, for the page that speaks for the canvas:
+// a button's label (by its file), a message, a score label; null for none.
+const char* buttonLabel(const char* path);
+const char* messageWords(int32_t message);
+const char* scoreLabel(size_t slot);
 
 void paintBackground(cairo_t* cr, const Fonts* fonts, int32_t screen);
 void paintScoreBackdrop(cairo_t* cr, const Fonts* fonts);
@@ -169,7 +175,9 @@ bool writeThemeIcons(const char* themeDir);
 // every character the game draws with its font.
 bool writeWebIcons(const char* webDir);
 // The game's tables for the page and its tests, under `webDir`: tables.json
-// with every picture element, click rectangle and score text place.
+// with every picture element, click rectangle (with what it is called) and
+// score text place, and the words a screen reader says for the screens,
+// the pictures with words and the cards.
 bool writeWebTables(const char* webDir);
 // `name` under `webDir` opened for writing, or null after saying why.
 std::FILE* openWebFile(const char* webDir, const char* name);

@@ -72,7 +72,7 @@ void paintCabinet(cairo_t* cr, const Fonts* fonts, const WineLight* wine)
     cairo_stroke(cr);
 
     setFont(cr, fonts, kFontSans, 11);
-    setColor(cr, kAsh);
+    setColor(cr, kQuietText);
     showText(cr, "Échap\u202F: quitter", kW - 14, kH - 14, kAlignRight);
 }
 
@@ -166,7 +166,7 @@ void paintPayTable(cairo_t* cr, const Fonts* fonts, ArtBox box)
         char multiplier[16];
         std::snprintf(multiplier, sizeof multiplier, "×\u202F%d", kPayRows[i].multiplier);
         setFont(cr, fonts, kFontSansBold, 15);
-        setColor(cr, kPayRows[i].multiplier == 0 ? kAsh : kGold);
+        setColor(cr, kPayRows[i].multiplier == 0 ? kQuietText : kGold);
         showText(cr, multiplier, box.x + box.w - 18, baseline, kAlignRight);
     }
 }

@@ -1,6 +1,7 @@
 // Every button in every state: raised, pressed (sunk and darker) and
 // unavailable (flat grey).
 #include <cmath>
+#include <cstring>
 
 #include "art/art.h"
 #include "state/display_state.h"
@@ -38,22 +39,42 @@ Shade shadeFor(int32_t style, int32_t state)
     return shade;
 }
 
-void paintLabel(cairo_t* cr, const Fonts* fonts, Size size, const char* text, Rgb color, double drop, bool embossed)
+// `indent` keeps room on the left for a mark.
+void paintLabel(cairo_t* cr, const Fonts* fonts, Size size, const char* text, Rgb color, double drop, bool embossed,
+                double indent)
 {
     double points = size.h * 0.44;
     setFont(cr, fonts, kFontSansBold, points);
-    const double room = size.w - 14;
+    const double room = size.w - 14 - indent;
     if (textWidth(cr, text) > room) {
         points *= room / textWidth(cr, text);
         setFont(cr, fonts, kFontSansBold, points);
     }
     const double baseline = (size.h - 2) / 2.0 + points * 0.36 + drop;
+    const double centre = (size.w + indent) / 2.0;
     if (embossed) {
-        showEmbossed(cr, text, size.w / 2.0, baseline, color);
+        showEmbossed(cr, text, centre, baseline, color);
     } else {
         setColor(cr, color);
-        showText(cr, text, size.w / 2.0, baseline, kAlignCenter);
+        showText(cr, text, centre, baseline, kAlignCenter);
     }
+}
+
+// A tick before the label of a card marked for exchange: the mark must read
+// by its shape too, not only by the label's colour.
+constexpr double kTickRoom = 12;
+void paintTick(cairo_t* cr, Size size, Rgb color, double drop)
+{
+    const double mid = (size.h - 2) / 2.0 + drop;
+    cairo_new_path(cr);
+    cairo_move_to(cr, 7, mid);
+    cairo_line_to(cr, 10, mid + 3.5);
+    cairo_line_to(cr, 16, mid - 4);
+    cairo_set_line_width(cr, 2.2);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    setColor(cr, color);
+    cairo_stroke(cr);
 }
 
 // Every button: its label and style, the background it stands on, and its
@@ -98,6 +119,18 @@ constexpr std::array<ButtonArt, 10> kButtons = {{
 
 }  // namespace
 
+const char* buttonLabel(const char* path)
+{
+    for (const ButtonArt& button : kButtons) {
+        for (const char* own : button.paths) {
+            if (own != nullptr && std::strcmp(own, path) == 0) {
+                return button.label;
+            }
+        }
+    }
+    return nullptr;
+}
+
 void paintButton(cairo_t* cr, const Fonts* fonts, Size size, ButtonLook look)
 {
     const Shade shade = shadeFor(look.style, look.state);
@@ -135,9 +168,14 @@ void paintButton(cairo_t* cr, const Fonts* fonts, Size size, ButtonLook look)
         cairo_fill(cr);
         cairo_pattern_destroy(shadow);
     }
+    // A pressed card-exchange button is a mark that stays: it wears a tick.
+    const bool ticked = look.style == kButtonStyleNight && look.state == kStatePressed;
+    if (ticked) {
+        paintTick(cr, size, shade.label, drop);
+    }
     // Light lettering gets a shadow; the dark lettering of gold buttons does not.
     paintLabel(cr, fonts, size, look.label, shade.label, drop,
-               look.style != kButtonStyleGold || look.state == kStateOff);
+               look.style != kButtonStyleGold || look.state == kStateOff, ticked ? kTickRoom : 0);
 }
 
 bool writeButtons(const Job* job, const std::array<cairo_surface_t*, 6>& screens)

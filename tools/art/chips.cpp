@@ -95,7 +95,8 @@ void paintChipInlay(cairo_t* cr, const Fonts* fonts, const ChipLook& look, bool 
     if (textWidth(cr, look.text) > room) {
         setFont(cr, fonts, font, points * room / textWidth(cr, look.text));
     }
-    setColor(cr, ivory || word ? look.spots : mix(look.body, kInk, 0.25));
+    // Numbers darker than the body: 4.5:1 against the pale inlay.
+    setColor(cr, ivory || word ? look.spots : mix(look.body, kInk, 0.6));
     showText(cr, look.text, kCentre, kCentre + (word ? 4 : 5.5), kAlignCenter);
 }
 

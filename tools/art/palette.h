@@ -25,6 +25,9 @@ constexpr Rgb kCream = {250, 246, 234};  // light lettering
 constexpr Rgb kPageText = kPageTextColor;
 constexpr Rgb kAsh = {104, 106, 116};  // anything unavailable
 constexpr Rgb kAshDeep = {62, 64, 72};
+// Secondary lettering (hints, a nil payout): quieter than the rest, still
+// 4.5:1 on the night-blue panels and the control strip.
+constexpr Rgb kQuietText = {150, 153, 164};
 constexpr Rgb kLossPink = {236, 150, 160};   // "PERDU"
 constexpr Rgb kShadow = {0, 0, 0};           // used with an alpha
 constexpr Rgb kHighlight = {255, 255, 255};  // likewise

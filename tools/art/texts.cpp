@@ -111,6 +111,15 @@ void paintStatsPanel(cairo_t* cr, const Fonts* fonts)
 
 }  // namespace
 
+const char* messageWords(int32_t message)
+{
+    return message >= 0 && static_cast<size_t>(message) < kMessageLooks.size()
+               ? kMessageLooks[static_cast<size_t>(message)].text
+               : nullptr;
+}
+
+const char* scoreLabel(size_t slot) { return slot < kScoreLabels.size() ? kScoreLabels[slot].text : nullptr; }
+
 void paintMessage(cairo_t* cr, const Fonts* fonts, int32_t message)
 {
     const MessageLook& look = kMessageLooks[static_cast<size_t>(message)];

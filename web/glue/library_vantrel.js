@@ -71,7 +71,7 @@ mergeInto(LibraryManager.library, {
     filter: function(event, receive) {
       switch (event.type) {
         case 'keydown': case 'keyup': case 'keypress':
-          return document.activeElement !== Module['canvas'] || VantrelInput.gameKeys.indexOf(event.key) < 0;
+          return !VantrelInput.gameHasFocus() || VantrelInput.gameKeys.indexOf(event.key) < 0;
         case 'touchstart': {
           event.preventDefault();  // no mouse events made up from it, no scroll
           var touch = event.changedTouches[0];
@@ -114,6 +114,55 @@ mergeInto(LibraryManager.library, {
     mouse: function(type, pageX, pageY, button) {
       return { type: type, button: button || 0, pageX: pageX, pageY: pageY, preventDefault: function() {} };
     },
+
+    // The canvas, or a control the page lays over it for the keyboard
+    // (inside an element marked data-game-keys), has the focus.
+    gameHasFocus: function() {
+      var focus = document.activeElement;
+      return focus === Module['canvas'] || !!(focus && focus.closest && focus.closest('[data-game-keys]'));
+    },
+  },
+
+  // What the screen shows, for the page's access layer, which says it in
+  // words: the game draws each picture and text whole with one blit, so the
+  // blits onto the screen say what is where. Kept as {source, x, y, w, h}
+  // in drawing order ('load:' and the picture's path, or 'text:' and the
+  // text), less what a later blit covered whole.
+  $VantrelScreen__deps: ['$SDL', '$VantrelInput'],
+  $VantrelScreen__postset:
+    'Module["screenDrawn"] = function() { return VantrelScreen.drawn; };' +
+    'Module["clickGame"] = VantrelScreen.click;',
+  $VantrelScreen: {
+    drawn: [],
+
+    record: function(source, x, y, w, h) {
+      var kept = VantrelScreen.drawn.filter(function(d) {
+        return d.x < x || d.y < y || d.x + d.w > x + w || d.y + d.h > y + h;
+      });
+      kept.push({source: source, x: x, y: y, w: w, h: h});
+      VantrelScreen.drawn = kept;
+    },
+
+    // A press and a release at the centre of game pixel (x, y), as a mouse
+    // click there would bring them.
+    click: function(x, y) {
+      var canvas = Module['canvas'];
+      var box = canvas.getBoundingClientRect();
+      var pageX = window.scrollX + box.left + (x + 0.5) * box.width / canvas.width;
+      var pageY = window.scrollY + box.top + (y + 0.5) * box.height / canvas.height;
+      SDL.receiveEvent(VantrelInput.mouse('mousedown', pageX, pageY));
+      SDL.receiveEvent(VantrelInput.mouse('mouseup', pageX, pageY));
+    },
+  },
+
+  SDL_UpperBlit__deps: ['$SDL', '$VantrelScreen'],
+  SDL_UpperBlit: function(src, srcrect, dst, dstrect) {
+    var from = SDL.surfaces[src];
+    if (from && SDL.surfaces[dst] && SDL.surfaces[dst].usePageCanvas) {
+      var at = dstrect ? SDL.loadRect(dstrect) : {x: 0, y: 0};
+      VantrelScreen.record(from.source, at.x, at.y, from.width, from.height);
+    }
+    return SDL.blitSurface(src, srcrect, dst, dstrect, false);
   },
 
   // emscripten's SDL_Init also listens for 'unload', which keeps the page
@@ -548,6 +597,31 @@ mergeInto(LibraryManager.library, {
     return VantrelImages.surface(kept, 'text:' + text);
   },
   TTF_RenderText_Solid: 'TTF_RenderText_Blended',
+
+  // What the game's font check reads, measured on the registered font as the
+  // page draws it. The browser places and kerns the glyphs itself, so no
+  // kerning is reported.
+  TTF_GlyphMetrics__deps: ['$SDL'],
+  TTF_GlyphMetrics: function(font, ch, minx, maxx, miny, maxy, advance) {
+    var fontData = SDL.fonts[font];
+    if (!fontData) return -1;
+    var measure = SDL.ttfContext;
+    measure.font = fontData.css;
+    var glyph = measure.measureText(String.fromCharCode(ch));
+    if (minx) {{{ makeSetValue('minx', '0', 'Math.floor(-glyph.actualBoundingBoxLeft)', 'i32') }}};
+    if (maxx) {{{ makeSetValue('maxx', '0', 'Math.ceil(glyph.actualBoundingBoxRight)', 'i32') }}};
+    if (miny) {{{ makeSetValue('miny', '0', 'Math.floor(-glyph.actualBoundingBoxDescent)', 'i32') }}};
+    if (maxy) {{{ makeSetValue('maxy', '0', 'Math.ceil(glyph.actualBoundingBoxAscent)', 'i32') }}};
+    if (advance) {{{ makeSetValue('advance', '0', 'Math.ceil(glyph.width)', 'i32') }}};
+    return 0;
+  },
+  TTF_FontHeight__deps: ['$SDL'],
+  TTF_FontHeight: function(font) {
+    var fontData = SDL.fonts[font];
+    return fontData ? fontData.height : 0;
+  },
+  TTF_GlyphIsProvided: function(font, ch) { return 1; },
+  TTF_GetFontKerningSize: function(font, previous, index) { return 0; },
 
   // Fonts stay registered with the page for its whole life.
   TTF_Quit: function() {},

@@ -6,7 +6,8 @@
 // screenshot-browser.png for the README. The checks play on a reload without
 // network; offline_cases.js adds the service worker's, the manifest's and the
 // server's cases, rebuilding from the web build's stage/ folder (beside
-// WEB_FOLDER, in web-build/).
+// WEB_FOLDER, in web-build/); access_cases.js the keyboard's and screen
+// readers'.
 'use strict';
 const assert = require('assert/strict');
 const fs = require('fs');
@@ -17,6 +18,7 @@ const { reloadOffline, offlineCases } = require('./offline_cases');
 const { phoneCases } = require('./phone_cases');
 const { atlasCases } = require('./atlas_cases');
 const { loadingCases } = require('./loading_cases');
+const { accessCases } = require('./access_cases');
 
 const [webDir, runtimeDir, shotsDir] = process.argv.slice(2).map((p) => p && path.resolve(p));
 if (!webDir || !runtimeDir) {
@@ -267,6 +269,9 @@ check('the draw: marked cards exchanged, the caption matches the final hand', as
     const loads = await loadingCases({ browser: session.browser, url: session.url, webDir, tables });
     failed += loads.failed;
     ran += loads.ran;
+    const access = await accessCases(session.browser, session.url, { bmp, tables });
+    failed += access.failed;
+    ran += access.ran;
   } finally {
     await session.close();
   }
