@@ -295,9 +295,11 @@ mergeInto(LibraryManager.library, {
       return atlas.fetching;
     },
 
-    // Downloads every atlas not in the package, in order of need, in the
-    // background, and tells the page when they are all there (or failed);
-    // called once the first frame is drawn.
+    // Downloads and decodes every atlas not in the package, in order of
+    // need, in the background, and tells the page when they are all there
+    // (or failed); called once the first frame is drawn. Decoded as they
+    // arrive, they cost a later tap nothing (a load that finds its atlas
+    // still on its way waits for it).
     fetchLater: function() {
       var chain = Promise.resolve();
       var atlases;
@@ -308,7 +310,7 @@ mergeInto(LibraryManager.library, {
       }
       atlases.forEach(function(atlas) {
         if (atlas.name.charAt(0) === '/') return;
-        chain = chain.then(function() { return VantrelImages.bytes(atlas); }).catch(function() {});
+        chain = chain.then(function() { return VantrelImages.load(atlas); }).catch(function() {});
       });
       // The page waits for this to register its service worker, which then
       // takes the atlases from the browser's cache instead of downloading
