@@ -19,10 +19,11 @@ TEST_PACKAGES := \
 	tesseract-ocr tesseract-ocr-fra \
 	python3-fonttools clang libclang-rt-14-dev
 
-# The browser build's toolchain, browser, font subsetter, WebP encoder and
-# script minifier, and ImageMagick for the 512-pixel icon (about 1.5 GB):
+# The browser build's toolchain, browsers (the suite runs in Chromium,
+# Firefox ESR and WebKitGTK's MiniBrowser under Xvfb), font subsetter, WebP
+# encoder and script minifier, and ImageMagick for the 512-pixel icon:
 # only `make web` and `make test` install them, never `make play`.
-WEB_PACKAGES := emscripten chromium nodejs npm fonttools webp terser imagemagick
+WEB_PACKAGES := emscripten chromium firefox-esr webkit2gtk-driver xvfb nodejs npm fonttools webp terser imagemagick
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -116,10 +117,11 @@ web: configure-play deps-web
 	  -DVANTREL_WEB_OUTPUT=$(CURDIR)/$(WEB_DIR)
 	cmake --build $(BUILD_DIR)/web-build -j$(JOBS)
 
-# Serves build/web/ on http://127.0.0.1:8000/ (WEB_PORT to change it).
+# Serves build/web/ on http://127.0.0.1:8000/ (WEB_PORT to change it;
+# WEB_THROTTLE=1 answers as a 1.6 Mbit/s line with 150 ms would).
 WEB_PORT ?= 8000
 serve-web: web
-	node web/serve.js $(WEB_DIR) $(WEB_PORT)
+	node web/serve.js $(WEB_DIR) $(WEB_PORT) $(if $(WEB_THROTTLE),--throttle)
 
 # The test driver (puppeteer-core, which downloads no browser) from the
 # lock file, reinstalled only when the lock file changes.
@@ -131,7 +133,7 @@ test-web: web web/node_modules/.package-lock.json
 
 # The README's picture of the page, taken by the browser suite.
 screenshots-web: web web/node_modules/.package-lock.json
-	node web/test/browser_test.js $(WEB_DIR) $(BUILD_DIR)/game docs
+	VANTREL_ENGINES=chromium node web/test/browser_test.js $(WEB_DIR) $(BUILD_DIR)/game docs
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*/bench_*; do \

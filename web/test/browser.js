@@ -62,6 +62,14 @@ function pagePoint(box, [x, y]) {
   return [box.x + (x + 0.5) * box.width / GAME_WIDTH, box.y + (y + 0.5) * box.height / GAME_HEIGHT];
 }
 
+// The canvas' box on the page, in CSS pixels.
+function canvasBox(page) {
+  return page.evaluate(() => {
+    const r = document.getElementById('canvas').getBoundingClientRect();
+    return { x: r.x, y: r.y, width: r.width, height: r.height };
+  });
+}
+
 // The game's picture as it drew it, whatever its size on the page.
 async function canvasPixels(page) {
   const url = await page.evaluate(() => document.getElementById('canvas').toDataURL('image/png'));
@@ -94,7 +102,7 @@ async function settled(page, action) {
 }
 
 module.exports = {
-  startSession, waitIdle, settled, pagePoint, canvasPixels, readTables, middle, CHROMIUM, CHROMIUM_FLAGS,
+  startSession, waitIdle, settled, pagePoint, canvasBox, canvasPixels, readTables, middle, CHROMIUM, CHROMIUM_FLAGS,
   GAME_WIDTH, GAME_HEIGHT,
   PHONE_PORTRAIT, PHONE_LANDSCAPE, FAST_3G,
 };

@@ -1,18 +1,26 @@
 #!/usr/bin/env node
-// The browser build in headless Chromium, checked against the generated
-// bitmaps as the desktop end-to-end tests check the real window.
+// The browser build in headless Chromium, Firefox and WebKitGTK, one after
+// the other, checked against the generated bitmaps as the desktop
+// end-to-end tests check the real window.
 // Usage: node web/test/browser_test.js WEB_FOLDER RUNTIME_FOLDER [SCREENSHOT_FOLDER]
+// VANTREL_ENGINES (e.g. "firefox,webkit") picks engines; all three by default.
 // With a screenshot folder, the page at the result screen is saved there as
-// screenshot-browser.png for the README. The checks play on a reload without
-// network; offline_cases.js adds the service worker's, the manifest's and the
-// server's cases, rebuilding from the web build's stage/ folder (beside
-// WEB_FOLDER, in web-build/); access_cases.js the keyboard's and screen
-// readers'.
+// screenshot-browser.png for the README. In Chromium the round's checks play
+// on a reload without network; offline_cases.js adds the service worker's,
+// the manifest's and the server's cases, rebuilding from the web build's
+// stage/ folder (beside WEB_FOLDER, in web-build/), phone_cases.js the
+// phones', access_cases.js the keyboard's and screen readers'.
+// engine_cases.js runs in every engine, the round on a first visit.
 'use strict';
 const assert = require('assert/strict');
 const fs = require('fs');
 const path = require('path');
-const { startSession, waitIdle, settled: settledOn, pagePoint, canvasPixels, readTables, middle } = require('./browser');
+const {
+  waitIdle, settled: settledOn, pagePoint, canvasBox: canvasBoxOf, canvasPixels, readTables, middle,
+} = require('./browser');
+const { serve } = require('../serve');
+const { launch, enginesWanted } = require('./engines');
+const { engineCases } = require('./engine_cases');
 const { readBmp, pixel, countDiffering } = require('./pixels');
 const { reloadOffline, offlineCases } = require('./offline_cases');
 const { phoneCases } = require('./phone_cases');
@@ -103,11 +111,6 @@ function cardAt(s, slot) {
 const checks = [];
 const check = (name, fn) => checks.push({ name, fn });
 
-check('after one visit, a reload without network plays from the service worker', async () => {
-  await reloadOffline(page);
-  canvasBox = await (await page.$('canvas')).boundingBox();
-});
-
 check('page title', async () => {
   assert.equal(await page.title(), 'Vantrel');
 });
@@ -125,14 +128,16 @@ function compose(background, layers) {
   return out;
 }
 
-check('start screen', async () => {
-  // Every pixel: the background wherever no button covers it.
+// Every pixel: the background wherever no button covers it.
+async function startScreen(p) {
   const expected = compose('backgroundStart.bmp', [
     ['bouton/boutonAideUp.bmp', places.aide[0]], ['bouton/boutonApropoUp.bmp', places.apropos[0]],
     ['bouton/boutonNewGameUp.bmp', places.newgame[0]], ['bouton/boutonResumeClose.bmp', places.resume[0]],
     ['bouton/boutonOptionUp.bmp', places.option[0]]]);
-  assert.equal(countDiffering(await shot(), 0, 0, expected), 0, 'start screen differs from its bitmaps');
-});
+  assert.equal(countDiffering(await canvasPixels(p), 0, 0, expected), 0, 'start screen differs from its bitmaps');
+}
+
+check('start screen', () => startScreen(page));
 
 check('a chip enables Carte', async () => {
   await click(NEWGAME);
@@ -226,33 +231,59 @@ check('the draw: marked cards exchanged, the caption matches the final hand', as
   assert.ok(showsBitmap(s, places.combination[0], caption), `${final} should show ${caption}`);
   assert.ok(showsBitmap(s, places.carte[0], 'bouton/boutonRejouerUp.bmp'), 'Rejouer button');
   console.log(`    final hand ${final.join(' ')}: ${path.basename(caption)}`);
-  if (shotsDir) await page.screenshot({ path: path.join(shotsDir, 'screenshot-browser.png') });
+  if (shotsDir && page.engine === 'chromium') await page.screenshot({ path: path.join(shotsDir, 'screenshot-browser.png') });
 });
 
-(async () => {
-  const session = await startSession(webDir);
-  let failed = 0, ran = checks.length;
+// The screen a page shows, told by a few of its pictures.
+async function screen(p) {
+  const s = await canvasPixels(p);
+  if (!showsBitmap(s, places.message[0], 'texte/texteMise.bmp')) return 'start';
+  return showsBitmap(s, places.carte[0], 'bouton/boutonCarteDisa.bmp') ? 'bet 0' : 'bet';
+}
+
+// The round's checks in order on page `p`, a line each; the first failure
+// ends them, as each step builds on the one before.
+async function playRound(p) {
+  page = p;
+  pointer = null;
+  canvasBox = await canvasBoxOf(page);
+  const label = page.engine === 'chromium' ? '' : `${page.engine}: `;
+  for (const { name, fn } of checks) {
+    try {
+      await fn();
+      console.log(`ok - ${label}${name}`);
+    } catch (e) {
+      console.log(`not ok - ${label}${name}\n    ${e.message.split('\n').join('\n    ')}`);
+      return 1;
+    }
+  }
+  return 0;
+}
+
+// Chromium's own cases: the round on a reload without network (set by CDP),
+// the worker's, the manifest's and the server's, and the phones'.
+async function chromiumCases(browser) {
+  const { server, url } = await serve(webDir, 0);
+  let failed = 0, ran = 1 + checks.length;
   try {
-    page = await session.browser.newPage();
+    page = await browser.newPage();
+    page.engine = 'chromium';
     const errors = [];
     page.on('pageerror', (e) => errors.push(e.message));
     // Chromium's advice for a canvas read back often without being made for it.
     page.on('console', (m) => /willReadFrequently/.test(m.text()) && errors.push(m.text()));
-    await page.goto(session.url);
+    await page.goto(url);
     await waitIdle(page, 1, 20000);
-    canvasBox = await (await page.$('canvas')).boundingBox();
-    for (const { name, fn } of checks) {
-      try {
-        await fn();
-        console.log(`ok - ${name}`);
-      } catch (e) {
-        failed++;
-        console.log(`not ok - ${name}\n    ${e.message.split('\n').join('\n    ')}`);
-        break;  // each step builds on the one before
-      }
+    try {
+      await reloadOffline(page);
+      console.log('ok - after one visit, a reload without network plays from the service worker');
+      failed += await playRound(page);
+    } catch (e) {
+      failed++;
+      console.log(`not ok - after one visit, a reload without network plays from the service worker\n    ${e.message}`);
     }
-    const offline = await offlineCases({ browser: session.browser, url: session.url, webDir, runtimeDir,
-                                 stageDir: path.join(webDir, '../web-build/stage') });
+    const offline = await offlineCases({ browser, url, webDir, runtimeDir,
+                                         stageDir: path.join(webDir, '../web-build/stage') });
     failed += offline.failed;
     ran += offline.count;
     const atlases = await atlasCases({ browser: session.browser, url: session.url, bmp });
@@ -263,17 +294,41 @@ check('the draw: marked cards exchanged, the caption matches the final hand', as
       console.log(`not ok - page errors: ${[...new Set(errors)].join('; ')}`);
     }
     await page.close();
-    const phones = await phoneCases(session.browser, session.url, { bmp, shotsDir, webDir, tables });
+    const phones = await phoneCases(browser, url, { bmp, shotsDir, webDir, tables });
     failed += phones.failed;
     ran += phones.ran;
-    const loads = await loadingCases({ browser: session.browser, url: session.url, webDir, tables });
+    const loads = await loadingCases({ browser, url, webDir, tables });
     failed += loads.failed;
     ran += loads.ran;
-    const access = await accessCases(session.browser, session.url, { bmp, tables });
+    const access = await accessCases(browser, url, { bmp, tables });
     failed += access.failed;
     ran += access.ran;
   } finally {
-    await session.close();
+    server.close();
+  }
+  return { ran, failed };
+}
+
+(async () => {
+  let failed = 0, ran = 0;
+  const context = {
+    webDir, runtimeDir, tables, launch, screen, startScreen,
+    playRound: async (p) => assert.equal(await playRound(p), 0, 'the round failed'),
+  };
+  for (const name of enginesWanted()) {
+    const started = Date.now();
+    const engine = await launch(name);
+    try {
+      const results = [engine.name === 'chromium' ? await chromiumCases(engine.browser) : { ran: 0, failed: 0 },
+                       await engineCases(engine, context)];
+      for (const r of results) {
+        ran += r.ran;
+        failed += r.failed;
+      }
+    } finally {
+      await engine.close();
+    }
+    console.log(`# ${name}: ${((Date.now() - started) / 1000).toFixed(0)} s`);
   }
   console.log(failed ? 'browser suite: FAILED' : `browser suite: ${ran} checks passed`);
   process.exit(failed ? 1 : 0);
