@@ -286,7 +286,7 @@ async function chromiumCases(browser) {
                                          stageDir: path.join(webDir, '../web-build/stage') });
     failed += offline.failed;
     ran += offline.count;
-    const atlases = await atlasCases({ browser: session.browser, url: session.url, bmp });
+    const atlases = await atlasCases({ browser, url, bmp });
     failed += atlases.failed;
     ran += atlases.count;
     if (errors.length) {
