@@ -62,9 +62,10 @@ configure-play: deps-play
 build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
-# Only the game, the art tool and the runtime folder (with the icons).
+# Only the game, the art tool and the runtime folder (with the icons): two
+# targets, so that the game compiles while the art is drawn.
 build-play: configure-play
-	cmake --build $(BUILD_DIR) -j$(JOBS) --target vantrel
+	cmake --build $(BUILD_DIR) -j$(JOBS) --target vantrel runtime_files
 
 # The game reads image/ and arial.ttf from its working directory.
 play: build-play

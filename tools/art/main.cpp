@@ -1,8 +1,8 @@
-// vantrel_art OUTDIR [--contact-sheet FILE] [--icons DIR] [--web-icons DIR]
+// vantrel_art OUTDIR [--icons DIR] [--web-icons DIR]
 //
 // Draws every runtime file of the game into OUTDIR: the bitmaps under image/,
 // the window icon and the font. The same inputs give the same bytes on every
-// run. With --contact-sheet it also writes one PNG page showing them all; with
+// run. (The page showing them all is vantrel_contact_sheet's.) With
 // --icons, the desktop icons in the hicolor theme layout under DIR; with
 // --web-icons, the browser build's manifest icons and colours, and the
 // game's tables for the page (tables.json), in DIR.
@@ -35,13 +35,10 @@ static bool everyPictureWritten(const char* outDir)
 int main(int argc, char** argv)
 {
     const char* outDir = nullptr;
-    const char* sheet = nullptr;
     const char* icons = nullptr;
     const char* webIcons = nullptr;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--contact-sheet") == 0 && i + 1 < argc) {
-            sheet = argv[++i];
-        } else if (std::strcmp(argv[i], "--icons") == 0 && i + 1 < argc) {
+        if (std::strcmp(argv[i], "--icons") == 0 && i + 1 < argc) {
             icons = argv[++i];
         } else if (std::strcmp(argv[i], "--web-icons") == 0 && i + 1 < argc) {
             webIcons = argv[++i];
@@ -53,7 +50,7 @@ int main(int argc, char** argv)
         }
     }
     if (outDir == nullptr) {
-        std::fprintf(stderr, "usage: vantrel_art OUTDIR [--contact-sheet FILE.png] [--icons DIR] [--web-icons DIR]\n");
+        std::fprintf(stderr, "usage: vantrel_art OUTDIR [--icons DIR] [--web-icons DIR]\n");
         return 2;
     }
 
@@ -67,8 +64,7 @@ int main(int argc, char** argv)
     const bool ok = art::writeBackgrounds(&job, &screens) && art::writeButtons(&job, screens) &&
                     art::writeChips(&job, screens[kScreenJeu]) && art::writeCards(&job, screens[kScreenJeu]) &&
                     art::writeTexts(&job, screens[kScreenJeu]) && art::writeIcon(&job) && art::copyFont(&job) &&
-                    everyPictureWritten(outDir) && (sheet == nullptr || art::writeContactSheet(&job, sheet)) &&
-                    (icons == nullptr || art::writeThemeIcons(icons)) &&
+                    everyPictureWritten(outDir) && (icons == nullptr || art::writeThemeIcons(icons)) &&
                     (webIcons == nullptr || (art::writeWebIcons(webIcons) && art::writeWebTables(webIcons)));
     for (cairo_surface_t* screen : screens) {
         if (screen != nullptr) {

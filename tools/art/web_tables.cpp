@@ -4,11 +4,13 @@
 // never keeps a copy of its own. With them, the words the page's access layer
 // says for what the canvas shows: the screens, the controls, the words on
 // the pictures and the cards.
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 
 #include "art/art.h"
 #include "input/hit_areas.h"
+#include "state/display_state.h"
 
 namespace art {
 
@@ -53,6 +55,47 @@ constexpr std::array<NamedRect, 8 + kChipButtons + kHandSlots> makeNamedRects()
     return all;
 }
 constexpr auto kNamedRects = makeNamedRects();
+
+// The screens each value of `screen` shows, as kOn* bits: the page packs the
+// backgrounds by the screen that first needs them. The options screen has
+// no bit of its own.
+constexpr uint32_t screenBitsOf(int32_t screen)
+{
+    switch (screen) {
+    case kScreenStart: return kOnStart;
+    case kScreenJeu: return kOnGame;
+    case kScreenApropos: return kOnApropos;
+    case kScreenAide: return kOnAide;
+    case kScreenGameover: return kOnGameOver;
+    default: return 0;
+    }
+}
+
+bool writeScreenValues(std::FILE* out)
+{
+    bool ok =
+        std::fprintf(out, "\"screenField\": %d, \"screenValueBits\": [", fieldAt(offsetof(DisplayState, screen))) > 0;
+    for (size_t v = 0; v < kBackgroundImages.size() && ok; ++v) {
+        ok = std::fprintf(out, "%s%u", v == 0 ? "" : ", ", screenBitsOf(static_cast<int32_t>(v))) > 0;
+    }
+    return ok && std::fprintf(out, "],\n") > 0;
+}
+
+// Every field as the game's first frame has it (the start screen after a
+// reset): the page's first download holds only the pictures these pick.
+bool writeFirstFrame(std::FILE* out)
+{
+    DisplayState display{};
+    resetDisplayState(&display);
+    display.screen = kScreenStart;
+    std::array<int32_t, sizeof(DisplayState) / sizeof(int32_t)> fields{};
+    std::memcpy(fields.data(), &display, sizeof display);
+    bool ok = std::fprintf(out, "\"firstFrameFields\": [") > 0;
+    for (size_t f = 0; f < fields.size() && ok; ++f) {
+        ok = std::fprintf(out, "%s%d", f == 0 ? "" : ", ", fields[f]) > 0;
+    }
+    return ok && std::fprintf(out, "],\n") > 0;
+}
 
 // The screens by `screen`, and the cards by rank and suit, in words.
 constexpr std::array<const char*, kBackgroundImages.size()> kScreenNames = {"Accueil",  "Options", "Table de jeu",
@@ -175,7 +218,8 @@ bool writeWebTables(const char* webDir)
                             "\"screenBits\": {\"start\": %u, \"bet\": %u, \"deal\": %u, \"aide\": %u, \"apropos\": "
                             "%u, \"gameover\": %u},\n",
                             kOnStart, kOnBet, kOnDeal, kOnAide, kOnApropos, kOnGameOver) > 0;
-    ok = ok && writeElements(out) && writeRects(out) && writeScoreSlots(out) && writeWords(out) && writeNames(out);
+    ok = ok && writeScreenValues(out) && writeFirstFrame(out) && writeElements(out) && writeRects(out) &&
+         writeScoreSlots(out) && writeWords(out) && writeNames(out);
     // The field values the page reads the buttons' states by.
     ok = ok && std::fprintf(out,
                             "\"values\": {\"down\": %d, \"carteDisabled\": %d, \"rejouerUp\": %d, \"rejouerDown\": %d, "

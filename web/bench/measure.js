@@ -71,7 +71,9 @@ async function clickToFrame(page, type, x, y) {
         idle();
         if (!sent) return;  // woken by something else, a mouse move
         Module.onIdle = idle;
-        requestAnimationFrame((frame) => resolve(frame - sent));
+        // When the frame's callbacks run, after the drawing: the frame's own
+        // time stamp may fall before an event that came within it.
+        requestAnimationFrame(() => resolve(performance.now() - sent));
       };
     });
   }, type);

@@ -6,7 +6,7 @@ mergeInto(LibraryManager.library, {
   // Sleeps until the page has queued input for SDL. Waking on input alone
   // keeps an idle page at no wake-ups at all, where polling would spin.
   // Only runs while the queue is empty (see SDL_WaitEvent in platform.cpp).
-  vantrel_wait_input__deps: ['$SDL', '$Asyncify', '$callUserCallback', '$VantrelInput'],
+  vantrel_wait_input__deps: ['$SDL', '$Asyncify', '$callUserCallback', '$VantrelInput', '$VantrelImages'],
   vantrel_wait_input__postset:
     // Every DOM event reaches SDL through SDL.receiveEvent, which SDL_Init
     // and SDL_SetVideoMode register as a listener: wrap it before they run.
@@ -35,7 +35,12 @@ mergeInto(LibraryManager.library, {
       }
       SDL.vantrelWake = wakeUp;
       // The screen is complete whenever the game waits: the page and its
-      // tests count these moments.
+      // tests count these moments. The first is the first frame: the
+      // pictures it did not need download from then on.
+      if (!SDL.vantrelDrawn) {
+        SDL.vantrelDrawn = true;
+        VantrelImages.fetchLater();
+      }
       if (Module['onIdle']) Module['onIdle']();
     });
   },
@@ -172,7 +177,8 @@ mergeInto(LibraryManager.library, {
 
   // The desktop library makes pixels of the key colour transparent; here it
   // is a no-op, which leaves a green square around every chip. Surfaces are
-  // canvases, so the key pixels get alpha 0 once, when the key is set.
+  // canvases, so the key pixels get alpha 0 once, when the key is set; a
+  // loaded picture takes its keyed copy from VantrelImages, made once.
   // The pixels are read back through a canvas of its own, made for reading:
   // surfaces' canvases are made for drawing, and are reused for later
   // surfaces.
@@ -192,18 +198,22 @@ mergeInto(LibraryManager.library, {
       return ctx.getImageData(0, 0, data.width, data.height);
     },
   },
-  SDL_SetColorKey__deps: ['$SDL', '$VantrelReadback'],
+  SDL_SetColorKey__deps: ['$SDL', '$VantrelImages'],
   SDL_SetColorKey: function(surf, flag, key) {
     var data = SDL.surfaces[surf];
     if (!data || !data.ctx || !(flag & 0x00020000 /* SDL_SRCCOLORKEY */)) return 0;
-    // SDL_MapRGB gives 0xAABBGGRR here.
-    var r = key & 0xff, g = (key >> 8) & 0xff, b = (key >> 16) & 0xff;
-    var image = VantrelReadback.read(data);
-    var px = image.data;
-    for (var i = 0; i < px.length; i += 4) {
-      if (px[i] === r && px[i + 1] === g && px[i + 2] === b) px[i + 3] = 0;
+    var kept = data.vantrelPicture;
+    if (kept) {
+      var keyed = kept.keyed[key] || (kept.keyed[key] = VantrelImages.copy(kept.canvas));
+      if (!keyed.done) {
+        VantrelImages.applyKey(keyed, keyed.getContext('2d'), key);
+        keyed.done = true;
+      }
+      data.canvas = keyed;
+      data.ctx = keyed.getContext('2d');
+      return 0;
     }
-    data.ctx.putImageData(image, 0, 0);
+    VantrelImages.applyKey(data.canvas, data.ctx, key);
     return 0;
   },
 
@@ -219,45 +229,123 @@ mergeInto(LibraryManager.library, {
     }
   },
 
-  // Bitmaps. The page ships the game's BMPs packed into one lossless WebP,
-  // /pictures.webp (86 % of the bytes of separate WebP files, the same
-  // pixels); each .bmp name holds the text "x y width height", its place
-  // there. The browser decodes the whole picture when the game first loads
-  // one (the load waits for it: an Asyncify import), and every load draws
-  // its part into the surface's canvas, at once from then on. A name that
-  // does not hold a place inside the picture, or a picture the browser
-  // cannot decode, fails like an unreadable file.
-  $VantrelImages__deps: ['$FS'],
+  // Bitmaps. The page ships the game's BMPs packed into a few lossless WebP
+  // atlases, listed in /pictures.txt in the order the game first needs them:
+  // the first inside the data package (its path there), the others beside
+  // the page (their names), fetched once the first frame is drawn. Each
+  // .bmp name holds the text "atlas x y width height", its place. An atlas
+  // is decoded by the browser when the game first loads a picture from it
+  // (the load waits for it, and for its download: an Asyncify import); each
+  // picture is then cut out once into a canvas of its own, and every later
+  // load of it is a surface drawing from that canvas, at once. The copies
+  // live as long as the page: a new build is a new page. A name that does
+  // not hold a place inside its atlas, or an atlas that cannot be had or
+  // decoded, fails like an unreadable file.
+  $VantrelImages__deps: ['$FS', '$SDL', '$VantrelReadback', 'malloc'],
   $VantrelImages: {
-    file: '/pictures.webp',
-    // The ImageBitmap, once decoded.
-    decoded: null,
-    // The decode under way or done.
-    pending: null,
+    index: '/pictures.txt',
+    // {name, fetching, decoding, bitmap} each, once the index is read.
+    atlases: null,
+    // Cut-out pictures by absolute path: {canvas, keyed: {key: canvas}}.
+    pictures: {},
+    // Drawn texts the same way, by font, colour and string, at most
+    // TEXTS_KEPT of them.
+    texts: {},
+    textCount: 0,
+    TEXTS_KEPT: 500,
+    // Loads waiting for an atlas, and the page told of a long wait.
+    waiting: 0,
+    waitTimer: null,
+    shownWaiting: false,
+    // A wait longer than this shows the page's loading indication.
+    WAIT_SHOWN_MS: 300,
+    // Downloads are tried again after a failure, this many times in all.
+    TRIES: 3,
+
+    list: function() {
+      if (!VantrelImages.atlases) {
+        VantrelImages.atlases = FS.readFile(VantrelImages.index, {encoding: 'utf8'}).split('\n').filter(function(line) {
+          return line;
+        }).map(function(name) { return {name: name, fetching: null, decoding: null, bitmap: null}; });
+      }
+      return VantrelImages.atlases;
+    },
+
+    // The atlas' bytes: from the data package, or downloaded (once, tried
+    // again after a failure).
+    bytes: function(atlas) {
+      if (atlas.name.charAt(0) === '/') return Promise.resolve(FS.readFile(atlas.name));
+      if (!atlas.fetching) {
+        var attempt = function(left) {
+          return fetch(locateFile(atlas.name), {credentials: 'same-origin'}).then(function(response) {
+            if (!response.ok) throw new Error(response.status + ' ' + atlas.name);
+            return response.arrayBuffer();
+          }).catch(function(e) {
+            if (left <= 1) throw e;
+            return new Promise(function(resolve) { setTimeout(resolve, 1000); }).then(function() {
+              return attempt(left - 1);
+            });
+          });
+        };
+        atlas.fetching = attempt(VantrelImages.TRIES).catch(function(e) {
+          atlas.fetching = null;  // a later load tries again
+          throw e;
+        });
+      }
+      return atlas.fetching;
+    },
+
+    // Downloads and decodes every atlas not in the package, in order of
+    // need, in the background, and tells the page when they are all there
+    // (or failed); called once the first frame is drawn. Decoded as they
+    // arrive, they cost a later tap nothing (a load that finds its atlas
+    // still on its way waits for it).
+    fetchLater: function() {
+      var chain = Promise.resolve();
+      var atlases;
+      try {
+        atlases = VantrelImages.list();
+      } catch (e) {
+        return;  // no index: every load fails as a missing file does
+      }
+      atlases.forEach(function(atlas) {
+        if (atlas.name.charAt(0) === '/') return;
+        chain = chain.then(function() { return VantrelImages.load(atlas); }).catch(function() {});
+      });
+      // The page waits for this to register its service worker, which then
+      // takes the atlases from the browser's cache instead of downloading
+      // them a second time.
+      chain.then(function() {
+        if (Module['onPicturesFetched']) Module['onPicturesFetched']();
+      });
+    },
 
     // Colours as stored: no colour management, no premultiplication.
     decode: function(bytes) {
       return createImageBitmap(new Blob([bytes]), {colorSpaceConversion: 'none', premultiplyAlpha: 'none'});
     },
 
-    // Starts decoding the picture unless it is done or under way; throws
-    // when there is no such file.
-    load: function() {
-      if (!VantrelImages.pending) {
-        VantrelImages.pending = VantrelImages.decode(FS.readFile(VantrelImages.file)).then(function(bitmap) {
-          VantrelImages.decoded = bitmap;
+    // The atlas decoded, from its first use on.
+    load: function(atlas) {
+      if (!atlas.decoding) {
+        atlas.decoding = VantrelImages.bytes(atlas).then(VantrelImages.decode).then(function(bitmap) {
+          atlas.bitmap = bitmap;
           return bitmap;
+        }, function(e) {
+          atlas.decoding = null;
+          throw e;
         });
       }
-      return VantrelImages.pending;
+      return atlas.decoding;
     },
 
-    // {x, y, width, height} that the file at the absolute `path` names, or
-    // null; throws when there is no such file.
+    // {atlas, x, y, width, height} that the file at the absolute `path`
+    // names, or null; throws when there is no such file.
     place: function(path) {
-      var m = /^(\d+) (\d+) (\d+) (\d+)\n$/.exec(FS.readFile(path, {encoding: 'utf8'}));
-      if (!m || +m[3] === 0 || +m[4] === 0) return null;
-      return {x: +m[1], y: +m[2], width: +m[3], height: +m[4]};
+      var m = /^(\d+) (\d+) (\d+) (\d+) (\d+)\n$/.exec(FS.readFile(path, {encoding: 'utf8'}));
+      var atlases = VantrelImages.list();
+      if (!m || +m[1] >= atlases.length || +m[4] === 0 || +m[5] === 0) return null;
+      return {atlas: atlases[+m[1]], x: +m[2], y: +m[3], width: +m[4], height: +m[5]};
     },
 
     // The place's pixels in `ctx` at 0, 0; false when it is not all inside
@@ -267,9 +355,95 @@ mergeInto(LibraryManager.library, {
       ctx.drawImage(bitmap, place.x, place.y, place.width, place.height, 0, 0, place.width, place.height);
       return true;
     },
+
+    canvas: function(width, height) {
+      var canvas = document.createElement('canvas');
+      canvas.width = width;
+      canvas.height = height;
+      return canvas;
+    },
+
+    copy: function(from) {
+      var canvas = VantrelImages.canvas(from.width, from.height);
+      canvas.getContext('2d').drawImage(from, 0, 0);
+      return canvas;
+    },
+
+    // Pixels of the key colour made see-through in `canvas`, drawn through
+    // `ctx`; SDL_MapRGB gives the key as 0xAABBGGRR here.
+    applyKey: function(canvas, ctx, key) {
+      var r = key & 0xff, g = (key >> 8) & 0xff, b = (key >> 16) & 0xff;
+      var image = VantrelReadback.read({canvas: canvas, width: canvas.width, height: canvas.height});
+      var px = image.data;
+      for (var i = 0; i < px.length; i += 4) {
+        if (px[i] === r && px[i + 1] === g && px[i + 2] === b) px[i + 3] = 0;
+      }
+      ctx.putImageData(image, 0, 0);
+    },
+
+    // The picture at `path` cut out of its decoded atlas and kept, or null
+    // when its place is not inside the atlas.
+    keep: function(path, place) {
+      var canvas = VantrelImages.canvas(place.width, place.height);
+      if (!VantrelImages.draw(place.atlas.bitmap, place, canvas.getContext('2d'))) return null;
+      return (VantrelImages.pictures[path] = {canvas: canvas, keyed: {}});
+    },
+
+    // A surface showing a kept picture: SDL's own record, drawing from the
+    // kept canvas instead of a canvas of its own (SDL_HWSURFACE: the pixels
+    // live in the canvas only). The game only blits a loaded picture and
+    // sets its colour key, which swaps in the keyed copy.
+    surface: function(kept, source) {
+      var canvas = kept.canvas, width = canvas.width, height = canvas.height, flags = 0x00000001;
+      var surf = _malloc({{{ C_STRUCTS.SDL_Surface.__size__ }}});
+      var pixelFormat = _malloc({{{ C_STRUCTS.SDL_PixelFormat.__size__ }}});
+      HEAPU8.fill(0, surf, surf + {{{ C_STRUCTS.SDL_Surface.__size__ }}});
+      HEAPU8.fill(0, pixelFormat, pixelFormat + {{{ C_STRUCTS.SDL_PixelFormat.__size__ }}});
+      {{{ makeSetValue('surf', C_STRUCTS.SDL_Surface.flags, 'flags', 'i32') }}};
+      {{{ makeSetValue('surf', C_STRUCTS.SDL_Surface.format, 'pixelFormat', 'void*') }}};
+      {{{ makeSetValue('surf', C_STRUCTS.SDL_Surface.w, 'width', 'i32') }}};
+      {{{ makeSetValue('surf', C_STRUCTS.SDL_Surface.h, 'height', 'i32') }}};
+      {{{ makeSetValue('surf', C_STRUCTS.SDL_Surface.pitch, 'width * 4', 'i32') }}};
+      {{{ makeSetValue('surf', C_STRUCTS.SDL_Surface.clip_rect+C_STRUCTS.SDL_Rect.w, 'Module["canvas"].width', 'i32') }}};
+      {{{ makeSetValue('surf', C_STRUCTS.SDL_Surface.clip_rect+C_STRUCTS.SDL_Rect.h, 'Module["canvas"].height', 'i32') }}};
+      {{{ makeSetValue('surf', C_STRUCTS.SDL_Surface.refcount, '1', 'i32') }}};
+      {{{ makeSetValue('pixelFormat', C_STRUCTS.SDL_PixelFormat.format, cDefine('SDL_PIXELFORMAT_RGBA8888'), 'i32') }}};
+      {{{ makeSetValue('pixelFormat', C_STRUCTS.SDL_PixelFormat.BitsPerPixel, '32', 'i8') }}};
+      {{{ makeSetValue('pixelFormat', C_STRUCTS.SDL_PixelFormat.BytesPerPixel, '4', 'i8') }}};
+      {{{ makeSetValue('pixelFormat', C_STRUCTS.SDL_PixelFormat.Rmask, '0x000000ff', 'i32') }}};
+      {{{ makeSetValue('pixelFormat', C_STRUCTS.SDL_PixelFormat.Gmask, '0x0000ff00', 'i32') }}};
+      {{{ makeSetValue('pixelFormat', C_STRUCTS.SDL_PixelFormat.Bmask, '0x00ff0000', 'i32') }}};
+      {{{ makeSetValue('pixelFormat', C_STRUCTS.SDL_PixelFormat.Amask, '0xff000000', 'i32') }}};
+      SDL.surfaces[surf] = {
+        width: width, height: height, canvas: canvas, ctx: canvas.getContext('2d'), surf: surf, buffer: 0,
+        pixelFormat: pixelFormat, alpha: 255, flags: flags, locked: 0,
+        // Not the page's canvas, but not SDL's either: this keeps it out of
+        // the pool SDL_FreeSurface hands canvases back to.
+        usePageCanvas: true,
+        source: source, vantrelPicture: kept,
+        isFlagSet: function(flag) { return flags & flag; },
+      };
+      return surf;
+    },
+
+    // The page's loading indication over the game while a load has waited
+    // long for its atlas.
+    waitBegins: function() {
+      if (VantrelImages.waiting++ > 0) return;
+      VantrelImages.waitTimer = setTimeout(function() {
+        VantrelImages.shownWaiting = true;
+        if (Module['onPicturesWait']) Module['onPicturesWait'](true);
+      }, VantrelImages.WAIT_SHOWN_MS);
+    },
+    waitEnds: function() {
+      if (--VantrelImages.waiting > 0) return;
+      clearTimeout(VantrelImages.waitTimer);
+      if (VantrelImages.shownWaiting && Module['onPicturesWait']) Module['onPicturesWait'](false);
+      VantrelImages.shownWaiting = false;
+    },
   },
 
-  IMG_Load_RW__deps: ['$SDL', '$PATH_FS', '$Asyncify', '$VantrelImages', 'SDL_FreeRW', 'SDL_FreeSurface'],
+  IMG_Load_RW__deps: ['$SDL', '$PATH_FS', '$Asyncify', '$VantrelImages', 'SDL_FreeRW'],
   // Nothing for the browser to decode while the data package loads.
   IMG_Load_RW__postset: 'Module["noImageDecoding"] = true;',
   IMG_Load_RW: function(rwopsID, freeSrc) {
@@ -277,31 +451,37 @@ mergeInto(LibraryManager.library, {
     // this call is made again and must only collect the result.
     return Asyncify.handleSleep(function(done) {
       var rwops = SDL.rwops[rwopsID];
-      var path = rwops ? rwops.filename : undefined;
+      var path = rwops ? PATH_FS.resolve(rwops.filename) : undefined;
       if (rwops && freeSrc) _SDL_FreeRW(rwopsID);
-      var place = null, loading;
+      var kept = path === undefined ? undefined : VantrelImages.pictures[path];
+      if (kept) {
+        done(VantrelImages.surface(kept, 'load:' + path));  // at once: no unwinding
+        return;
+      }
+      var place = null;
       try {
-        place = path === undefined ? null : VantrelImages.place(PATH_FS.resolve(path));
-        if (place && !VantrelImages.decoded) loading = VantrelImages.load();
+        place = path === undefined ? null : VantrelImages.place(path);
       } catch (e) {
         place = null;
       }
+      function surfaceOf() {
+        var kept = VantrelImages.keep(path, place);
+        return kept ? VantrelImages.surface(kept, 'load:' + path) : 0;
+      }
       if (!place) {
         done(0);
-        return;
+      } else if (place.atlas.bitmap) {
+        done(surfaceOf());
+      } else {
+        VantrelImages.waitBegins();
+        VantrelImages.load(place.atlas).then(function() {
+          VantrelImages.waitEnds();
+          done(surfaceOf());
+        }, function() {
+          VantrelImages.waitEnds();
+          done(0);
+        });
       }
-      function surfaceOf(bitmap) {
-        // SDL_HWSURFACE: the pixels live in the canvas only.
-        var surf = SDL.makeSurface(place.width, place.height, 0x00000001, false, 'load:' + path);
-        if (VantrelImages.draw(bitmap, place, SDL.surfaces[surf].ctx)) return surf;
-        _SDL_FreeSurface(surf);
-        return 0;
-      }
-      if (VantrelImages.decoded) {
-        done(surfaceOf(VantrelImages.decoded));  // at once: no unwinding
-        return;
-      }
-      loading.then(function(bitmap) { done(surfaceOf(bitmap)); }, function() { done(0); });
     });
   },
   SDL_LoadBMP_RW: 'IMG_Load_RW',
@@ -390,23 +570,33 @@ mergeInto(LibraryManager.library, {
     return id;
   },
 
-  TTF_RenderText_Blended__deps: ['$SDL'],
+  // Each text drawn once per font, colour and string, then kept as the
+  // pictures are: the score panel redraws the same few numbers at every tap.
+  // The game only blits a text and frees it.
+  TTF_RenderText_Blended__deps: ['$SDL', '$VantrelImages'],
   TTF_RenderText_Blended: function(font, text, color) {
     var fontData = SDL.fonts[font];
     if (!fontData) return 0;
     text = UTF8ToString(text) || ' ';
-    var measure = SDL.ttfContext;
-    measure.font = fontData.css;
-    var width = Math.ceil(measure.measureText(text).width) + 1;
-    var surf = SDL.makeSurface(width, fontData.height, 0, false, 'text:' + text);
-    var ctx = SDL.surfaces[surf].ctx;
-    ctx.save();
-    ctx.fillStyle = SDL.loadColorToCSSRGB(color);
-    ctx.font = fontData.css;
-    ctx.textBaseline = 'alphabetic';
-    ctx.fillText(text, 0, fontData.ascent);
-    ctx.restore();
-    return surf;
+    var css = SDL.loadColorToCSSRGB(color);
+    var key = fontData.css + '|' + css + '|' + text;
+    var kept = VantrelImages.texts[key];
+    if (!kept) {
+      var measure = SDL.ttfContext;
+      measure.font = fontData.css;
+      var canvas = VantrelImages.canvas(Math.ceil(measure.measureText(text).width) + 1, fontData.height);
+      var ctx = canvas.getContext('2d');
+      ctx.fillStyle = css;
+      ctx.font = fontData.css;
+      ctx.textBaseline = 'alphabetic';
+      ctx.fillText(text, 0, fontData.ascent);
+      if (++VantrelImages.textCount > VantrelImages.TEXTS_KEPT) {  // a long game's many bank values
+        VantrelImages.texts = {};
+        VantrelImages.textCount = 1;
+      }
+      kept = VantrelImages.texts[key] = {canvas: canvas, keyed: {}};
+    }
+    return VantrelImages.surface(kept, 'text:' + text);
   },
   TTF_RenderText_Solid: 'TTF_RenderText_Blended',
 

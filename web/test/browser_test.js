@@ -24,6 +24,7 @@ const { engineCases } = require('./engine_cases');
 const { readBmp, pixel, countDiffering } = require('./pixels');
 const { reloadOffline, offlineCases } = require('./offline_cases');
 const { phoneCases } = require('./phone_cases');
+const { atlasCases } = require('./atlas_cases');
 const { loadingCases } = require('./loading_cases');
 const { accessCases } = require('./access_cases');
 
@@ -285,6 +286,9 @@ async function chromiumCases(browser) {
                                          stageDir: path.join(webDir, '../web-build/stage') });
     failed += offline.failed;
     ran += offline.count;
+    const atlases = await atlasCases({ browser, url, bmp });
+    failed += atlases.failed;
+    ran += atlases.count;
     if (errors.length) {
       failed++;
       console.log(`not ok - page errors: ${[...new Set(errors)].join('; ')}`);

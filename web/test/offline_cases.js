@@ -118,20 +118,21 @@ test('the pictures decode to the desktop bitmaps, every one', async ({ browser, 
   try {
     await page.goto(url);
     await waitIdle(page, 1, 20000);
-    // Every picture in the page's files, decoded by the glue and drawn as
-    // the game draws it: a digest of its RGB bytes each, alpha checked opaque.
+    // Every picture in the page's files, from whichever atlas holds it,
+    // decoded by the glue and kept as the game's loads draw from it: a
+    // digest of its RGB bytes each, alpha checked opaque.
     const decoded = await page.evaluate(async () => {
       const out = {};
       const walk = (dir) => FS.readdir(dir).filter((n) => n !== '.' && n !== '..').flatMap((n) => {
         const name = `${dir}/${n}`;
         return FS.isDir(FS.stat(name).mode) ? walk(name) : [name];
       });
-      const atlas = await VantrelImages.load();
       for (const name of walk('/image')) {
         const place = VantrelImages.place(name);
-        const ctx = new OffscreenCanvas(place.width, place.height).getContext('2d');
-        if (!VantrelImages.draw(atlas, place, ctx)) continue;
-        const rgba = ctx.getImageData(0, 0, place.width, place.height).data;
+        await VantrelImages.load(place.atlas);
+        const kept = VantrelImages.keep(name, place);
+        if (!kept) continue;
+        const rgba = kept.canvas.getContext('2d').getImageData(0, 0, place.width, place.height).data;
         const rgb = new Uint8Array(rgba.length / 4 * 3);
         let opaque = true;
         for (let i = 0, j = 0; i < rgba.length; i += 4, j += 3) {
@@ -231,7 +232,7 @@ test('after a rebuild changing one picture, the next online load is wholly the n
     // lossless WebP header), the data package's size and every other file
     // the same.
     const script = fs.readFileSync(path.join(from, 'vantrel.js'), 'latin1');
-    const [, start, end] = /"?filename"?:"\/pictures\.webp","?start"?:(\d+),"?end"?:(\d+)/.exec(script);
+    const [, start, end] = /"?filename"?:"\/pictures-0\.webp","?start"?:(\d+),"?end"?:(\d+)/.exec(script);
     const data = fs.readFileSync(path.join(from, 'vantrel.data'));
     const size = data.readUInt32LE(Number(start) + 21);
     solidPng((size & 0x3fff) + 1, ((size >>> 14) & 0x3fff) + 1, [255, 0, 255], end - start).copy(data, Number(start));

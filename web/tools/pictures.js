@@ -1,13 +1,20 @@
 #!/usr/bin/env node
-// The game's bitmaps for the page, packed into one picture: every BMP under
-// FROM placed side by side in TO/pictures.webp (lossless WebP: the page
-// draws exactly the desktop game's pixels), and under its own relative name
-// in TO/image/ (still "….bmp", the name the game opens) a line of text
-// "x y width height", its place there. One file compresses what the cards,
-// chips and buttons have in common, which separate files cannot.
-// Usage: node web/tools/pictures.js FROM TO
+// The game's bitmaps for the page, packed into a few pictures by when the
+// game first needs them: what its first frame shows (the first download,
+// in the data package as /pictures-0.webp), then the rest of the start
+// screen with the pages it opens, then the bet screen's, then the rest
+// (fetched after the first frame in that order, named after their content). Each is a lossless WebP (the page draws exactly the
+// desktop game's pixels). Under its own relative name in TO/image/ (still
+// "….bmp", the name the game opens) each bitmap becomes a line of text
+// "atlas x y width height", its place; TO/pictures.txt lists the atlases in
+// order, the first as its path in the package, the others as files beside
+// the page (written under TO/later/). One file compresses what the cards, chips and buttons have in
+// common, which separate files cannot.
+// Which screens show a bitmap comes from the art tool's tables.json.
+// Usage: node web/tools/pictures.js FROM TO TABLES_JSON
 'use strict';
-const { execFileSync } = require('child_process');
+const { execFile } = require('child_process');
+const crypto = require('crypto');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
@@ -67,42 +74,103 @@ function pack(pictures) {
   return y + shelf;
 }
 
-function convert(from, to) {
-  const pictures = bitmapsUnder(from).map((name) => readBmp(fs.readFileSync(path.join(from, name)), name));
-  if (pictures.length === 0) throw new Error(`${from}: no bitmaps`);
-  const height = pack(pictures);
-  const rgb = Buffer.alloc(ATLAS_WIDTH * height * 3);  // black between pictures
-  for (const p of pictures) {
-    for (let row = 0; row < p.height; row++) {
-      p.rgb.copy(rgb, ((p.y + row) * ATLAS_WIDTH + p.x) * 3, row * p.width * 3, (row + 1) * p.width * 3);
+// After the first atlas (the pictures the first frame shows), the screens
+// that decide each atlas, first needed first: the rest of the start screen
+// (its buttons pressed) with the pages it opens, then the bet screen. What
+// none of them shows (the options screen, the cards, the end screen) goes
+// last.
+const NEEDED = [['start', 'aide', 'apropos'], ['bet']];
+
+// Atlas index of each listed file ("image/…bmp"): 0 for the pictures the
+// game's fields pick on its first frame, otherwise from the screens its
+// elements show it on (a background by the `screen` value it stands for).
+function atlasOfFiles(tables) {
+  const first = tables.firstFrameFields;
+  const bitsOf = new Map(), firstFrame = new Set();
+  for (const element of tables.elements) {
+    const background = element.field === tables.screenField;
+    element.files.forEach((file, value) => {
+      if (file === null) return;
+      const bits = element.screens | (background ? tables.screenValueBits[value] : 0);
+      bitsOf.set(file, (bitsOf.get(file) || 0) | bits);
+    });
+    const onFirst = background || (element.screens & tables.screenBits.start);
+    for (let copy = 0; onFirst && copy < element.places.length; copy++) {
+      const file = element.files[element.field < 0 ? 0 : first[element.field + copy]];
+      if (file) firstFrame.add(file);
     }
   }
-  fs.rmSync(to, { recursive: true, force: true });
-  for (const p of pictures) {
-    fs.mkdirSync(path.dirname(path.join(to, 'image', p.name)), { recursive: true });
-    fs.writeFileSync(path.join(to, 'image', p.name), `${p.x} ${p.y} ${p.width} ${p.height}\n`);
+  const masks = NEEDED.map((names) => names.reduce((mask, name) => {
+    if (tables.screenBits[name] === undefined) throw new Error(`tables: no screen ${name}`);
+    return mask | tables.screenBits[name];
+  }, 0));
+  const atlas = new Map();
+  for (const [file, bits] of bitsOf) {
+    const need = masks.findIndex((mask) => bits & mask);
+    atlas.set(file, firstFrame.has(file) ? 0 : 1 + (need < 0 ? NEEDED.length : need));
   }
+  return atlas;
+}
+
+function encode(ppm, out) {
+  // -exact keeps every pixel; -z 9 is the slowest, smallest lossless mode.
+  return new Promise((resolve, reject) => {
+    execFile('cwebp', ['-quiet', '-lossless', '-z', '9', '-exact', ppm, '-o', out], (e) => (e ? reject(e) : resolve()));
+  });
+}
+
+async function convert(from, to, tablesFile) {
+  const pictures = bitmapsUnder(from).map((name) => readBmp(fs.readFileSync(path.join(from, name)), name));
+  if (pictures.length === 0) throw new Error(`${from}: no bitmaps`);
+  const atlasOf = atlasOfFiles(JSON.parse(fs.readFileSync(tablesFile, 'utf8')));
+  // A bitmap the tables do not list still reaches the page, last.
+  const groups = [];
+  for (const p of pictures) {
+    const atlas = atlasOf.has(`image/${p.name}`) ? atlasOf.get(`image/${p.name}`) : NEEDED.length + 1;
+    (groups[atlas] = groups[atlas] || []).push(p);
+  }
+  const atlases = groups.filter(Boolean);
+  fs.rmSync(to, { recursive: true, force: true });
+  fs.mkdirSync(to, { recursive: true });
   const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'vantrel-pictures-'));
   try {
-    const ppm = path.join(scratch, 'pictures.ppm');
-    fs.writeFileSync(ppm, Buffer.concat([Buffer.from(`P6\n${ATLAS_WIDTH} ${height}\n255\n`, 'latin1'), rgb]));
-    // -exact keeps every pixel; -z 9 is the slowest, smallest lossless mode.
-    execFileSync('cwebp', ['-quiet', '-lossless', '-z', '9', '-exact', ppm, '-o', path.join(to, 'pictures.webp')]);
+    const names = await Promise.all(atlases.map(async (group, index) => {
+      const height = pack(group);
+      const rgb = Buffer.alloc(ATLAS_WIDTH * height * 3);  // black between pictures
+      for (const p of group) {
+        for (let row = 0; row < p.height; row++) {
+          p.rgb.copy(rgb, ((p.y + row) * ATLAS_WIDTH + p.x) * 3, row * p.width * 3, (row + 1) * p.width * 3);
+        }
+        fs.mkdirSync(path.dirname(path.join(to, 'image', p.name)), { recursive: true });
+        fs.writeFileSync(path.join(to, 'image', p.name), `${index} ${p.x} ${p.y} ${p.width} ${p.height}\n`);
+      }
+      const ppm = path.join(scratch, `pictures-${index}.ppm`);
+      fs.writeFileSync(ppm, Buffer.concat([Buffer.from(`P6\n${ATLAS_WIDTH} ${height}\n255\n`, 'latin1'), rgb]));
+      const webp = path.join(scratch, `pictures-${index}.webp`);
+      await encode(ppm, webp);
+      const bytes = fs.readFileSync(webp);
+      const name = index === 0 ? 'pictures-0.webp' :
+        `pictures-${index}.${crypto.createHash('sha256').update(bytes).digest('hex').slice(0, 12)}.webp`;
+      fs.mkdirSync(path.join(to, 'later'), { recursive: true });
+      fs.writeFileSync(path.join(to, index === 0 ? '' : 'later', name), bytes);
+      return index === 0 ? `/${name}` : name;
+    }));
+    fs.writeFileSync(path.join(to, 'pictures.txt'), `${names.join('\n')}\n`);
   } finally {
     fs.rmSync(scratch, { recursive: true, force: true });
   }
 }
 
+module.exports = { atlasOfFiles };
+
 if (require.main === module) {
-  const [from, to] = process.argv.slice(2);
-  if (!from || !to) {
-    console.error('usage: pictures.js FROM TO');
+  const [from, to, tables] = process.argv.slice(2);
+  if (!from || !to || !tables) {
+    console.error('usage: pictures.js FROM TO TABLES_JSON');
     process.exit(2);
   }
-  try {
-    convert(path.resolve(from), path.resolve(to));
-  } catch (e) {
+  convert(path.resolve(from), path.resolve(to), path.resolve(tables)).catch((e) => {
     console.error(`pictures.js: ${e.message}`);
     process.exit(1);
-  }
+  });
 }

@@ -7,8 +7,9 @@
 // and files.
 // Usage: node web/tools/stage.js FROM TO
 //   FROM holds index.html, vantrel.js/.wasm/.data, the icons, colors.json,
-//   tables.json, manifest.webmanifest and sw.js as the build made them; TO
-//   is written.
+//   tables.json, manifest.webmanifest and sw.js as the build made them, and
+//   pictures.txt with the atlases fetched after the first frame (already
+//   content-named, as the data package names them); TO is written.
 'use strict';
 const crypto = require('crypto');
 const fs = require('fs');
@@ -37,7 +38,7 @@ function renameIn(text, from, to, where, { only = false } = {}) {
 
 // What a folder written by stage() holds, old builds included: only these
 // are removed from TO before writing.
-const OWN = /^(index\.html|sw\.js|manifest\.webmanifest|(vantrel|icon(-\w+)?)\.([0-9a-f]{12}\.)?(js|wasm|data|png|webp))$/;
+const OWN = /^(index\.html|sw\.js|manifest\.webmanifest|(vantrel|icon(-\w+)?)\.([0-9a-f]{12}\.)?(js|wasm|data|png|webp)|pictures-\d+\.[0-9a-f]{12}\.webp)$/;
 
 function stage(from, to) {
   const read = (name) => fs.readFileSync(path.join(from, name));
@@ -50,6 +51,11 @@ function stage(from, to) {
 
   for (const name of ['vantrel.wasm', 'vantrel.data', 'icon.webp', 'icon-192.webp', 'icon-512.png', 'icon-maskable.webp']) {
     publish(name, read(name));
+  }
+  // The later atlases keep their names: the data package holds them.
+  for (const name of read('pictures.txt').toString('utf8').split('\n').filter((line) => line && line[0] !== '/')) {
+    if (path.basename(name) !== name || !OWN.test(name)) throw new Error(`pictures.txt: unexpected ${name}`);
+    out.set(name, read(name));
   }
   let script = read('vantrel.js').toString('utf8');
   for (const name of ['vantrel.wasm', 'vantrel.data']) {
