@@ -5,7 +5,7 @@
 // speaks only a few times. Each case opens a page of its own.
 'use strict';
 const assert = require('assert/strict');
-const { waitIdle, settled, canvasPixels, GAME_WIDTH, GAME_HEIGHT, PHONE_LANDSCAPE, FAST_3G } = require('./browser');
+const { runCase, waitIdle, settled, canvasPixels, GAME_WIDTH, GAME_HEIGHT, PHONE_LANDSCAPE, FAST_3G } = require('./browser');
 const { countDiffering } = require('./pixels');
 
 const opened = [];
@@ -27,7 +27,7 @@ const words = (text) => (text || '').replace(/\s+/g, ' ').trim();
 
 // Every button the accessibility tree holds, less the page's own
 // (Plein écran): name, pressed, disabled and border box in CSS pixels.
-async function treeButtons(page) {
+async function treeButtons(page, retries = 3) {
   const { nodes } = await page.cdp.send('Accessibility.getFullAXTree');
   const buttons = nodes.filter((n) => !n.ignored && n.role && n.role.value === 'button' &&
                                       words(n.name && n.name.value) !== 'Plein écran');
@@ -36,12 +36,19 @@ async function treeButtons(page) {
     return found ? found.value.value : undefined;
   };
   await page.cdp.send('DOM.getDocument', { depth: 0 });
-  return Promise.all(buttons.map(async (n) => {
-    const { model } = await page.cdp.send('DOM.getBoxModel', { backendNodeId: n.backendDOMNodeId });
-    const q = model.border;
-    return { name: words(n.name.value), pressed: property(n, 'pressed'), disabled: property(n, 'disabled') === true,
-             box: [q[0], q[1], q[4], q[5]] };
-  }));
+  try {
+    return await Promise.all(buttons.map(async (n) => {
+      const { model } = await page.cdp.send('DOM.getBoxModel', { backendNodeId: n.backendDOMNodeId });
+      const q = model.border;
+      return { name: words(n.name.value), pressed: property(n, 'pressed'), disabled: property(n, 'disabled') === true,
+               box: [q[0], q[1], q[4], q[5]] };
+    }));
+  } catch (e) {
+    // The layer was laid out again between the two reads (a picture
+    // arriving, a resize): read the new one.
+    if (!/box model|No node/.test(e.message) || retries === 0) throw e;
+    return treeButtons(page, retries - 1);
+  }
 }
 
 // The buttons of the screen shown (`bit` of the tables' screen bits, less
@@ -203,19 +210,14 @@ function caseList({ tables, bmp }) {
 
 // `context`: bmp(name under image/) and the art tool's tables (browser.js).
 async function accessCases(browser, url, context) {
-  let failed = 0;
   const cases = caseList(context);
+  let failed = 0;
   for (const [name, fn] of cases) {
-    try {
+    const passed = await runCase(name, async () => {
       const page = await fn(browser, url);
       assert.deepEqual(page.errors, [], 'page errors');
-      console.log(`ok - ${name}`);
-    } catch (e) {
-      failed++;
-      console.log(`not ok - ${name}\n    ${e.message.split('\n').join('\n    ')}`);
-    } finally {
-      for (const c of opened.splice(0)) await c.close();
-    }
+    }, async () => { for (const c of opened.splice(0)) await c.close(); });
+    if (!passed) failed++;
   }
   return { ran: cases.length, failed };
 }

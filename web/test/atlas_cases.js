@@ -4,7 +4,7 @@
 'use strict';
 const assert = require('assert/strict');
 const path = require('path');
-const { waitIdle, settled, pagePoint, canvasPixels, PHONE_LANDSCAPE } = require('./browser');
+const { runCase, waitIdle, settled, pagePoint, canvasPixels, PHONE_LANDSCAPE } = require('./browser');
 const { countDiffering } = require('./pixels');
 
 const FIRST_FRAME_BYTES = 150000;
@@ -101,13 +101,7 @@ test('a picture asked for before its atlas arrived waits for it, with the loadin
 async function atlasCases(context) {
   let failed = 0;
   for (const { name, fn } of cases) {
-    try {
-      await fn(context);
-      console.log(`ok - ${name}`);
-    } catch (e) {
-      failed++;
-      console.log(`not ok - ${name}\n    ${e.message.split('\n').join('\n    ')}`);
-    }
+    if (!await runCase(name, () => fn(context))) failed++;
   }
   return { failed, count: cases.length };
 }

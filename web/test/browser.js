@@ -91,6 +91,21 @@ function readTables(runtimeDir) {
   return { ...tables, places, files, rects };
 }
 
+// Runs one case, printing "ok - NAME", or "not ok - NAME" and why; `after`
+// runs whatever the outcome. Resolves with whether the case passed.
+async function runCase(name, fn, after = async () => {}) {
+  try {
+    await fn();
+    console.log(`ok - ${name}`);
+    return true;
+  } catch (e) {
+    console.log(`not ok - ${name}\n    ${e.message.split('\n').join('\n    ')}`);
+    return false;
+  } finally {
+    await after();
+  }
+}
+
 // The middle pixel of an inclusive rectangle [left, top, right, bottom].
 const middle = ([l, t, r, b]) => [Math.floor((l + r) / 2), Math.floor((t + b) / 2)];
 
@@ -102,7 +117,7 @@ async function settled(page, action) {
 }
 
 module.exports = {
-  startSession, waitIdle, settled, pagePoint, canvasBox, canvasPixels, readTables, middle, CHROMIUM, CHROMIUM_FLAGS,
+  runCase, startSession, waitIdle, settled, pagePoint, canvasBox, canvasPixels, readTables, middle, CHROMIUM, CHROMIUM_FLAGS,
   GAME_WIDTH, GAME_HEIGHT,
   PHONE_PORTRAIT, PHONE_LANDSCAPE, FAST_3G,
 };

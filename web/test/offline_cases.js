@@ -10,7 +10,7 @@ const path = require('path');
 const zlib = require('zlib');
 const { serve } = require('../serve');
 const { stage } = require('../tools/stage');
-const { waitIdle } = require('./browser');
+const { runCase, waitIdle } = require('./browser');
 const { readBmp } = require('./pixels');
 
 // Resolves once a service worker has filled its cache and controls the page.
@@ -288,13 +288,7 @@ test('after a rebuild changing one picture, the next online load is wholly the n
 async function offlineCases(context) {
   let failed = 0;
   for (const { name, fn } of cases) {
-    try {
-      await fn(context);
-      console.log(`ok - ${name}`);
-    } catch (e) {
-      failed++;
-      console.log(`not ok - ${name}\n    ${e.message.split('\n').join('\n    ')}`);
-    }
+    if (!await runCase(name, () => fn(context))) failed++;
   }
   return { failed, count: cases.length };
 }

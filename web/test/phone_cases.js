@@ -6,7 +6,7 @@ const assert = require('assert/strict');
 const fs = require('fs');
 const path = require('path');
 const {
-  waitIdle, settled, pagePoint, canvasPixels, middle, GAME_WIDTH, GAME_HEIGHT, PHONE_PORTRAIT, PHONE_LANDSCAPE,
+  runCase, waitIdle, settled, pagePoint, canvasPixels, middle, GAME_WIDTH, GAME_HEIGHT, PHONE_PORTRAIT, PHONE_LANDSCAPE,
 } = require('./browser');
 const { countDiffering } = require('./pixels');
 
@@ -349,19 +349,14 @@ function caseList({ bmp, shotsDir, webDir, tables: { places, rects, hitRects } }
 
 // Runs every case on its own page; returns how many ran and failed.
 async function phoneCases(browser, url, context) {
-  let failed = 0;
   const cases = caseList(context);
+  let failed = 0;
   for (const [name, fn] of cases) {
-    try {
+    const passed = await runCase(name, async () => {
       const page = await fn(browser, url);
       assert.deepEqual(page.errors, [], 'page errors');
-      console.log(`ok - ${name}`);
-    } catch (e) {
-      failed++;
-      console.log(`not ok - ${name}\n    ${e.message.split('\n').join('\n    ')}`);
-    } finally {
-      for (const context of opened.splice(0)) await context.close();
-    }
+    }, async () => { for (const c of opened.splice(0)) await c.close(); });
+    if (!passed) failed++;
   }
   return { ran: cases.length, failed };
 }
