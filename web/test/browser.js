@@ -1,6 +1,7 @@
 // Shared by the browser test and the measuring script: serves the web folder
 // on 127.0.0.1, starts Debian's Chromium headless and opens the page.
 'use strict';
+const assert = require('assert/strict');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
@@ -106,6 +107,20 @@ async function runCase(name, fn, after = async () => {}) {
   }
 }
 
+// Runs [name, fn(browser, url)] cases, each on the browser contexts it
+// opens into `opened` (closed after it); a page error fails the case.
+async function runPageCases(cases, browser, url, opened) {
+  let failed = 0;
+  for (const [name, fn] of cases) {
+    const passed = await runCase(name, async () => {
+      const page = await fn(browser, url);
+      assert.deepEqual(page.errors, [], 'page errors');
+    }, async () => { for (const c of opened.splice(0)) await c.close(); });
+    if (!passed) failed++;
+  }
+  return { ran: cases.length, failed };
+}
+
 // The middle pixel of an inclusive rectangle [left, top, right, bottom].
 const middle = ([l, t, r, b]) => [Math.floor((l + r) / 2), Math.floor((t + b) / 2)];
 
@@ -117,7 +132,7 @@ async function settled(page, action) {
 }
 
 module.exports = {
-  runCase, startSession, waitIdle, settled, pagePoint, canvasBox, canvasPixels, readTables, middle, CHROMIUM, CHROMIUM_FLAGS,
+  runCase, runPageCases, startSession, waitIdle, settled, pagePoint, canvasBox, canvasPixels, readTables, middle, CHROMIUM, CHROMIUM_FLAGS,
   GAME_WIDTH, GAME_HEIGHT,
   PHONE_PORTRAIT, PHONE_LANDSCAPE, FAST_3G,
 };

@@ -6,7 +6,7 @@ const assert = require('assert/strict');
 const fs = require('fs');
 const path = require('path');
 const {
-  runCase, waitIdle, settled, pagePoint, canvasPixels, middle, GAME_WIDTH, GAME_HEIGHT, PHONE_PORTRAIT, PHONE_LANDSCAPE,
+  runPageCases, waitIdle, settled, pagePoint, canvasPixels, middle, GAME_WIDTH, GAME_HEIGHT, PHONE_PORTRAIT, PHONE_LANDSCAPE,
 } = require('./browser');
 const { countDiffering } = require('./pixels');
 
@@ -348,17 +348,6 @@ function caseList({ bmp, shotsDir, webDir, tables: { places, rects, hitRects } }
 }
 
 // Runs every case on its own page; returns how many ran and failed.
-async function phoneCases(browser, url, context) {
-  const cases = caseList(context);
-  let failed = 0;
-  for (const [name, fn] of cases) {
-    const passed = await runCase(name, async () => {
-      const page = await fn(browser, url);
-      assert.deepEqual(page.errors, [], 'page errors');
-    }, async () => { for (const c of opened.splice(0)) await c.close(); });
-    if (!passed) failed++;
-  }
-  return { ran: cases.length, failed };
-}
+const phoneCases = (browser, url, context) => runPageCases(caseList(context), browser, url, opened);
 
 module.exports = { phoneCases };
