@@ -105,15 +105,26 @@ bool measureFont(TTF_Font* font, const char* characters, FontMetrics* metrics)
     return true;
 }
 
-// Whether `font` may draw every text of `jobs` set at `pointSize`.
+// Whether `font` may draw every text of `jobs` set at `pointSize`. Texts
+// that share their characters (the score panel's numbers) are measured once:
+// a measure is a glyph lookup per character pair, and the panel is redrawn
+// at every press.
 template <size_t N>
 bool fontSuits(TTF_Font* font, const std::array<TextJob, N>& jobs, int pointSize)
 {
+    FontMetrics metrics{};
+    const char* measured = nullptr;  // the characters `metrics` is for
     for (const TextJob& job : jobs) {
-        FontMetrics metrics{};
-        if (job.pointSize == pointSize &&
-            !(measureFont(font, job.characters, &metrics) &&
-              fontFitsText(&metrics, job.longest, job.pos, job.panelPos, job.panelSize))) {
+        if (job.pointSize != pointSize) {
+            continue;
+        }
+        if (measured == nullptr || std::strcmp(measured, job.characters) != 0) {
+            if (!measureFont(font, job.characters, &metrics)) {
+                return false;
+            }
+            measured = job.characters;
+        }
+        if (!fontFitsText(&metrics, job.longest, job.pos, job.panelPos, job.panelSize)) {
             return false;
         }
     }

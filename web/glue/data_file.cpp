@@ -4,14 +4,14 @@
 // only for a regular file, as on the desktop.
 #include "display/data_file.h"
 
-#include <sys/stat.h>
+// In library_vantrel.js: whether the package holds a regular file there.
+extern "C" int vantrel_is_data_file(const char* path);
 
 SDL_RWops* openDataFile(const char* path)
 {
     // The packaged files live in memory: there is no device or FIFO to block
     // on, but a directory or a missing file must still fail.
-    struct stat info {};
-    if (path == nullptr || stat(path, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (path == nullptr || vantrel_is_data_file(path) == 0) {
         return nullptr;
     }
     return SDL_RWFromFile(path, "rb");

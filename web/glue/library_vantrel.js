@@ -53,7 +53,7 @@ mergeInto(LibraryManager.library, {
   // a second finger, never becomes a press. Mouse: at the position the
   // pointer event carries, to the fraction of a CSS pixel, where the mouse
   // event that follows it may carry whole pixels only (a game pixel apart
-  // at a zoom of 200 %).
+  // at a zoom of 200 %); moves are not handed over at all.
   $VantrelInput: {
     // The only key the game reads.
     gameKeys: ['Escape'],
@@ -98,7 +98,12 @@ mergeInto(LibraryManager.library, {
         case 'touchcancel':
           VantrelInput.pending = null;
           return true;
-        case 'mousedown': case 'mouseup': case 'mousemove': {
+        case 'mousemove':
+          // The game reads a button's place from the press and the
+          // release: a move would only wake it, and have the page read the
+          // unchanged screen again.
+          return true;
+        case 'mousedown': case 'mouseup': {
           // The pointer event of this same mouse event, unless the engine
           // sent none.
           var p = VantrelInput.pointer;
@@ -155,13 +160,48 @@ mergeInto(LibraryManager.library, {
     },
   },
 
-  SDL_UpperBlit__deps: ['$SDL', '$VantrelScreen'],
+  // The packaged files are in memory and never change while the page
+  // lives: what a name resolves to, and whether it is a regular file, are
+  // looked up once. The game opens some thirty files per screen it draws.
+  $VantrelFiles__deps: ['$FS', '$PATH_FS'],
+  $VantrelFiles: {
+    paths: {},
+    regular: {},
+
+    resolve: function(name) {
+      var path = VantrelFiles.paths[name];
+      return path !== undefined ? path : (VantrelFiles.paths[name] = PATH_FS.resolve(name));
+    },
+
+    isRegular: function(name) {
+      var path = VantrelFiles.resolve(name);
+      var known = VantrelFiles.regular[path];
+      if (known === undefined) {
+        try {
+          known = FS.isFile(FS.stat(path).mode);
+        } catch (e) {
+          known = false;  // missing, or a path through a file
+        }
+        VantrelFiles.regular[path] = known;
+      }
+      return known;
+    },
+  },
+  // Whether `path` names a regular file in the package (glue/data_file.cpp).
+  vantrel_is_data_file__deps: ['$VantrelFiles'],
+  vantrel_is_data_file: function(path) {
+    return VantrelFiles.isRegular(UTF8ToString(path)) ? 1 : 0;
+  },
+
+  SDL_UpperBlit__deps: ['$SDL', '$VantrelScreen', '$VantrelImages'],
   SDL_UpperBlit: function(src, srcrect, dst, dstrect) {
     var from = SDL.surfaces[src];
     if (from && SDL.surfaces[dst] && SDL.surfaces[dst].usePageCanvas) {
       var at = dstrect ? SDL.loadRect(dstrect) : {x: 0, y: 0};
       VantrelScreen.record(from.source, at.x, at.y, from.width, from.height);
     }
+    if (from && from.vantrelText) return VantrelImages.blitText(from, srcrect, SDL.surfaces[dst], dstrect);
+    if (from && from.vantrelAt) srcrect = VantrelImages.placedRect(from, srcrect);
     return SDL.blitSurface(src, srcrect, dst, dstrect, false);
   },
 
@@ -201,19 +241,20 @@ mergeInto(LibraryManager.library, {
   SDL_SetColorKey__deps: ['$SDL', '$VantrelImages'],
   SDL_SetColorKey: function(surf, flag, key) {
     var data = SDL.surfaces[surf];
-    if (!data || !data.ctx || !(flag & 0x00020000 /* SDL_SRCCOLORKEY */)) return 0;
+    if (!data || !(flag & 0x00020000 /* SDL_SRCCOLORKEY */)) return 0;
     var kept = data.vantrelPicture;
     if (kept) {
-      var keyed = kept.keyed[key] || (kept.keyed[key] = VantrelImages.copy(kept.canvas));
-      if (!keyed.done) {
-        VantrelImages.applyKey(keyed, keyed.getContext('2d'), key);
-        keyed.done = true;
+      var keyed = kept.keyed[key];
+      if (!keyed) {
+        keyed = kept.keyed[key] = VantrelImages.cutOut(kept);
+        VantrelImages.applyKey(keyed, VantrelImages.context(keyed), key);
       }
       data.canvas = keyed;
-      data.ctx = keyed.getContext('2d');
+      data.ctx = VantrelImages.context(keyed);
+      data.vantrelAt = null;
       return 0;
     }
-    VantrelImages.applyKey(data.canvas, data.ctx, key);
+    if (data.ctx) VantrelImages.applyKey(data.canvas, data.ctx, key);
     return 0;
   },
 
@@ -248,11 +289,6 @@ mergeInto(LibraryManager.library, {
     atlases: null,
     // Cut-out pictures by absolute path: {canvas, keyed: {key: canvas}}.
     pictures: {},
-    // Drawn texts the same way, by font, colour and string, at most
-    // TEXTS_KEPT of them.
-    texts: {},
-    textCount: 0,
-    TEXTS_KEPT: 500,
     // Loads waiting for an atlas, and the page told of a long wait.
     waiting: 0,
     waitTimer: null,
@@ -348,12 +384,11 @@ mergeInto(LibraryManager.library, {
       return {atlas: atlases[+m[1]], x: +m[2], y: +m[3], width: +m[4], height: +m[5]};
     },
 
-    // The place's pixels in `ctx` at 0, 0; false when it is not all inside
-    // the picture.
-    draw: function(bitmap, place, ctx) {
-      if (place.x + place.width > bitmap.width || place.y + place.height > bitmap.height) return false;
-      ctx.drawImage(bitmap, place.x, place.y, place.width, place.height, 0, 0, place.width, place.height);
-      return true;
+
+    // A canvas' 2D context, asked of the browser once: every load of a kept
+    // picture makes a surface of it again.
+    context: function(canvas) {
+      return canvas.vantrelContext || (canvas.vantrelContext = canvas.getContext('2d'));
     },
 
     canvas: function(width, height) {
@@ -363,9 +398,11 @@ mergeInto(LibraryManager.library, {
       return canvas;
     },
 
-    copy: function(from) {
-      var canvas = VantrelImages.canvas(from.width, from.height);
-      canvas.getContext('2d').drawImage(from, 0, 0);
+    // A kept picture's pixels in a canvas of their own.
+    cutOut: function(kept) {
+      var canvas = VantrelImages.canvas(kept.width, kept.height);
+      VantrelImages.context(canvas).drawImage(kept.image, kept.x, kept.y, kept.width, kept.height,
+                                              0, 0, kept.width, kept.height);
       return canvas;
     },
 
@@ -381,20 +418,67 @@ mergeInto(LibraryManager.library, {
       ctx.putImageData(image, 0, 0);
     },
 
-    // The picture at `path` cut out of its decoded atlas and kept, or null
-    // when its place is not inside the atlas.
-    keep: function(path, place) {
-      var canvas = VantrelImages.canvas(place.width, place.height);
-      if (!VantrelImages.draw(place.atlas.bitmap, place, canvas.getContext('2d'))) return null;
-      return (VantrelImages.pictures[path] = {canvas: canvas, keyed: {}});
+    // A picture the glue keeps: {image, x, y, width, height, keyed}, its
+    // pixels at (x, y) in `image`, a decoded atlas, and its copies with a
+    // colour key made see-through, by key. A text's record has no image but
+    // its words, as `text`.
+    kept: function(image, x, y, width, height) {
+      return {image: image, x: x, y: y, width: width, height: height, keyed: {}};
     },
 
-    // A surface showing a kept picture: SDL's own record, drawing from the
-    // kept canvas instead of a canvas of its own (SDL_HWSURFACE: the pixels
-    // live in the canvas only). The game only blits a loaded picture and
-    // sets its colour key, which swaps in the keyed copy.
+    // The picture at `path` kept as its place in its decoded atlas, which
+    // every load of it draws from: no copy to make on a first load. Null
+    // when its place is not inside the atlas.
+    keep: function(path, place) {
+      var bitmap = place.atlas.bitmap;
+      if (place.x + place.width > bitmap.width || place.y + place.height > bitmap.height) return null;
+      return (VantrelImages.pictures[path] = VantrelImages.kept(bitmap, place.x, place.y, place.width, place.height));
+    },
+
+    // Where a blit from a kept picture reads: `srcrect` (or the whole
+    // picture) moved to the picture's place in its image, in a rectangle
+    // of the glue's own, made once.
+    placedRect: function(data, srcrect) {
+      var at = data.vantrelAt;
+      var rect = srcrect ? SDL.loadRect(srcrect) : {x: 0, y: 0, w: data.width, h: data.height};
+      var placed = VantrelImages.rect || (VantrelImages.rect = _malloc({{{ C_STRUCTS.SDL_Rect.__size__ }}}));
+      SDL.updateRect(placed, {x: at.x + rect.x, y: at.y + rect.y, w: rect.w, h: rect.h});
+      return placed;
+    },
+
+    // A text surface's words written onto `to` where SDL's blit would put
+    // its pixels, and cut to its box as they would be.
+    blitText: function(from, srcrect, to, dstrect) {
+      var sr = srcrect ? SDL.loadRect(srcrect) : {x: 0, y: 0, w: from.width, h: from.height};
+      var dr = dstrect ? SDL.loadRect(dstrect) : {x: 0, y: 0, w: from.width, h: from.height};
+      if (to && to.clipRect) {
+        dr = SDL.intersectionOfRects(to.clipRect, dr);
+        sr.w = dr.w;
+        sr.h = dr.h;
+        if (dstrect) SDL.updateRect(dstrect, dr);
+      }
+      var w = Math.min(sr.w, from.width - sr.x), h = Math.min(sr.h, from.height - sr.y);
+      if (!to || !to.ctx || w <= 0 || h <= 0) return 0;
+      var ctx = to.ctx, text = from.vantrelText;
+      ctx.save();
+      ctx.beginPath();
+      ctx.rect(dr.x, dr.y, w, h);
+      ctx.clip();
+      ctx.fillStyle = text.fill;
+      ctx.font = text.css;
+      ctx.textBaseline = 'alphabetic';
+      ctx.fillText(text.string, dr.x - sr.x, dr.y - sr.y + text.ascent);
+      ctx.restore();
+      return 0;
+    },
+
+    // A surface showing a kept picture or a text: SDL's own record, drawing
+    // from the kept image (or writing the text) instead of a canvas of its
+    // own (SDL_HWSURFACE: the pixels live in the image only). The game only
+    // blits a loaded picture and sets its colour key, which swaps in the
+    // keyed copy.
     surface: function(kept, source) {
-      var canvas = kept.canvas, width = canvas.width, height = canvas.height, flags = 0x00000001;
+      var width = kept.width, height = kept.height, flags = 0x00000001;
       var surf = _malloc({{{ C_STRUCTS.SDL_Surface.__size__ }}});
       var pixelFormat = _malloc({{{ C_STRUCTS.SDL_PixelFormat.__size__ }}});
       HEAPU8.fill(0, surf, surf + {{{ C_STRUCTS.SDL_Surface.__size__ }}});
@@ -415,12 +499,13 @@ mergeInto(LibraryManager.library, {
       {{{ makeSetValue('pixelFormat', C_STRUCTS.SDL_PixelFormat.Bmask, '0x00ff0000', 'i32') }}};
       {{{ makeSetValue('pixelFormat', C_STRUCTS.SDL_PixelFormat.Amask, '0xff000000', 'i32') }}};
       SDL.surfaces[surf] = {
-        width: width, height: height, canvas: canvas, ctx: canvas.getContext('2d'), surf: surf, buffer: 0,
+        width: width, height: height, canvas: kept.image, ctx: null, surf: surf, buffer: 0,
         pixelFormat: pixelFormat, alpha: 255, flags: flags, locked: 0,
         // Not the page's canvas, but not SDL's either: this keeps it out of
         // the pool SDL_FreeSurface hands canvases back to.
         usePageCanvas: true,
-        source: source, vantrelPicture: kept,
+        source: source, vantrelPicture: kept.image ? kept : null, vantrelText: kept.text || null,
+        vantrelAt: kept.x || kept.y ? {x: kept.x, y: kept.y} : null,
         isFlagSet: function(flag) { return flags & flag; },
       };
       return surf;
@@ -443,7 +528,7 @@ mergeInto(LibraryManager.library, {
     },
   },
 
-  IMG_Load_RW__deps: ['$SDL', '$PATH_FS', '$Asyncify', '$VantrelImages', 'SDL_FreeRW'],
+  IMG_Load_RW__deps: ['$SDL', '$VantrelFiles', '$Asyncify', '$VantrelImages', 'SDL_FreeRW'],
   // Nothing for the browser to decode while the data package loads.
   IMG_Load_RW__postset: 'Module["noImageDecoding"] = true;',
   IMG_Load_RW: function(rwopsID, freeSrc) {
@@ -451,7 +536,7 @@ mergeInto(LibraryManager.library, {
     // this call is made again and must only collect the result.
     return Asyncify.handleSleep(function(done) {
       var rwops = SDL.rwops[rwopsID];
-      var path = rwops ? PATH_FS.resolve(rwops.filename) : undefined;
+      var path = rwops ? VantrelFiles.resolve(rwops.filename) : undefined;
       if (rwops && freeSrc) _SDL_FreeRW(rwopsID);
       var kept = path === undefined ? undefined : VantrelImages.pictures[path];
       if (kept) {
@@ -498,6 +583,9 @@ mergeInto(LibraryManager.library, {
   $VantrelFonts: {
     // Vertical metrics by absolute path, in font units.
     metrics: {},
+    // Glyph measures by CSS font and character code: the game opens its
+    // font anew for every panel it draws.
+    glyphs: {},
 
     // hhea ascender and descender and head unitsPerEm: what FreeType, and so
     // SDL_ttf, builds the ascent and descent from.
@@ -570,32 +658,20 @@ mergeInto(LibraryManager.library, {
     return id;
   },
 
-  // Each text drawn once per font, colour and string, then kept as the
-  // pictures are: the score panel redraws the same few numbers at every tap.
-  // The game only blits a text and frees it.
+  // A text is a surface that holds its words, not its pixels: its blit
+  // writes them onto the screen (VantrelImages.blitText). The score panel
+  // draws new numbers at most taps, and a canvas made for each cost more
+  // than the rest of the tap. The game only blits a text and frees it.
   TTF_RenderText_Blended__deps: ['$SDL', '$VantrelImages'],
   TTF_RenderText_Blended: function(font, text, color) {
     var fontData = SDL.fonts[font];
     if (!fontData) return 0;
     text = UTF8ToString(text) || ' ';
     var css = SDL.loadColorToCSSRGB(color);
-    var key = fontData.css + '|' + css + '|' + text;
-    var kept = VantrelImages.texts[key];
-    if (!kept) {
-      var measure = SDL.ttfContext;
-      measure.font = fontData.css;
-      var canvas = VantrelImages.canvas(Math.ceil(measure.measureText(text).width) + 1, fontData.height);
-      var ctx = canvas.getContext('2d');
-      ctx.fillStyle = css;
-      ctx.font = fontData.css;
-      ctx.textBaseline = 'alphabetic';
-      ctx.fillText(text, 0, fontData.ascent);
-      if (++VantrelImages.textCount > VantrelImages.TEXTS_KEPT) {  // a long game's many bank values
-        VantrelImages.texts = {};
-        VantrelImages.textCount = 1;
-      }
-      kept = VantrelImages.texts[key] = {canvas: canvas, keyed: {}};
-    }
+    var measure = SDL.ttfContext;
+    measure.font = fontData.css;
+    var kept = VantrelImages.kept(null, 0, 0, Math.ceil(measure.measureText(text).width) + 1, fontData.height);
+    kept.text = {css: fontData.css, fill: css, string: text, ascent: fontData.ascent};
     return VantrelImages.surface(kept, 'text:' + text);
   },
   TTF_RenderText_Solid: 'TTF_RenderText_Blended',
@@ -603,13 +679,19 @@ mergeInto(LibraryManager.library, {
   // What the game's font check reads, measured on the registered font as the
   // page draws it. The browser places and kerns the glyphs itself, so no
   // kerning is reported.
-  TTF_GlyphMetrics__deps: ['$SDL'],
+  TTF_GlyphMetrics__deps: ['$SDL', '$VantrelFonts'],
   TTF_GlyphMetrics: function(font, ch, minx, maxx, miny, maxy, advance) {
     var fontData = SDL.fonts[font];
     if (!fontData) return -1;
-    var measure = SDL.ttfContext;
-    measure.font = fontData.css;
-    var glyph = measure.measureText(String.fromCharCode(ch));
+    // Measured once per font and character: the game checks its font's
+    // glyphs before every score panel it draws.
+    var glyphs = VantrelFonts.glyphs[fontData.css] || (VantrelFonts.glyphs[fontData.css] = {});
+    var glyph = glyphs[ch];
+    if (!glyph) {
+      var measure = SDL.ttfContext;
+      measure.font = fontData.css;
+      glyph = glyphs[ch] = measure.measureText(String.fromCharCode(ch));
+    }
     if (minx) {{{ makeSetValue('minx', '0', 'Math.floor(-glyph.actualBoundingBoxLeft)', 'i32') }}};
     if (maxx) {{{ makeSetValue('maxx', '0', 'Math.ceil(glyph.actualBoundingBoxRight)', 'i32') }}};
     if (miny) {{{ makeSetValue('miny', '0', 'Math.floor(-glyph.actualBoundingBoxDescent)', 'i32') }}};
@@ -625,6 +707,17 @@ mergeInto(LibraryManager.library, {
   TTF_GlyphIsProvided: function(font, ch) { return 1; },
   TTF_GetFontKerningSize: function(font, previous, index) { return 0; },
 
-  // Fonts stay registered with the page for its whole life.
+  // Fonts stay registered with the page for its whole life, and the context
+  // texts are measured with is made once: the game starts and stops the
+  // font library around every panel it draws, and a new context resolves
+  // its font anew at its first measure.
+  TTF_Init__deps: ['$SDL'],
+  TTF_Init: function() {
+    if (!SDL.ttfContext) {
+      var canvas = typeof OffscreenCanvas !== 'undefined' ? new OffscreenCanvas(1, 1) : document.createElement('canvas');
+      SDL.ttfContext = canvas.getContext('2d');
+    }
+    return 0;
+  },
   TTF_Quit: function() {},
 });

@@ -73,7 +73,7 @@ test('a picture asked for before its atlas arrived waits for it, with the loadin
     const timeout = new Promise((resolve) => setTimeout(resolve, 10000, 'timeout'));
     assert.notEqual(await Promise.race([firstHeld, timeout]), 'timeout', 'no atlas downloaded after the first frame');
     const box = await (await page.$('canvas')).boundingBox();
-    await settled(page, () => page.mouse.move(...pagePoint(box, NEWGAME)));
+    await page.mouse.move(...pagePoint(box, NEWGAME));
     const idle = await page.evaluate(() => Module.idleCount);
     await page.mouse.down();  // the button drawn pressed: a picture from a held atlas
     await page.waitForFunction(() => !document.getElementById('loading').hidden, { timeout: 5000 });

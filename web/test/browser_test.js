@@ -89,13 +89,8 @@ function settled(action) {
   return settledOn(page, action);
 }
 
-// A move the game sees only when the pointer goes somewhere else.
-let pointer = null;
 async function click([x, y]) {
-  if (!pointer || pointer[0] !== x || pointer[1] !== y) {
-    await settled(() => page.mouse.move(...pagePoint(canvasBox, [x, y])));
-    pointer = [x, y];
-  }
+  await page.mouse.move(...pagePoint(canvasBox, [x, y]));
   await settled(() => page.mouse.down());
   await settled(() => page.mouse.up());
 }
@@ -245,7 +240,6 @@ async function screen(p) {
 // ends them, as each step builds on the one before.
 async function playRound(p) {
   page = p;
-  pointer = null;
   canvasBox = await canvasBoxOf(page);
   const label = page.engine === 'chromium' ? '' : `${page.engine}: `;
   for (const { name, fn } of checks) {

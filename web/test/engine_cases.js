@@ -220,7 +220,7 @@ async function noWorkerCase({ launch, startScreen, screen, tables }, serveCase) 
     assert.equal(await page.evaluate(() => 'serviceWorker' in navigator), false, 'service workers are on');
     await startScreen(page);
     const box = await canvasBox(page);
-    await settled(page, () => page.mouse.move(...pagePoint(box, newGame(tables))));
+    await page.mouse.move(...pagePoint(box, newGame(tables)));
     await settled(page, () => page.mouse.down());
     await settled(page, () => page.mouse.up());
     assert.equal(await screen(page), 'bet 0');

@@ -119,8 +119,8 @@ test('the pictures decode to the desktop bitmaps, every one', async ({ browser, 
     await page.goto(url);
     await waitIdle(page, 1, 20000);
     // Every picture in the page's files, from whichever atlas holds it,
-    // decoded by the glue and kept as the game's loads draw from it: a
-    // digest of its RGB bytes each, alpha checked opaque.
+    // decoded by the glue and drawn from its place as the game's blits
+    // draw it: a digest of its RGB bytes each, alpha checked opaque.
     const decoded = await page.evaluate(async () => {
       const out = {};
       const walk = (dir) => FS.readdir(dir).filter((n) => n !== '.' && n !== '..').flatMap((n) => {
@@ -132,7 +132,7 @@ test('the pictures decode to the desktop bitmaps, every one', async ({ browser, 
         await VantrelImages.load(place.atlas);
         const kept = VantrelImages.keep(name, place);
         if (!kept) continue;
-        const rgba = kept.canvas.getContext('2d').getImageData(0, 0, place.width, place.height).data;
+        const rgba = VantrelImages.cutOut(kept).getContext('2d').getImageData(0, 0, place.width, place.height).data;
         const rgb = new Uint8Array(rgba.length / 4 * 3);
         let opaque = true;
         for (let i = 0, j = 0; i < rgba.length; i += 4, j += 3) {

@@ -207,7 +207,7 @@ function caseList({ bmp, shotsDir, webDir, tables: { places, rects, hitRects } }
       await waitIdle(page, 1, 20000);
       const click = async (gamePixel) => {
         const point = pagePoint(await canvasBox(page), gamePixel);
-        await settled(page, () => page.mouse.move(...point));
+        await page.mouse.move(...point);
         await settled(page, () => page.mouse.down());
         await settled(page, () => page.mouse.up());
       };
