@@ -1,12 +1,12 @@
 // Surfaces, files, fonts and text: the plumbing every picture uses.
 #include <SDL.h>
+#include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 #include "art/art.h"
 
@@ -94,15 +94,25 @@ cairo_t* beginDrawing(cairo_surface_t* surface)
     return cr;
 }
 
+// POSIX calls rather than <filesystem>, whose header alone took a second of
+// every first build's compiles.
 bool makeParentDirs(const char* path)
 {
-    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
-    if (parent.empty()) {
-        return true;
+    char dir[512];
+    const size_t length = std::strlen(path);
+    if (length >= sizeof dir) {
+        return false;
     }
-    std::error_code error;
-    std::filesystem::create_directories(parent, error);
-    return !error;
+    std::memcpy(dir, path, length + 1);
+    for (char* slash = std::strchr(dir + 1, '/'); slash != nullptr; slash = std::strchr(slash + 1, '/')) {
+        *slash = '\0';
+        struct stat info {};
+        if (mkdir(dir, 0755) != 0 && !(errno == EEXIST && stat(dir, &info) == 0 && S_ISDIR(info.st_mode))) {
+            return false;
+        }
+        *slash = '/';
+    }
+    return true;
 }
 
 bool writeBmp(const Job* job, const char* relPath, cairo_surface_t* image)
@@ -165,12 +175,24 @@ bool copyFont(const Job* job)
     if (!joinPath(job, kFontFile, path, sizeof path) || !makeParentDirs(path)) {
         return false;
     }
-    std::error_code error;
-    std::filesystem::copy_file(VANTREL_SOURCE_FONT, path, std::filesystem::copy_options::overwrite_existing, error);
-    if (error) {
+    std::FILE* from = std::fopen(VANTREL_SOURCE_FONT, "rb");
+    std::FILE* to = from != nullptr ? std::fopen(path, "wb") : nullptr;
+    bool ok = to != nullptr;
+    char buffer[16384];
+    for (size_t got = 0; ok && (got = std::fread(buffer, 1, sizeof buffer, from)) > 0;) {
+        ok = std::fwrite(buffer, 1, got, to) == got;
+    }
+    ok = ok && !std::ferror(from);
+    if (to != nullptr && std::fclose(to) != 0) {
+        ok = false;
+    }
+    if (from != nullptr) {
+        std::fclose(from);
+    }
+    if (!ok) {
         std::fprintf(stderr, "vantrel_art: cannot copy the font to %s\n", path);
     }
-    return !error;
+    return ok;
 }
 
 void setColor(cairo_t* cr, Rgb c) { setColorAlpha(cr, c, 1.0); }

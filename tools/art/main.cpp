@@ -6,10 +6,10 @@
 // --icons, the desktop icons in the hicolor theme layout under DIR; with
 // --web-icons, the browser build's manifest icons and colours, and the
 // game's tables for the page (tables.json), in DIR.
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 #include "art/art.h"
 #include "state/display_state.h"
@@ -22,8 +22,10 @@ static bool everyPictureWritten(const char* outDir)
     for (const ImageElement& element : kImageElements) {
         for (size_t value = 0; value < element.imageCount; ++value) {
             const char* file = element.images[value];
-            std::error_code error;
-            if (file != nullptr && !std::filesystem::is_regular_file(std::filesystem::path(outDir) / file, error)) {
+            char path[512];
+            struct stat info {};
+            if (file != nullptr && !(std::snprintf(path, sizeof path, "%s/%s", outDir, file) < int{sizeof path} &&
+                                     stat(path, &info) == 0 && S_ISREG(info.st_mode))) {
                 std::fprintf(stderr, "vantrel_art: nothing drew %s (%s)\n", file, element.name);
                 ok = false;
             }
