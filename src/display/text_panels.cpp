@@ -79,6 +79,12 @@ bool measureFont(TTF_Font* font, const char* characters, FontMetrics* metrics)
                 .widestReach = INT_MIN,
                 .leastStep = INT_MAX,
                 .widestStep = INT_MIN};
+    // Each character's glyph index, asked once: the pairs below ask for it
+    // again and again.
+    std::array<int, UCHAR_MAX + 1> glyphIndex{};
+    for (const char* c = characters; *c != '\0'; ++c) {
+        glyphIndex[static_cast<unsigned char>(*c)] = TTF_GlyphIsProvided(font, static_cast<unsigned char>(*c));
+    }
     for (const char* first = characters; *first != '\0'; ++first) {
         const auto firstChar = static_cast<Uint16>(static_cast<unsigned char>(*first));
         int minX = 0;
@@ -92,9 +98,9 @@ bool measureFont(TTF_Font* font, const char* characters, FontMetrics* metrics)
         metrics->leastAdvance = std::min(metrics->leastAdvance, advance);
         metrics->leastMinX = std::min(metrics->leastMinX, minX);
         metrics->widestReach = std::max({metrics->widestReach, advance, maxX});
-        const int firstIndex = TTF_GlyphIsProvided(font, firstChar);
+        const int firstIndex = glyphIndex[firstChar];
         for (const char* second = characters; *second != '\0'; ++second) {
-            const int secondIndex = TTF_GlyphIsProvided(font, static_cast<unsigned char>(*second));
+            const int secondIndex = glyphIndex[static_cast<unsigned char>(*second)];
             const int kerning =
                 firstIndex != 0 && secondIndex != 0 ? TTF_GetFontKerningSize(font, firstIndex, secondIndex) : 0;
             const int step = clampToInt(int64_t{advance} + kerning);

@@ -163,7 +163,7 @@ mergeInto(LibraryManager.library, {
   // The packaged files are in memory and never change while the page
   // lives: what a name resolves to, and whether it is a regular file, are
   // looked up once. The game opens some thirty files per screen it draws.
-  $VantrelFiles__deps: ['$FS', '$PATH_FS'],
+  $VantrelFiles__deps: ['$FS', '$PATH_FS', '$VantrelImages'],
   $VantrelFiles: {
     paths: {},
     regular: {},
@@ -178,7 +178,8 @@ mergeInto(LibraryManager.library, {
       var known = VantrelFiles.regular[path];
       if (known === undefined) {
         try {
-          known = FS.isFile(FS.stat(path).mode);
+          known = Object.prototype.hasOwnProperty.call(VantrelImages.placeList(), path) ||
+                  FS.isFile(FS.stat(path).mode);
         } catch (e) {
           known = false;  // missing, or a path through a file
         }
@@ -273,20 +274,24 @@ mergeInto(LibraryManager.library, {
   // Bitmaps. The page ships the game's BMPs packed into a few lossless WebP
   // atlases, listed in /pictures.txt in the order the game first needs them:
   // the first inside the data package (its path there), the others beside
-  // the page (their names), fetched once the first frame is drawn. Each
-  // .bmp name holds the text "atlas x y width height", its place. An atlas
+  // the page (their names), fetched once the first frame is drawn.
+  // /places.txt has a line "name atlas x y width height" per bitmap, its
+  // name as the game opens it ("image/….bmp"): one file, where a file per
+  // bitmap cost the start more than the first frame's drawing. An atlas
   // is decoded by the browser when the game first loads a picture from it
-  // (the load waits for it, and for its download: an Asyncify import); each
-  // picture is then cut out once into a canvas of its own, and every later
-  // load of it is a surface drawing from that canvas, at once. The copies
-  // live as long as the page: a new build is a new page. A name that does
-  // not hold a place inside its atlas, or an atlas that cannot be had or
-  // decoded, fails like an unreadable file.
+  // (the load waits for it, and for its download: an Asyncify import); every
+  // load of a picture is then a surface drawing from its place in the
+  // decoded atlas, at once. The atlases live as long as the page: a new
+  // build is a new page. A name without a place inside its atlas, or an
+  // atlas that cannot be had or decoded, fails like an unreadable file.
   $VantrelImages__deps: ['$FS', '$SDL', '$VantrelReadback', 'malloc'],
   $VantrelImages: {
     index: '/pictures.txt',
+    placesFile: '/places.txt',
     // {name, fetching, decoding, bitmap} each, once the index is read.
     atlases: null,
+    // [atlas, x, y, width, height] by absolute path, once read.
+    places: null,
     // Cut-out pictures by absolute path: {canvas, keyed: {key: canvas}}.
     pictures: {},
     // Loads waiting for an atlas, and the page told of a long wait.
@@ -356,15 +361,20 @@ mergeInto(LibraryManager.library, {
       });
     },
 
-    // Colours as stored: no colour management, no premultiplication.
+    // The page's own decode (Module.decodePicture), the same for every
+    // picture.
     decode: function(bytes) {
-      return createImageBitmap(new Blob([bytes]), {colorSpaceConversion: 'none', premultiplyAlpha: 'none'});
+      return Module['decodePicture'](bytes);
     },
 
     // The atlas decoded, from its first use on.
     load: function(atlas) {
       if (!atlas.decoding) {
-        atlas.decoding = VantrelImages.bytes(atlas).then(VantrelImages.decode).then(function(bitmap) {
+        // The page may have begun the decode as the data package arrived.
+        var early = Module['earlyPictures'] && Module['earlyPictures'][atlas.name];
+        if (early) Module['earlyPictures'][atlas.name] = null;  // a failed decode is tried again from the bytes
+        var decoding = early || VantrelImages.bytes(atlas).then(VantrelImages.decode);
+        atlas.decoding = decoding.then(function(bitmap) {
           atlas.bitmap = bitmap;
           return bitmap;
         }, function(e) {
@@ -375,13 +385,27 @@ mergeInto(LibraryManager.library, {
       return atlas.decoding;
     },
 
-    // {atlas, x, y, width, height} that the file at the absolute `path`
-    // names, or null; throws when there is no such file.
+    // The places by absolute path; throws when there is no places file.
+    placeList: function() {
+      if (!VantrelImages.places) {
+        var places = {};
+        FS.readFile(VantrelImages.placesFile, {encoding: 'utf8'}).split('\n').forEach(function(line) {
+          var m = /^(\S+) (\d+) (\d+) (\d+) (\d+) (\d+)$/.exec(line);
+          if (m) places['/' + m[1]] = [+m[2], +m[3], +m[4], +m[5], +m[6]];
+        });
+        VantrelImages.places = places;
+      }
+      return VantrelImages.places;
+    },
+
+    // {atlas, x, y, width, height} of the bitmap at the absolute `path`, or
+    // null; throws when there is no such bitmap.
     place: function(path) {
-      var m = /^(\d+) (\d+) (\d+) (\d+) (\d+)\n$/.exec(FS.readFile(path, {encoding: 'utf8'}));
+      var p = VantrelImages.placeList()[path];
+      if (!p) throw new Error('no picture ' + path);
       var atlases = VantrelImages.list();
-      if (!m || +m[1] >= atlases.length || +m[4] === 0 || +m[5] === 0) return null;
-      return {atlas: atlases[+m[1]], x: +m[2], y: +m[3], width: +m[4], height: +m[5]};
+      if (p[0] >= atlases.length || p[3] === 0 || p[4] === 0) return null;
+      return {atlas: atlases[p[0]], x: p[1], y: p[2], width: p[3], height: p[4]};
     },
 
 
@@ -460,15 +484,18 @@ mergeInto(LibraryManager.library, {
       var w = Math.min(sr.w, from.width - sr.x), h = Math.min(sr.h, from.height - sr.y);
       if (!to || !to.ctx || w <= 0 || h <= 0) return 0;
       var ctx = to.ctx, text = from.vantrelText;
-      ctx.save();
-      ctx.beginPath();
-      ctx.rect(dr.x, dr.y, w, h);
-      ctx.clip();
+      var whole = text.inside && sr.x === 0 && sr.y === 0 && w === from.width && h === from.height;
+      if (!whole) {
+        ctx.save();
+        ctx.beginPath();
+        ctx.rect(dr.x, dr.y, w, h);
+        ctx.clip();
+      }
       ctx.fillStyle = text.fill;
       ctx.font = text.css;
       ctx.textBaseline = 'alphabetic';
       ctx.fillText(text.string, dr.x - sr.x, dr.y - sr.y + text.ascent);
-      ctx.restore();
+      if (!whole) ctx.restore();
       return 0;
     },
 
@@ -639,19 +666,20 @@ mergeInto(LibraryManager.library, {
 
   // The game opens its font from a stream made by openDataFile (a named
   // stream here, see glue/data_file.cpp), which checked it is a regular file.
-  TTF_OpenFontRW__deps: ['$SDL', '$VantrelFonts', 'SDL_FreeRW'],
+  TTF_OpenFontRW__deps: ['$SDL', '$VantrelFonts', '$VantrelFiles', 'SDL_FreeRW'],
   TTF_OpenFontRW: function(rwopsID, freeSrc, size) {
     var rwops = SDL.rwops[rwopsID];
     var path = rwops ? rwops.filename : undefined;
     if (rwops && freeSrc) _SDL_FreeRW(rwopsID);  // SDL_ttf closes the stream on failure too
-    var metrics = path === undefined ? undefined : VantrelFonts.metrics[PATH_FS.resolve(path)];
+    var resolved = path === undefined ? undefined : VantrelFiles.resolve(path);
+    var metrics = resolved === undefined ? undefined : VantrelFonts.metrics[resolved];
     if (!metrics || size <= 0) return 0;
     var ascent = VantrelFonts.ceilScaled(metrics.ascender, size, metrics.unitsPerEm);
     var descent = VantrelFonts.ceilScaled(metrics.descender, size, metrics.unitsPerEm);
     var id = SDL.fonts.length;
     SDL.fonts.push({
       size: size,
-      css: size + 'px "' + PATH_FS.resolve(path) + '"',
+      css: size + 'px "' + resolved + '"',
       ascent: ascent,
       height: ascent - descent + 1,  // SDL_ttf counts the baseline row too
     });
@@ -670,8 +698,14 @@ mergeInto(LibraryManager.library, {
     var css = SDL.loadColorToCSSRGB(color);
     var measure = SDL.ttfContext;
     measure.font = fontData.css;
-    var kept = VantrelImages.kept(null, 0, 0, Math.ceil(measure.measureText(text).width) + 1, fontData.height);
-    kept.text = {css: fontData.css, fill: css, string: text, ascent: fontData.ascent};
+    var m = measure.measureText(text);
+    var kept = VantrelImages.kept(null, 0, 0, Math.ceil(m.width) + 1, fontData.height);
+    // Whether the ink stays inside the surface's box, where its blit needs
+    // no clipping (digits do).
+    var inside = m.actualBoundingBoxLeft <= 0 && m.actualBoundingBoxRight <= kept.width &&
+                 m.actualBoundingBoxAscent <= fontData.ascent &&
+                 m.actualBoundingBoxDescent <= fontData.height - fontData.ascent;
+    kept.text = {css: fontData.css, fill: css, string: text, ascent: fontData.ascent, inside: inside};
     return VantrelImages.surface(kept, 'text:' + text);
   },
   TTF_RenderText_Solid: 'TTF_RenderText_Blended',

@@ -3,12 +3,12 @@
 // game first needs them: what its first frame shows (the first download,
 // in the data package as /pictures-0.webp), then the rest of the start
 // screen with the pages it opens, then the bet screen's, then the rest
-// (fetched after the first frame in that order, named after their content). Each is a lossless WebP (the page draws exactly the
-// desktop game's pixels). Under its own relative name in TO/image/ (still
-// "….bmp", the name the game opens) each bitmap becomes a line of text
-// "atlas x y width height", its place; TO/pictures.txt lists the atlases in
-// order, the first as its path in the package, the others as files beside
-// the page (written under TO/later/). One file compresses what the cards, chips and buttons have in
+// (fetched after the first frame in that order, named after their content).
+// Each is a lossless WebP (the page draws exactly the desktop game's
+// pixels). TO/places.txt has a line "name atlas x y width height" per
+// bitmap, its name the one the game opens ("image/….bmp"); TO/pictures.txt
+// lists the atlases in order, the first as its path in the package, the
+// others as files beside the page (written under TO/later/). One file compresses what the cards, chips and buttons have in
 // common, which separate files cannot.
 // Which screens show a bitmap comes from the art tool's tables.json.
 // Usage: node web/tools/pictures.js FROM TO TABLES_JSON
@@ -134,6 +134,7 @@ async function convert(from, to, tablesFile) {
   fs.mkdirSync(to, { recursive: true });
   const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'vantrel-pictures-'));
   try {
+    const places = [];
     const names = await Promise.all(atlases.map(async (group, index) => {
       const height = pack(group);
       const rgb = Buffer.alloc(ATLAS_WIDTH * height * 3);  // black between pictures
@@ -141,8 +142,7 @@ async function convert(from, to, tablesFile) {
         for (let row = 0; row < p.height; row++) {
           p.rgb.copy(rgb, ((p.y + row) * ATLAS_WIDTH + p.x) * 3, row * p.width * 3, (row + 1) * p.width * 3);
         }
-        fs.mkdirSync(path.dirname(path.join(to, 'image', p.name)), { recursive: true });
-        fs.writeFileSync(path.join(to, 'image', p.name), `${index} ${p.x} ${p.y} ${p.width} ${p.height}\n`);
+        places.push(`${path.posix.join('image', p.name)} ${index} ${p.x} ${p.y} ${p.width} ${p.height}\n`);
       }
       const ppm = path.join(scratch, `pictures-${index}.ppm`);
       fs.writeFileSync(ppm, Buffer.concat([Buffer.from(`P6\n${ATLAS_WIDTH} ${height}\n255\n`, 'latin1'), rgb]));
@@ -156,6 +156,7 @@ async function convert(from, to, tablesFile) {
       return index === 0 ? `/${name}` : name;
     }));
     fs.writeFileSync(path.join(to, 'pictures.txt'), `${names.join('\n')}\n`);
+    fs.writeFileSync(path.join(to, 'places.txt'), places.sort().join(''));
   } finally {
     fs.rmSync(scratch, { recursive: true, force: true });
   }

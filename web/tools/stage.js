@@ -88,6 +88,14 @@ function stage(from, to) {
     page = renameIn(page, name, renamed[name], 'index.html', { only: true });
     sizes[key] = read(name).length;
   }
+  // Where the first atlas lies in the data package, which the page decodes
+  // as soon as the package is here.
+  const first = read('pictures.txt').toString('utf8').split('\n')[0];
+  const quoted = first.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
+  // Keys quoted as emcc writes them, or not, as the minifier leaves them.
+  const entry = new RegExp(`"?filename"?:\\s*"${quoted}",\\s*"?start"?:\\s*(\\d+),\\s*"?end"?:\\s*(\\d+)`).exec(script);
+  if (!entry || first[0] !== '/') throw new Error(`vantrel.js: no first atlas ${first} in the data package`);
+  sizes.firstAtlas = { name: first, start: +entry[1], end: +entry[2] };
   const sized = page.replace(/(["'])@SIZES@\1/, `'${JSON.stringify(sizes)}'`);
   if (sized === page) throw new Error('index.html: no place for the file sizes');
   page = sized;
