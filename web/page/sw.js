@@ -25,17 +25,20 @@ const SCRIPT = FILES.find((f) => /\.js$/.test(f));
 async function intact(url, response) {
   if (!response || !response.ok) return false;
   const { pathname } = new URL(url, self.location.href);
-  const named = HASHED.exec(pathname);
   try {
-    if (named) {
-      const digest = new Uint8Array(await crypto.subtle.digest('SHA-256', await response.clone().arrayBuffer()));
-      return Array.from(digest.subarray(0, 6), (b) => b.toString(16).padStart(2, '0')).join('') === named[1];
-    }
+    if (HASHED.test(pathname)) return await hashMatches(pathname, await response.clone().arrayBuffer());
     if (pathname.endsWith('.webmanifest')) return Array.isArray(JSON.parse(await response.clone().text()).icons);
     return (await response.clone().text()).includes(SCRIPT);
   } catch (e) {
     return false;
   }
+}
+
+// Whether `bytes` start their SHA-256 with the hash in the content-named
+// `pathname`.
+async function hashMatches(pathname, bytes) {
+  const digest = new Uint8Array(await crypto.subtle.digest('SHA-256', bytes));
+  return Array.from(digest.subarray(0, 6), (b) => b.toString(16).padStart(2, '0')).join('') === HASHED.exec(pathname)[1];
 }
 
 // The file from the network as the build made it, asked once more past the
@@ -94,7 +97,14 @@ async function latest(request, cached) {
 // gets the blame (502), not the connection.
 async function contentNamed(request) {
   const hit = await caches.match(request);
-  if (hit && (await intact(request.url, hit))) return hit;
+  if (hit && hit.ok) {
+    // Read once, checked, and handed over from memory: the page does not
+    // wait for the cache to be read a second time.
+    const bytes = await hit.arrayBuffer().catch(() => null);
+    if (bytes && (await hashMatches(new URL(request.url).pathname, bytes).catch(() => false))) {
+      return new Response(bytes, { status: hit.status, statusText: hit.statusText, headers: hit.headers });
+    }
+  }
   let fresh;
   try {
     fresh = await fetchIntact(request.url, 'default');
