@@ -165,9 +165,9 @@ if (require.main === module) {
     console.error('usage: serve.js FOLDER [PORT] [--throttle[=MBITS,MS]]');
     process.exit(2);
   }
-  const options = throttle && {
+  const options = throttle ? {
     throttle: throttle[1] ? { bitsPerSecond: Number(throttle[1]) * 1e6, latencyMs: Number(throttle[2]) } : SLOW_LINE,
-  };
+  } : {};
   serve(root, Number(port), options).then(({ url }) => console.log(`Vantrel: ${url}  (Ctrl+C stops)`), (e) => {
     console.error(e.message);
     process.exit(1);

@@ -8,6 +8,7 @@ const http = require('http');
 const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
+const { execFile } = require('child_process');
 const { serve } = require('../serve');
 const { stage } = require('../tools/stage');
 const { runCase, waitIdle } = require('./browser');
@@ -204,6 +205,20 @@ test('the server revalidates, answers HEAD, and keeps to its folder', async ({ u
     assert.equal((await request(`${url}${bad.slice(1)}`)).status, 404, bad);
   }
   assert.equal((await request(url, { method: 'POST' })).status, 405);
+
+  // The command `make serve-web` runs, which prints the page's address.
+  const started = execFile(process.execPath, [path.join(__dirname, '../serve.js'), webDir, '0']);
+  try {
+    const printed = await new Promise((resolve, reject) => {
+      started.stdout.once('data', resolve);
+      started.once('exit', (code) => reject(new Error(`serve.js ended (${code})`)));
+    });
+    const address = /http:\/\/127\.0\.0\.1:\d+\//.exec(printed);
+    assert.ok(address, `serve.js printed: ${printed}`);
+    assert.equal((await request(address[0])).status, 200);
+  } finally {
+    started.kill();
+  }
 });
 
 test('after a rebuild changing one picture, the next online load is wholly the new build', async ({ browser, stageDir }) => {
