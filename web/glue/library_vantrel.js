@@ -206,6 +206,21 @@ mergeInto(LibraryManager.library, {
     return SDL.blitSurface(src, srcrect, dst, dstrect, false);
   },
 
+  // emscripten's SDL record less what no function of it the game calls can
+  // reach (sound, text width guesses, colour helpers, joystick names): a
+  // first visit downloads every byte of the script.
+  $SDL: (function() {
+    var sdl = Object.assign({}, LibraryManager.library.$SDL);
+    ['estimateTextWidth', 'makeFontString', 'allocateChannels', 'setGetVolume', 'setPannerPosition', 'playWebAudio',
+     'pauseWebAudio', 'openAudioContext', 'webAudioAvailable', 'fillWebAudioBufferFromHeap', 'debugSurface',
+     'loadColorToCSSRGBA', 'translateColorToCSSRGBA', 'translateRGBAToCSSRGBA', 'translateRGBAToColor',
+     'copyIndexedColorData', 'joystickNamePool'].forEach(function(name) {
+      if (!(name in sdl)) throw new Error('library_vantrel.js: emscripten\'s SDL no longer has ' + name);
+      delete sdl[name];
+    });
+    return sdl;
+  })(),
+
   // emscripten's SDL_Init also listens for 'unload', which keeps the page
   // out of the back/forward cache and is deprecated; the game has nothing to
   // do there. The built-in function, built without that listener.
