@@ -77,13 +77,18 @@ async function waitFailureShown(page) {
 // `serveCase(options)` starts the case's server on the web folder, with
 // serve.js's options.
 const CASES = [
-  ['a first visit: the whole round by mouse, then a reload from the service worker with the server stopped',
+  ['a first visit: each file asked for once before the first frame, the whole round by mouse, then a reload from the ' +
+    'service worker with the server stopped',
     ['firefox', 'webkit'], async (engine, { playRound, startScreen }, serveCase) => {
       const { server, url } = await serveCase();
+      const asked = [];
+      server.prependListener('request', (request) => asked.push(request.url));
       const page = await engine.newPage();
       try {
         await page.goto(url);
         await waitStarted(page);
+        const twice = asked.filter((name, i) => asked.indexOf(name) !== i);
+        assert.deepEqual(twice, [], `asked for twice before the first frame, of ${asked.join(' ')}`);
         await playRound(page);
         await untilControlled(page);
         server.close();

@@ -80,13 +80,13 @@ function stage(from, to) {
   const withTables = page.replace('@TABLES@', () => tables.replace(/</g, '\\u003c'));
   if (withTables === page) throw new Error('index.html: no place (@TABLES@) for the game\'s tables');
   page = withTables;
-  // Named twice each: preloaded in the head, then asked for by the script.
+  // Named twice: preloaded in the head, then asked for by the script.
   page = renameIn(page, 'vantrel.js', renamed['vantrel.js'], 'index.html');
   // The page fetches the program and the data itself, and checks and
   // counts them against their sizes as built.
   const sizes = {};
   for (const [name, key] of [['vantrel.wasm', 'program'], ['vantrel.data', 'data']]) {
-    page = renameIn(page, name, renamed[name], 'index.html');
+    page = renameIn(page, name, renamed[name], 'index.html', { only: true });
     sizes[key] = read(name).length;
   }
   // Where the first atlas lies in the data package, which the page decodes
