@@ -21,7 +21,8 @@
 //                              and the browser until the network was quiet
 'use strict';
 const path = require('path');
-const { startSession, waitIdle, pagePoint, PHONE_PORTRAIT, PHONE_LANDSCAPE, FAST_3G } = require('../test/browser');
+const { startSession, waitIdle, PHONE_PORTRAIT, PHONE_LANDSCAPE, FAST_3G } = require('../test/browser');
+const { gameTaps } = require('./taps');
 
 const args = process.argv.slice(2);
 const webDir = path.resolve(args[0] || path.join(__dirname, '../../build/web'));
@@ -56,31 +57,6 @@ async function loadOnce(browser, url, viewport, network) {
     }).observe({ type: 'paint', buffered: true });
   }));
   return { page, cdp, bytes, ...timing };
-}
-
-// Time from an input event on the canvas to the first animation frame after
-// the game has finished drawing in answer to it.
-async function clickToFrame(page, type, x, y) {
-  const box = await (await page.$('canvas')).boundingBox();
-  await page.evaluate((eventType) => {
-    window.__probe = new Promise((resolve) => {
-      let sent = 0;
-      window.addEventListener(eventType, (e) => { sent = e.timeStamp; }, { capture: true, once: true });
-      const idle = Module.onIdle;
-      Module.onIdle = () => {
-        idle();
-        if (!sent) return;  // woken by something else, a mouse move
-        Module.onIdle = idle;
-        // When the frame's callbacks run, after the drawing: the frame's own
-        // time stamp may fall before an event that came within it.
-        requestAnimationFrame(() => resolve(performance.now() - sent));
-      };
-    });
-  }, type);
-  await page.mouse.move(...pagePoint(box, [x, y]));  // the page shows the game scaled
-  if (type === 'mousedown') await page.mouse.down();
-  else await page.mouse.up();
-  return page.evaluate(() => window.__probe);
 }
 
 const PHONE = PHONE_LANDSCAPE;
@@ -224,19 +200,7 @@ async function phoneProfile(browser, url, sent) {
     // Start screen -> bet screen, then a chip (the stake moves on the press)
     // and Carte (the deal happens on the release).
     await page.mouse.click(0, 0);  // nothing there: only focuses the page
-    const chips = [], deals = [];
-    await clickToFrame(page, 'mousedown', 283, 145);
-    await clickToFrame(page, 'mouseup', 283, 145);
-    for (let i = 0; i < 5; i++) {
-      chips.push(await clickToFrame(page, 'mousedown', 60, 230));
-      await clickToFrame(page, 'mouseup', 60, 230);
-      await clickToFrame(page, 'mousedown', 400, 450);
-      deals.push(await clickToFrame(page, 'mouseup', 400, 450));
-      await clickToFrame(page, 'mousedown', 400, 450);  // draw
-      await clickToFrame(page, 'mouseup', 400, 450);
-      await clickToFrame(page, 'mousedown', 400, 450);  // Rejouer
-      await clickToFrame(page, 'mouseup', 400, 450);
-    }
+    const { chips, deals } = await gameTaps(page, 5);
     console.log(`click to frame, chip press: median ${median(chips).toFixed(1)} ms (${chips.map((v) => v.toFixed(1)).join(', ')})`);
     console.log(`click to frame, deal (Carte release): median ${median(deals).toFixed(1)} ms (${deals.map((v) => v.toFixed(1)).join(', ')})`);
   } finally {

@@ -22,8 +22,9 @@
 const { execFileSync } = require('child_process');
 const fs = require('fs');
 const path = require('path');
-const { startSession, waitIdle, pagePoint, PHONE_LANDSCAPE, FAST_3G } = require('../test/browser');
+const { startSession, waitIdle, PHONE_LANDSCAPE, FAST_3G } = require('../test/browser');
 const { serve } = require('../serve');
+const { tapToFrame, gameTaps, NEWGAME } = require('./taps');
 
 const ROOT = path.join(__dirname, '../..');
 const args = process.argv.slice(2);
@@ -104,50 +105,6 @@ async function warmVisit(page, cdp) {
   return starts;
 }
 
-// Input event to the first animation frame after the page has drawn its
-// answer to it.
-async function tapToFrame(page, type, [x, y]) {
-  const box = await (await page.$('canvas')).boundingBox();
-  await page.evaluate((eventType) => {
-    window.__probe = new Promise((resolve) => {
-      let sent = 0;
-      window.addEventListener(eventType, (e) => { sent = e.timeStamp; }, { capture: true, once: true });
-      const idle = Module.onIdle;
-      Module.onIdle = function () {
-        idle.apply(this, arguments);
-        if (!sent) return;  // woken by something else, a mouse move
-        Module.onIdle = idle;
-        // The time the frame's callbacks run, after the drawing: the frame's
-        // own time stamp may fall before an event that came within it.
-        requestAnimationFrame(() => resolve(performance.now() - sent));
-      };
-    });
-  }, type);
-  await page.mouse.move(...pagePoint(box, [x, y]));
-  if (type === 'mousedown') await page.mouse.down();
-  else await page.mouse.up();
-  return page.evaluate(() => window.__probe);
-}
-
-const NEWGAME = [283, 145], CHIP1 = [60, 230], CARTE = [400, 450];
-
-async function gameTaps(page) {
-  const chips = [], deals = [];
-  await tapToFrame(page, 'mousedown', NEWGAME);
-  await tapToFrame(page, 'mouseup', NEWGAME);
-  for (let i = 0; i < TAPS; i++) {
-    chips.push(await tapToFrame(page, 'mousedown', CHIP1));
-    await tapToFrame(page, 'mouseup', CHIP1);
-    await tapToFrame(page, 'mousedown', CARTE);
-    deals.push(await tapToFrame(page, 'mouseup', CARTE));
-    for (let k = 0; k < 2; k++) {  // the draw, then Rejouer
-      await tapToFrame(page, 'mousedown', CARTE);
-      await tapToFrame(page, 'mouseup', CARTE);
-    }
-  }
-  return { chips, deals };
-}
-
 async function minimalTaps(page) {
   const redraws = [];
   for (let i = 0; i < TAPS; i++) {
@@ -160,7 +117,7 @@ async function minimalTaps(page) {
 (async () => {
   const minimal = await serve(buildMinimal(), 0);
   const session = await startSession(webDir);
-  const pages = { game: { url: session.url, taps: gameTaps }, minimal: { url: minimal.url, taps: minimalTaps } };
+  const pages = { game: { url: session.url, taps: (page) => gameTaps(page, TAPS) }, minimal: { url: minimal.url, taps: minimalTaps } };
   const got = { game: [], minimal: [] };
   try {
     for (let i = 0; i < runs; i++) {

@@ -5,23 +5,12 @@
 // speaks only a few times. Each case opens a page of its own.
 'use strict';
 const assert = require('assert/strict');
-const { runPageCases, waitIdle, settled, canvasPixels, GAME_WIDTH, GAME_HEIGHT, PHONE_LANDSCAPE, FAST_3G } = require('./browser');
+const { runPageCases, openPage, waitIdle, settled, canvasPixels, GAME_WIDTH, GAME_HEIGHT, PHONE_LANDSCAPE, FAST_3G } = require('./browser');
 const { countDiffering } = require('./pixels');
 
 const opened = [];
 
-async function open(browser, url, viewport, prepare) {
-  const context = await browser.createBrowserContext();
-  opened.push(context);
-  const page = await context.newPage();
-  page.errors = [];
-  page.on('pageerror', (e) => page.errors.push(e.message));
-  await page.setViewport(viewport);
-  if (prepare) await prepare(page);
-  page.cdp = await page.createCDPSession();
-  await page.goto(url, { waitUntil: 'domcontentloaded' });
-  return page;
-}
+const open = (browser, url, viewport, prepare) => openPage(browser, opened, url, viewport, prepare);
 
 const words = (text) => (text || '').replace(/\s+/g, ' ').trim();
 

@@ -124,6 +124,22 @@ async function runPageCases(cases, browser, url, opened) {
 // The middle pixel of an inclusive rectangle [left, top, right, bottom].
 const middle = ([l, t, r, b]) => [Math.floor((l + r) / 2), Math.floor((t + b) / 2)];
 
+// A first visit in a browser context of its own, which joins `contexts`
+// (the caller closes them): no service worker from an earlier page serves
+// it. The page's errors are kept in page.errors, a CDP session in page.cdp.
+async function openPage(browser, contexts, url, viewport, prepare) {
+  const context = await browser.createBrowserContext();
+  contexts.push(context);
+  const page = await context.newPage();
+  page.errors = [];
+  page.on('pageerror', (e) => page.errors.push(e.message));
+  await page.setViewport(viewport);
+  if (prepare) await prepare(page);
+  page.cdp = await page.createCDPSession();
+  await page.goto(url, { waitUntil: 'domcontentloaded' });
+  return page;
+}
+
 // Input the game has taken in: it has drawn its answer and waits again.
 async function settled(page, action) {
   const before = await page.evaluate(() => Module.idleCount);
@@ -132,7 +148,7 @@ async function settled(page, action) {
 }
 
 module.exports = {
-  runCase, runPageCases, startSession, waitIdle, settled, pagePoint, canvasBox, canvasPixels, readTables, middle, CHROMIUM, CHROMIUM_FLAGS,
+  runCase, runPageCases, startSession, openPage, waitIdle, settled, pagePoint, canvasBox, canvasPixels, readTables, middle, CHROMIUM, CHROMIUM_FLAGS,
   GAME_WIDTH, GAME_HEIGHT,
   PHONE_PORTRAIT, PHONE_LANDSCAPE, FAST_3G,
 };

@@ -10,7 +10,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const puppeteer = require('puppeteer-core');
-const { waitIdle, pagePoint, middle, CHROMIUM, CHROMIUM_FLAGS } = require('./browser');
+const { openPage, waitIdle, pagePoint, middle, CHROMIUM, CHROMIUM_FLAGS } = require('./browser');
 const { startHost } = require('./host');
 
 const DESKTOP = { width: 1000, height: 600, deviceScaleFactor: 1 };
@@ -178,17 +178,7 @@ async function loadingCases({ browser, url, webDir, tables, only, engine = 'chro
   for (const { name, fn } of chosen) {
     ran++;
     const contexts = [];
-    const open = async (address, viewport, prepare) => {
-      const context = await browser.createBrowserContext();
-      contexts.push(context);
-      const page = await context.newPage();
-      page.errors = [];
-      page.on('pageerror', (e) => page.errors.push(e.message));
-      await page.setViewport(viewport);
-      if (prepare) await prepare(page);
-      await page.goto(address, { waitUntil: 'domcontentloaded' });
-      return page;
-    };
+    const open = (address, viewport, prepare) => openPage(browser, contexts, address, viewport, prepare);
     try {
       const page = await fn({ open, url, webDir, tables });
       if (page) assert.deepEqual(page.errors, [], 'page errors');

@@ -6,7 +6,8 @@ const assert = require('assert/strict');
 const fs = require('fs');
 const path = require('path');
 const {
-  runPageCases, waitIdle, settled, pagePoint, canvasPixels, middle, GAME_WIDTH, GAME_HEIGHT, PHONE_PORTRAIT, PHONE_LANDSCAPE,
+  runPageCases, openPage, waitIdle, settled, pagePoint, canvasPixels, middle, GAME_WIDTH, GAME_HEIGHT, PHONE_PORTRAIT,
+  PHONE_LANDSCAPE,
 } = require('./browser');
 const { countDiffering } = require('./pixels');
 
@@ -14,20 +15,7 @@ const { countDiffering } = require('./pixels');
 const PHONE_LANDSCAPE_BAR = { ...PHONE_LANDSCAPE, height: 340 };
 const opened = [];  // this case's browser contexts, closed after it
 
-// Each page in a context of its own: a first visit, with no service worker
-// from an earlier page serving the files.
-async function open(browser, url, viewport, prepare) {
-  const context = await browser.createBrowserContext();
-  opened.push(context);
-  const page = await context.newPage();
-  page.errors = [];
-  page.on('pageerror', (e) => page.errors.push(e.message));
-  await page.setViewport(viewport);
-  if (prepare) await prepare(page);
-  page.cdp = await page.createCDPSession();
-  await page.goto(url, { waitUntil: 'domcontentloaded' });
-  return page;
-}
+const open = (browser, url, viewport, prepare) => openPage(browser, opened, url, viewport, prepare);
 
 async function canvasBox(page) {
   return page.$eval('#canvas', (c) => {
