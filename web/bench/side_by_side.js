@@ -35,7 +35,7 @@ const MINIMAL_DIR = path.join(ROOT, 'build/bench-minimal');
 const CPU_SLOWDOWN = 4;
 // Taps per page: a tap waits for the next frame, so single figures scatter
 // over a frame's length; the median needs more of them than the loads do.
-const TAPS = Math.max(runs, 25);
+const TAPS = Math.max(runs, 100);
 const WARM_STARTS = 3;
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
