@@ -307,7 +307,7 @@ mergeInto(LibraryManager.library, {
     atlases: null,
     // [atlas, x, y, width, height] by absolute path, once read.
     places: null,
-    // Cut-out pictures by absolute path: {canvas, keyed: {key: canvas}}.
+    // Kept pictures by absolute path (see `kept` below).
     pictures: {},
     // Loads waiting for an atlas, and the page told of a long wait.
     waiting: 0,
