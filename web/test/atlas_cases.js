@@ -41,7 +41,7 @@ test('before the first frame: only the page, script, program and data package (f
     cdp.on('Network.loadingFinished', (e) => bytes.set(e.requestId, e.encodedDataLength));
     await page.goto(url);
     await waitIdle(page, 1, 20000);
-    const frameAt = await page.evaluate(() => performance.timeOrigin + Module.idleAt);
+    const frameAt = await page.evaluate(() => performance.timeOrigin + Module.firstFrameAt);
     const before = [...sent].filter(([, r]) => r.at < frameAt);
     assert.deepEqual(before.map(([, r]) => kindOf(r.url)).sort(), ['data package', 'page', 'program', 'script']);
     const total = before.reduce((n, [id]) => n + (bytes.get(id) || 0), 0);
