@@ -66,7 +66,15 @@ function shortfalls(report, category) {
       const report = await audit(current, url, CATEGORIES, preset);
       const scores = CATEGORIES.map((c) => `${c} ${Math.round(report.categories[c].score * 100)}`);
       console.log(`${preset}: ${scores.join(', ')}`);
-      for (const c of CATEGORIES) for (const a of shortfalls(report, c)) console.log(`    ${c}: ${a.id} (${a.title})`);
+      for (const c of CATEGORIES) {
+        for (const a of shortfalls(report, c)) {
+          console.log(`    ${c}: ${a.id} (${a.title})`);
+          // The elements it names, so that a shortfall can be found.
+          for (const item of (a.details && a.details.items) || []) {
+            if (item.node) console.log(`        ${item.node.snippet} ${item.node.explanation || ''}`.trimEnd());
+          }
+        }
+      }
     }
     const report = await audit(withPwa, url, ['pwa'], 'mobile');
     console.log(`Lighthouse ${report.lighthouseVersion} PWA category: ${Math.round(report.categories.pwa.score * 100)}`);
