@@ -198,9 +198,10 @@ const CASES = [
       }
     }]),
 
-  ['touch: a tap on NOUVELLE PARTIE, then on a chip', ['firefox'], async (engine, { screen, tables }, serveCase) => {
+  ['touch: a tap on NOUVELLE PARTIE, then on a chip; then a screen of another density, the same size',
+    ['firefox'], async (engine, { screen, tables }, serveCase) => {
     const { url } = await serveCase();
-    const page = await engine.newPage({ width: 844, height: 390, deviceScaleFactor: 1, hasTouch: true, isMobile: true });
+    const page = await engine.newPage({ width: 844, height: 390, deviceScaleFactor: 3, hasTouch: true, isMobile: true });
     try {
       await page.goto(url);
       await waitStarted(page);
@@ -211,6 +212,12 @@ const CASES = [
       await settled(page, () => page.touchscreen.tap(...pagePoint(box, chip1(tables))));
       assert.equal(await screen(page), 'bet', 'a tap on a chip');
       assert.ok(await page.evaluate(() => window.touchSeen), 'no touch event reached the page');
+      // No resize event comes (Chromium's emulation sends no density change
+      // at all): the game must still land on whole device pixels.
+      await page.setViewport({ width: 844, height: 390, deviceScaleFactor: 1, hasTouch: true, isMobile: true });
+      await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+      const { x, y } = await canvasBox(page);
+      assert.deepEqual([x, y], [Math.round(x), Math.round(y)], 'the game between pixels at the new density');
       assertNoErrors(page);
     } finally {
       await page.close();
